@@ -1,0 +1,11 @@
+#include "app/app_state.h"
+
+HINSTANCE AppInstance = nullptr;
+HWND MainWindowHandle = nullptr;
+HWND PageTable[PageCount] = {};
+POINT PageOrigin = {0, 0};
+
+HWND PageItem(PageIndex page, int id)
+{
+    return PageTable[page] ? GetDlgItem(PageTable[page], id) : nullptr;
+}

@@ -1,0 +1,188 @@
+#include "app/main_window.h"
+
+#include <commctrl.h>
+
+#include "app/app_state.h"
+#include "app/pages.h"
+#include "resource.h"
+#include "settings/profile_store.h"
+
+const char MainWindowCaption[] = "Skyvarn - Arena Server Configuration";
+
+namespace {
+
+struct TabPage {
+    const char* text;
+    int templateId;
+};
+
+// Tab order; PageTable follows it.
+const TabPage TabPages[PageCount] = {
+    {"General Settings", IDD_GENERAL_PAGE},
+    {"Game Settings", IDD_GAME_PAGE},
+    {"Allied Planes", IDD_ALLIED_PLANES_PAGE},
+    {"German Planes", IDD_GERMAN_PLANES_PAGE},
+    {"Server Settings", IDD_SERVER_PAGE},
+};
+
+void FillTabStrip(HWND tab)
+{
+    for (int index = 0; index < PageCount; ++index) {
+        TCITEMA item = {};
+        item.mask = TCIF_TEXT;
+        item.pszText = const_cast<char*>(TabPages[index].text);
+        SendMessageA(tab, TCM_INSERTITEMA, index, reinterpret_cast<LPARAM>(&item));
+    }
+}
+
+// The tab's display area, measured on the screen and corrected by how far the work area and a
+// full-screen client area stand from the screen's edges.
+void ComputePageOrigin(HWND tab)
+{
+    RECT display;
+    GetWindowRect(tab, &display);
+    SendMessageA(tab, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&display));
+    RECT workArea;
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &workArea, 0);
+    GetSystemMetrics(SM_CXFULLSCREEN);
+    int fullScreenHeight = GetSystemMetrics(SM_CYFULLSCREEN);
+    PageOrigin.x = display.left - workArea.left;
+    PageOrigin.y = display.top + (fullScreenHeight - workArea.bottom) + 20;
+}
+
+// Pages are created from their templates in memory; a template that cannot be found leaves its slot
+// empty, and every operation on that page then does nothing.
+HWND CreatePage(HWND window, int templateId)
+{
+    HRSRC resource = FindResourceA(AppInstance, MAKEINTRESOURCEA(templateId), MAKEINTRESOURCEA(5));
+    HGLOBAL loaded = resource ? LoadResource(AppInstance, resource) : nullptr;
+    void* pageTemplate = loaded ? LockResource(loaded) : nullptr;
+    if (!pageTemplate)
+        return nullptr;
+    return CreateDialogIndirectParamA(AppInstance, static_cast<LPCDLGTEMPLATEA>(pageTemplate), window,
+                                      PageProcedure, 0);
+}
+
+void CentreWindow(HWND window)
+{
+    RECT desktop;
+    RECT own;
+    GetWindowRect(GetDesktopWindow(), &desktop);
+    GetWindowRect(window, &own);
+    SetWindowPos(window, nullptr, (desktop.right - own.right) >> 1, (desktop.bottom - own.bottom) >> 1, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER);
+}
+
+void InitMainWindow(HWND window)
+{
+    MainWindowHandle = window;
+    if (!BuildProfilePath()) {
+        MessageBoxA(nullptr,
+                    "The path of the current directory is too long to hold the settings file "
+                    "qv3server.ini. Start the editor from a directory with a shorter path.",
+                    "Error", MB_OK | MB_ICONERROR);
+        EndDialog(window, 0);
+        return;
+    }
+    HICON icon = LoadIconA(AppInstance, MAKEINTRESOURCEA(IDI_APP));
+    SendMessageA(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+    SendMessageA(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+
+    HWND tab = GetDlgItem(window, IDC_MAIN_TAB);
+    FillTabStrip(tab);
+    ComputePageOrigin(tab);
+    for (int index = 0; index < PageCount; ++index)
+        PageTable[index] = CreatePage(window, TabPages[index].templateId);
+    if (PageTable[GeneralPageIndex])
+        ShowWindow(PageTable[GeneralPageIndex], SW_SHOW);
+
+    FillChoiceLists();
+    InitRateSpinners();
+    LoadAllPages();
+    UpdateGameTypeControls();
+    CentreWindow(window);
+}
+
+void ShowSelectedPage(HWND window, int command)
+{
+    int selected = static_cast<int>(SendDlgItemMessageA(window, IDC_MAIN_TAB, TCM_GETCURSEL, 0, 0));
+    if (selected >= 0 && selected < PageCount && PageTable[selected])
+        ShowWindow(PageTable[selected], command);
+}
+
+}  // namespace
+
+bool RaiseRunningInstance()
+{
+    HWND running = FindWindowA(nullptr, MainWindowCaption);
+    if (!running)
+        return false;
+    if (IsIconic(running))
+        ShowWindow(running, SW_RESTORE);
+    SetForegroundWindow(running);
+    return true;
+}
+
+int RunMainWindow(HINSTANCE instance)
+{
+    InitCommonControls();
+    AppInstance = instance;
+    DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_MAIN), nullptr, MainWindowProc, 0);
+    return 1;
+}
+
+HWND CreateMainWindowModeless(HINSTANCE instance)
+{
+    InitCommonControls();
+    AppInstance = instance;
+    return CreateDialogParamA(instance, MAKEINTRESOURCEA(IDD_MAIN), nullptr, MainWindowProc, 0);
+}
+
+INT_PTR CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_INITDIALOG:
+        InitMainWindow(window);
+        break;
+    case WM_NOTIFY: {
+        // Pages are only hidden and shown, never re-read: what was typed survives a tab change.
+        const NMHDR* header = reinterpret_cast<const NMHDR*>(lParam);
+        if (header->code == TCN_SELCHANGING)
+            ShowSelectedPage(window, SW_HIDE);
+        else if (header->code == TCN_SELCHANGE)
+            ShowSelectedPage(window, SW_SHOW);
+        break;
+    }
+    case WM_COMMAND:
+        if (LOWORD(wParam) == IDC_MAIN_EXIT)
+            EndDialog(window, 1);
+        else if (LOWORD(wParam) == IDC_MAIN_BUILD)
+            BuildIniFile();
+        break;
+    case WM_CLOSE:
+        EndDialog(window, 0);
+        break;
+    default:
+        break;
+    }
+    return 0;
+}
+
+void LoadAllPages()
+{
+    LoadGeneralPage();
+    LoadGamePage();
+    LoadGermanPlanesPage();
+    LoadAlliedPlanesPage();
+    LoadServerPage();
+}
+
+void BuildIniFile()
+{
+    if (!StoreGeneralPage())
+        return;
+    StoreGamePage();
+    StoreGermanPlanesPage();
+    StoreAlliedPlanesPage();
+    StoreServerPage();
+}

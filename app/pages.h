@@ -1,0 +1,42 @@
+#pragma once
+#include <windows.h>
+
+// The procedures that the main window and the shared page procedure run, each owned by its page's file.
+
+// app/main_window.cpp
+INT_PTR CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+int RunMainWindow(HINSTANCE instance);
+void LoadAllPages();
+void BuildIniFile();
+
+// app/page_procedure.cpp
+INT_PTR CALLBACK PageProcedure(HWND page, UINT message, WPARAM wParam, LPARAM lParam);
+void InitRateSpinners();
+
+// settings/choice_lists.cpp, settings/general_page.cpp
+void FillChoiceLists();
+void LoadGeneralPage();
+int StoreGeneralPage();
+
+// settings/game_page.cpp
+void LoadGamePage();
+void StoreGamePage();
+void UpdateGameTypeControls();
+void ApplyManualTargetsToggle(HWND gamePage);
+
+// settings/aircraft_pages.cpp
+void LoadGermanPlanesPage();
+void LoadAlliedPlanesPage();
+void StoreGermanPlanesPage();
+void StoreAlliedPlanesPage();
+
+// registration/server_page.cpp, add_server_dialog.cpp, add_cookie_dialog.cpp
+void LoadServerPage();
+void StoreServerPage();
+void RemoveSelectedEntry(HWND page, int listId, int buttonId);
+void UpdateRemoveButton(HWND page, int listId, int buttonId);
+INT_PTR CALLBACK AddServerDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+INT_PTR CALLBACK AddCookieDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+
+// targets/target_dialog.cpp
+INT_PTR CALLBACK TargetDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);

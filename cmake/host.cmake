@@ -1,0 +1,86 @@
+# The Linux host build: native unit tests of the portable code under the sanitizers, the two Windows
+# builds (64-bit for the tests under Wine, 32-bit i686 release), and every test registered with CTest.
+include(ExternalProject)
+enable_testing()
+
+add_compile_options(-Wall -Wextra -Werror)
+
+set(SANITIZE -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=all)
+
+# --- native unit tests -----------------------------------------------------------------------------
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+add_subdirectory(${GTEST_SOURCE_DIR} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+
+add_library(skyvarn_portable STATIC ${PORTABLE_SOURCES})
+target_include_directories(skyvarn_portable PUBLIC ${CMAKE_SOURCE_DIR})
+target_compile_options(skyvarn_portable PUBLIC ${SANITIZE})
+target_link_options(skyvarn_portable PUBLIC ${SANITIZE})
+
+file(GLOB NATIVE_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/native/*.cpp)
+foreach(test_source IN LISTS NATIVE_TESTS)
+    get_filename_component(test_name ${test_source} NAME_WE)
+    add_executable(${test_name} ${test_source})
+    target_link_libraries(${test_name} PRIVATE skyvarn_portable GTest::gtest_main)
+    add_test(NAME native.${test_name} COMMAND ${test_name})
+    set_tests_properties(native.${test_name} PROPERTIES LABELS native)
+endforeach()
+
+# --- the Windows builds ----------------------------------------------------------------------------
+set(WIN64_DIR ${CMAKE_BINARY_DIR}/win64)
+set(WIN32_DIR ${CMAKE_BINARY_DIR}/win32)
+foreach(arch IN ITEMS win64 win32)
+    if(arch STREQUAL win64)
+        set(toolchain ${CMAKE_SOURCE_DIR}/cmake/mingw-x86_64.cmake)
+        set(with_tests ON)
+    else()
+        set(toolchain ${CMAKE_SOURCE_DIR}/cmake/mingw-i686.cmake)
+        set(with_tests OFF)
+    endif()
+    ExternalProject_Add(${arch}
+        SOURCE_DIR ${CMAKE_SOURCE_DIR}
+        BINARY_DIR ${CMAKE_BINARY_DIR}/${arch}
+        CMAKE_ARGS -DCMAKE_TOOLCHAIN_FILE=${toolchain}
+                   -DCMAKE_BUILD_TYPE=Release
+                   -DSKYVARN_BUILD_TESTS=${with_tests}
+                   -DGTEST_SOURCE_DIR=${GTEST_SOURCE_DIR}
+        BUILD_ALWAYS ON
+        INSTALL_COMMAND ""
+        USES_TERMINAL_BUILD ON)
+endforeach()
+
+# --- tests under Wine -----------------------------------------------------------------------------
+# One prefix under the build folder; the runner silences Wine's chatter unless a test fails.
+set(WINE_PREFIX ${CMAKE_BINARY_DIR}/wineprefix)
+set(WINE_RUN ${CMAKE_SOURCE_DIR}/scripts/wine-run.sh)
+
+add_test(NAME wine.prefix_up COMMAND ${CMAKE_SOURCE_DIR}/scripts/wine-prefix.sh up ${WINE_PREFIX})
+add_test(NAME wine.prefix_down COMMAND ${CMAKE_SOURCE_DIR}/scripts/wine-prefix.sh down ${WINE_PREFIX})
+set_tests_properties(wine.prefix_up PROPERTIES FIXTURES_SETUP wine RESOURCE_LOCK wine LABELS wine)
+set_tests_properties(wine.prefix_down PROPERTIES FIXTURES_CLEANUP wine RESOURCE_LOCK wine LABELS wine)
+
+file(GLOB WIN32_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win32/*.cpp)
+file(GLOB E2E_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/*.cpp)
+foreach(test_source IN LISTS WIN32_TESTS E2E_TESTS)
+    get_filename_component(test_name ${test_source} NAME_WE)
+    get_filename_component(test_dir ${test_source} DIRECTORY)
+    get_filename_component(kind ${test_dir} NAME)
+    add_test(NAME ${kind}.${test_name}
+             COMMAND ${WINE_RUN} ${WINE_PREFIX} ${WIN64_DIR}/bin/${test_name}.exe)
+    # The program allows one instance per desktop, so the Wine tests take turns.
+    set_tests_properties(${kind}.${test_name} PROPERTIES
+        FIXTURES_REQUIRED wine RESOURCE_LOCK wine LABELS ${kind} TIMEOUT 600)
+endforeach()
+
+# The release build's imports are checked by a test of its own.
+add_test(NAME release.imports
+         COMMAND ${CMAKE_SOURCE_DIR}/scripts/check-imports.sh ${WIN32_DIR}/bin/skyvarn-config.exe
+                 ${WIN64_DIR}/bin/skyvarn-config.exe)
+set_tests_properties(release.imports PROPERTIES LABELS release)
+
+# Start-up and Build INI File against their baselines, under Wine on a virtual display: `cmake --build
+# build --target benchmark`. Not a test: it measures, and prints ratios.
+add_custom_target(benchmark
+    COMMAND ${CMAKE_SOURCE_DIR}/scripts/benchmark.sh ${CMAKE_BINARY_DIR}
+    DEPENDS win64
+    USES_TERMINAL)

@@ -1,0 +1,21 @@
+# Code without any Win32 dependency: built into the program and, natively, into the unit tests.
+set(PORTABLE_SOURCES
+    settings/ini_text.cpp
+    settings/ini_file.cpp
+    settings/section_list.cpp
+    settings/value_text.cpp
+    settings/aircraft_value.cpp
+    targets/target_catalogue.cpp
+    targets/target_catalogue_data.cpp
+)
+
+# Everything else in the four code folders is the Win32 program; main.cpp holds only the entry point so
+# that the tests can link the rest with the real resources.
+file(GLOB PROGRAM_SOURCES CONFIGURE_DEPENDS
+    ${CMAKE_CURRENT_LIST_DIR}/../app/*.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/../settings/*.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/../targets/*.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/../registration/*.cpp)
+list(FILTER PROGRAM_SOURCES EXCLUDE REGEX "/app/main\\.cpp$")
+
+set(RESOURCE_SCRIPT resources/skyvarn.rc)

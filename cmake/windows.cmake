@@ -1,0 +1,57 @@
+# The Windows program (mingw-w64 cross build or MSVC) and, when asked for, its Win32 and end-to-end tests.
+enable_language(RC)
+
+option(SKYVARN_BUILD_TESTS "Build the Win32 and end-to-end tests" OFF)
+
+set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
+
+if(MSVC)
+    add_compile_options(/W4 /WX /utf-8)
+    add_compile_definitions(_CRT_SECURE_NO_WARNINGS)
+    set(CMAKE_MSVC_RUNTIME_LIBRARY "MultiThreaded$<$<CONFIG:Debug>:Debug>")
+else()
+    add_compile_options(-Wall -Wextra -Werror)
+    # Everything static: the program must run with nothing but the DLLs Windows ships.
+    add_link_options(-static -static-libgcc -static-libstdc++)
+endif()
+add_compile_definitions(WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
+
+add_library(skyvarn_program STATIC ${PORTABLE_SOURCES} ${PROGRAM_SOURCES})
+target_include_directories(skyvarn_program PUBLIC ${CMAKE_SOURCE_DIR} ${CMAKE_SOURCE_DIR}/resources)
+target_link_libraries(skyvarn_program PUBLIC comctl32 shell32 user32 kernel32)
+
+add_executable(skyvarn-config WIN32 app/main.cpp ${RESOURCE_SCRIPT})
+target_link_libraries(skyvarn-config PRIVATE skyvarn_program)
+if(MSVC)
+    target_link_options(skyvarn-config PRIVATE /MANIFEST:NO)
+endif()
+
+if(SKYVARN_BUILD_TESTS)
+    set(gtest_force_shared_crt OFF CACHE BOOL "" FORCE)
+    set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+    set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+    add_subdirectory(${GTEST_SOURCE_DIR} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+
+    file(GLOB SUPPORT_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/support/*.cpp)
+    add_library(skyvarn_test_support STATIC ${SUPPORT_SOURCES})
+    target_link_libraries(skyvarn_test_support PUBLIC skyvarn_program GTest::gtest)
+    target_include_directories(skyvarn_test_support PUBLIC ${CMAKE_SOURCE_DIR}/tests/support)
+
+    # One executable per test file: each owns its directory and settings file. The Win32 tests link the
+    # program's code and its real resources; the end-to-end tests drive the real program from outside.
+    file(GLOB WIN32_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win32/*.cpp)
+    file(GLOB E2E_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/*.cpp)
+    foreach(test_source IN LISTS WIN32_TESTS E2E_TESTS)
+        get_filename_component(test_name ${test_source} NAME_WE)
+        add_executable(${test_name} ${test_source} ${RESOURCE_SCRIPT})
+        target_link_libraries(${test_name} PRIVATE skyvarn_test_support GTest::gtest_main)
+        add_dependencies(${test_name} skyvarn-config)
+    endforeach()
+
+    # The benchmark (run by the host build's `benchmark` target, never as a test).
+    add_executable(bench_baseline WIN32 tests/bench/baseline.cpp tests/bench/baseline.rc)
+    target_link_libraries(bench_baseline PRIVATE comctl32)
+    add_executable(benchmark tests/bench/benchmark.cpp ${RESOURCE_SCRIPT})
+    target_link_libraries(benchmark PRIVATE skyvarn_test_support)
+    add_dependencies(benchmark skyvarn-config bench_baseline)
+endif()

@@ -1,0 +1,68 @@
+#include <windows.h>
+
+#include <string>
+
+#include "app/app_state.h"
+#include "app/pages.h"
+#include "resource.h"
+
+namespace {
+
+// Bounded while typed, so that what the operator sees is what gets added.
+const int CookieLimit = 79;
+
+std::string CookieText(HWND dialog)
+{
+    HWND field = GetDlgItem(dialog, IDC_ADD_COOKIE_TEXT);
+    int length = GetWindowTextLengthA(field);
+    if (length <= 0)
+        return std::string();
+    std::string text(static_cast<size_t>(length) + 1, '\0');
+    int got = GetWindowTextA(field, &text[0], length + 1);
+    text.resize(static_cast<size_t>(got > 0 ? got : 0));
+    return text;
+}
+
+void UpdateAddCookieOk(HWND dialog)
+{
+    EnableWindow(GetDlgItem(dialog, IDOK), GetWindowTextLengthA(GetDlgItem(dialog, IDC_ADD_COOKIE_TEXT)) > 0);
+}
+
+// Appends at the end and leaves the list's selection alone; the same cookie may be listed twice.
+void AddCookieEntry(HWND dialog)
+{
+    std::string cookie = CookieText(dialog);
+    SendMessageA(PageItem(ServerPageIndex, IDC_SERVER_COOKIE_LIST), LB_ADDSTRING, 0,
+                 reinterpret_cast<LPARAM>(cookie.c_str()));
+}
+
+void AddCookieCommand(HWND dialog, int id, int code)
+{
+    switch (id) {
+    case IDOK:
+        // Honoured only while the OK rule holds, however the command arrives.
+        if (!IsWindowEnabled(GetDlgItem(dialog, IDOK)))
+            break;
+        AddCookieEntry(dialog);
+        EndDialog(dialog, 1);
+        return;
+    case IDCANCEL:
+        EndDialog(dialog, 0);
+        return;
+    default:
+        break;
+    }
+    if (code == EN_UPDATE)
+        UpdateAddCookieOk(dialog);
+}
+
+}  // namespace
+
+INT_PTR CALLBACK AddCookieDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM)
+{
+    if (message == WM_INITDIALOG)
+        SendDlgItemMessageA(dialog, IDC_ADD_COOKIE_TEXT, EM_LIMITTEXT, CookieLimit, 0);
+    else if (message == WM_COMMAND)
+        AddCookieCommand(dialog, LOWORD(wParam), HIWORD(wParam));
+    return 0;
+}

@@ -1,0 +1,96 @@
+#include <windows.h>
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "app/app_state.h"
+#include "app/pages.h"
+#include "resource.h"
+#include "settings/profile_store.h"
+#include "settings/value_text.h"
+
+namespace {
+
+const char ServersSection[] = "RegisterWith";
+const char CookiesSection[] = "Clients";
+const char CookiePrefix[] = "Cookie=";
+const size_t CookiePrefixLength = sizeof CookiePrefix - 1;
+
+// ASCII case only: "COOKIE=" and "cookie=" are the prefix, whatever the code page.
+bool HasCookiePrefix(const std::string& line)
+{
+    return UpperCaseAscii(std::string_view(line).substr(0, CookiePrefixLength)) == "COOKIE=";
+}
+
+// A hand-written line without the prefix is the cookie itself: shown whole rather than clipped.
+std::string CookieShownText(const std::string& line)
+{
+    return HasCookiePrefix(line) ? line.substr(CookiePrefixLength) : line;
+}
+
+void AddListLine(HWND page, int listId, const std::string& text)
+{
+    SendDlgItemMessageA(page, listId, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+// Every line of a list in list order, each read whole, so that long hand-edited lines survive a store.
+std::vector<std::string> ListLines(HWND page, int listId, const char* prefix)
+{
+    std::vector<std::string> lines;
+    HWND list = GetDlgItem(page, listId);
+    LRESULT count = SendMessageA(list, LB_GETCOUNT, 0, 0);
+    for (LRESULT index = 0; index < count; ++index) {
+        LRESULT length = SendMessageA(list, LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
+        if (length == LB_ERR)
+            continue;
+        std::string text(static_cast<size_t>(length) + 1, '\0');
+        LRESULT got =
+            SendMessageA(list, LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&text[0]));
+        text.resize(got > 0 ? static_cast<size_t>(got) : 0);
+        lines.push_back(prefix + text);
+    }
+    return lines;
+}
+
+}  // namespace
+
+void LoadServerPage()
+{
+    HWND page = PageTable[ServerPageIndex];
+    if (!page)
+        return;
+    SectionBuffer buffer;
+    std::string entry;
+    ReadSectionList(ServersSection, buffer);
+    while (NextSectionEntry(buffer, entry))
+        AddListLine(page, IDC_SERVER_LIST, entry);
+    ReadSectionList(CookiesSection, buffer);
+    while (NextSectionEntry(buffer, entry))
+        AddListLine(page, IDC_SERVER_COOKIE_LIST, CookieShownText(entry));
+}
+
+// Both sections are replaced on every build, so a list emptied by the operator empties its section.
+void StoreServerPage()
+{
+    HWND page = PageTable[ServerPageIndex];
+    if (!page)
+        return;
+    WriteSectionList(ServersSection, ListLines(page, IDC_SERVER_LIST, ""));
+    WriteSectionList(CookiesSection, ListLines(page, IDC_SERVER_COOKIE_LIST, CookiePrefix));
+}
+
+void RemoveSelectedEntry(HWND page, int listId, int buttonId)
+{
+    LRESULT selected = SendDlgItemMessageA(page, listId, LB_GETCURSEL, 0, 0);
+    if (selected != LB_ERR)
+        SendDlgItemMessageA(page, listId, LB_DELETESTRING, static_cast<WPARAM>(selected), 0);
+    // Nothing is selected after a deletion.
+    EnableWindow(GetDlgItem(page, buttonId), FALSE);
+}
+
+void UpdateRemoveButton(HWND page, int listId, int buttonId)
+{
+    LRESULT selected = SendDlgItemMessageA(page, listId, LB_GETCURSEL, 0, 0);
+    EnableWindow(GetDlgItem(page, buttonId), selected != LB_ERR);
+}

@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Prepares (up) or stops (down) the Wine prefix of a test run. Every Wine process of a run must start
+# inside the run's one X display, so a server left from an earlier run is ended first.
+set -eu
+action=$1
+prefix=$2
+export WINEPREFIX="$prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" LC_ALL=C
+log="$prefix.log"
+mkdir -p "$(dirname "$prefix")"
+wineserver -k >/dev/null 2>&1 || true
+wineserver -w >/dev/null 2>&1 || true
+[ "$action" = down ] && exit 0
+if [ -z "${DISPLAY:-}" ]; then
+    echo "no X display: run the tests under xvfb-run (scripts/test.sh does)" >&2
+    exit 1
+fi
+if [ ! -f "$prefix/.skyvarn-ready" ]; then
+    {
+        wineboot -i
+        # Wine manages its own windows (no window manager on a virtual display: hiding would wait 2 s),
+        # and a crashing test must end instead of waiting behind a crash dialog.
+        wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f
+        wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f
+        wineserver -w
+    } >"$log" 2>&1 || { cat "$log"; exit 1; }
+    touch "$prefix/.skyvarn-ready"
+fi

@@ -1,0 +1,135 @@
+#include <windows.h>
+
+#include <string>
+
+#include "app/app_state.h"
+#include "app/pages.h"
+#include "resource.h"
+#include "settings/aircraft_value.h"
+#include "settings/profile_store.h"
+
+namespace {
+
+const char AircraftSection[] = "QV3Server";
+
+// One aircraft: its key and the three controls that hold its value.
+struct AircraftRow {
+    const char* key;
+    int checkBox;
+    int startDate;
+    int endDate;
+};
+
+// Top row first: the order in which the keys are read and written.
+const AircraftRow GermanRows[] = {
+    {"FOKKER_EIII", IDC_GERMAN_FOKKER_EIII, IDC_GERMAN_FOKKER_EIII_START, IDC_GERMAN_FOKKER_EIII_END},
+    {"ALBATROS_DII", IDC_GERMAN_ALBATROS_DII, IDC_GERMAN_ALBATROS_DII_START, IDC_GERMAN_ALBATROS_DII_END},
+    {"HALBERSTADT_DII", IDC_GERMAN_HALBERSTADT_DII, IDC_GERMAN_HALBERSTADT_DII_START,
+     IDC_GERMAN_HALBERSTADT_DII_END},
+    {"ALBATROS_DIII", IDC_GERMAN_ALBATROS_DIII, IDC_GERMAN_ALBATROS_DIII_START, IDC_GERMAN_ALBATROS_DIII_END},
+    {"ALBATROS_DV", IDC_GERMAN_ALBATROS_DV, IDC_GERMAN_ALBATROS_DV_START, IDC_GERMAN_ALBATROS_DV_END},
+    {"FOKKER_DRI", IDC_GERMAN_FOKKER_DRI, IDC_GERMAN_FOKKER_DRI_START, IDC_GERMAN_FOKKER_DRI_END},
+    {"PFALZ_DIII", IDC_GERMAN_PFALZ_DIII, IDC_GERMAN_PFALZ_DIII_START, IDC_GERMAN_PFALZ_DIII_END},
+    {"FOKKER_DVII", IDC_GERMAN_FOKKER_DVII, IDC_GERMAN_FOKKER_DVII_START, IDC_GERMAN_FOKKER_DVII_END},
+    {"PFALZ_DXII", IDC_GERMAN_PFALZ_DXII, IDC_GERMAN_PFALZ_DXII_START, IDC_GERMAN_PFALZ_DXII_END},
+};
+
+const AircraftRow AlliedRows[] = {
+    {"MORANE_BULLET", IDC_ALLIED_MORANE_BULLET, IDC_ALLIED_MORANE_BULLET_START, IDC_ALLIED_MORANE_BULLET_END},
+    {"NIEUPORT_11", IDC_ALLIED_NIEUPORT_11, IDC_ALLIED_NIEUPORT_11_START, IDC_ALLIED_NIEUPORT_11_END},
+    {"NIEUPORT_17", IDC_ALLIED_NIEUPORT_17, IDC_ALLIED_NIEUPORT_17_START, IDC_ALLIED_NIEUPORT_17_END},
+    {"SPAD_VII", IDC_ALLIED_SPAD_VII, IDC_ALLIED_SPAD_VII_START, IDC_ALLIED_SPAD_VII_END},
+    {"SPAD_XIII", IDC_ALLIED_SPAD_XIII, IDC_ALLIED_SPAD_XIII_START, IDC_ALLIED_SPAD_XIII_END},
+    {"AIRCO_DH2", IDC_ALLIED_AIRCO_DH2, IDC_ALLIED_AIRCO_DH2_START, IDC_ALLIED_AIRCO_DH2_END},
+    {"SOPWITH_PUP", IDC_ALLIED_SOPWITH_PUP, IDC_ALLIED_SOPWITH_PUP_START, IDC_ALLIED_SOPWITH_PUP_END},
+    {"SOPWITH_TRIPLANE", IDC_ALLIED_SOPWITH_TRIPLANE, IDC_ALLIED_SOPWITH_TRIPLANE_START,
+     IDC_ALLIED_SOPWITH_TRIPLANE_END},
+    {"SOPWITH_CAMEL", IDC_ALLIED_SOPWITH_CAMEL, IDC_ALLIED_SOPWITH_CAMEL_START, IDC_ALLIED_SOPWITH_CAMEL_END},
+    {"SOPWITH_SNIPE", IDC_ALLIED_SOPWITH_SNIPE, IDC_ALLIED_SOPWITH_SNIPE_START, IDC_ALLIED_SOPWITH_SNIPE_END},
+    {"NIEUPORT_24", IDC_ALLIED_NIEUPORT_24, IDC_ALLIED_NIEUPORT_24_START, IDC_ALLIED_NIEUPORT_24_END},
+    {"NIEUPORT_28", IDC_ALLIED_NIEUPORT_28, IDC_ALLIED_NIEUPORT_28_START, IDC_ALLIED_NIEUPORT_28_END},
+    {"SE5A", IDC_ALLIED_SE5A, IDC_ALLIED_SE5A_START, IDC_ALLIED_SE5A_END},
+};
+
+AircraftValue ReadAircraftKey(const char* key)
+{
+    char value[ProfileTextSize];
+    ReadProfileText(AircraftSection, key, value);
+    return ParseAircraftValue(value);
+}
+
+// 1 when written, 0 after the write error message.
+int WriteAircraftKey(const char* key, const AircraftValue& value)
+{
+    if (IsBareAircraftFlag(value))
+        return WriteProfileFlag(AircraftSection, key, value.flag);
+    return WriteProfileText(AircraftSection, key, FormAircraftValue(value).c_str());
+}
+
+// The whole text, however long: a date loaded from a hand-edited file may exceed the typing limit.
+std::string FieldText(HWND page, int id)
+{
+    HWND field = GetDlgItem(page, id);
+    int length = GetWindowTextLengthA(field);
+    if (length <= 0)
+        return std::string();
+    std::string text(static_cast<size_t>(length) + 1, '\0');
+    int got = GetWindowTextA(field, &text[0], length + 1);
+    text.resize(static_cast<size_t>(got > 0 ? got : 0));
+    return text;
+}
+
+template <size_t RowCount>
+void LoadAircraftPage(PageIndex index, const AircraftRow (&rows)[RowCount])
+{
+    HWND page = PageTable[index];
+    if (!page)
+        return;
+    for (const AircraftRow& row : rows) {
+        AircraftValue value = ReadAircraftKey(row.key);
+        CheckDlgButton(page, row.checkBox, value.flag ? BST_CHECKED : BST_UNCHECKED);
+        // Two typed dates at this limit still form a value that the settings file reads back whole.
+        SendDlgItemMessageA(page, row.startDate, EM_LIMITTEXT, kAircraftDateLimit, 0);
+        SendDlgItemMessageA(page, row.endDate, EM_LIMITTEXT, kAircraftDateLimit, 0);
+        SetDlgItemTextA(page, row.startDate, value.start.c_str());
+        SetDlgItemTextA(page, row.endDate, value.end.c_str());
+    }
+}
+
+template <size_t RowCount>
+void StoreAircraftPage(PageIndex index, const AircraftRow (&rows)[RowCount])
+{
+    HWND page = PageTable[index];
+    if (!page)
+        return;
+    // A failed write has shown its message; the other rows are still worth writing.
+    for (const AircraftRow& row : rows) {
+        AircraftValue value;
+        value.flag = IsDlgButtonChecked(page, row.checkBox) == BST_CHECKED ? 1 : 0;
+        value.start = FieldText(page, row.startDate);
+        value.end = FieldText(page, row.endDate);
+        WriteAircraftKey(row.key, value);
+    }
+}
+
+}  // namespace
+
+void LoadGermanPlanesPage()
+{
+    LoadAircraftPage(GermanPlanesPageIndex, GermanRows);
+}
+
+void LoadAlliedPlanesPage()
+{
+    LoadAircraftPage(AlliedPlanesPageIndex, AlliedRows);
+}
+
+void StoreGermanPlanesPage()
+{
+    StoreAircraftPage(GermanPlanesPageIndex, GermanRows);
+}
+
+void StoreAlliedPlanesPage()
+{
+    StoreAircraftPage(AlliedPlanesPageIndex, AlliedRows);
+}

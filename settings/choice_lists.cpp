@@ -1,0 +1,95 @@
+#include <windows.h>
+
+#include <cstddef>
+#include <cstdio>
+
+#include "app/app_state.h"
+#include "app/pages.h"
+#include "resource.h"
+#include "settings/page_binding.h"
+#include "settings/profile_store.h"
+
+namespace {
+
+const char* const MapItems[] = {"Random", "Flanders", "Alsace", "Verdun", "Marne", "Island"};
+const char* const RegionSizeItems[] = {"Full", "Large", "Medium", "Small"};
+const char* const LandmarkDensityItems[] = {"Sparse", "Moderate", "Dense", "Full"};
+const char* const DifficultyItems[] = {"Novice", "Veteran", "Ace"};
+const char* const GameTypeItems[] = {"Team Melee", "Melee", "Get The Vorak"};
+const char* const GameModeItems[] = {"Normal", "Advanced"};
+const char* const FirstToDefendItems[] = {"Random", "Allies", "Germans"};
+
+void AddItem(HWND page, int listId, const char* text)
+{
+    SendDlgItemMessageA(page, listId, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
+}
+
+template <std::size_t Count>
+void AddItems(HWND page, int listId, const char* const (&items)[Count])
+{
+    for (const char* item : items)
+        AddItem(page, listId, item);
+}
+
+// The date lists are sorted; the formats give items that sort into their numeric order.
+void AddNumberItems(HWND page, int listId, const char* format, int first, int last)
+{
+    for (int number = first; number <= last; ++number) {
+        char text[16];
+        std::snprintf(text, sizeof text, format, number);
+        AddItem(page, listId, text);
+    }
+}
+
+void AddStartTimes(HWND page)
+{
+    for (int hour = 0; hour < 24; ++hour) {
+        char text[16];
+        std::snprintf(text, sizeof text, "%d:00", hour);
+        AddItem(page, IDC_GENERAL_START_TIME, text);
+        std::snprintf(text, sizeof text, "%d:30", hour);
+        AddItem(page, IDC_GENERAL_START_TIME, text);
+    }
+}
+
+}  // namespace
+
+void FillChoiceLists()
+{
+    HWND general = PageTable[GeneralPageIndex];
+    if (general) {
+        AddItems(general, IDC_GENERAL_MAP, MapItems);
+        AddItems(general, IDC_GENERAL_REGION_SIZE, RegionSizeItems);
+        AddItems(general, IDC_GENERAL_LANDMARK_DENSITY, LandmarkDensityItems);
+        AddItems(general, IDC_GENERAL_DIFFICULTY, DifficultyItems);
+        AddItems(general, IDC_GENERAL_GAME_TYPE, GameTypeItems);
+        AddItems(general, IDC_GENERAL_GAME_MODE, GameModeItems);
+        AddStartTimes(general);
+        AddNumberItems(general, IDC_GENERAL_START_YEAR, "%d", 1915, 1918);
+        AddNumberItems(general, IDC_GENERAL_START_MONTH, "%02d", 1, 12);
+        // No day 31: a stored 31 selects nothing.
+        AddNumberItems(general, IDC_GENERAL_START_DAY, "%02d", 1, 30);
+    }
+    HWND game = PageTable[GamePageIndex];
+    if (game) {
+        AddItems(game, IDC_GAME_TARGET_REGION_SIZE, RegionSizeItems);
+        AddItems(game, IDC_GAME_FIRST_TO_DEFEND, FirstToDefendItems);
+    }
+}
+
+std::string ControlText(HWND page, int id)
+{
+    char text[ProfileTextSize] = "";
+    GetDlgItemTextA(page, id, text, ProfileTextSize);
+    return text;
+}
+
+void SelectByPrefix(HWND page, int listId, const char* text)
+{
+    // Every item begins with the empty text, so the list itself would be free to pick one; an empty value
+    // names no item, and leaving the selection alone keeps that the same on every platform.
+    if (text[0] == '\0')
+        return;
+    // Start index 0: items 1 to the last are searched first, then item 0.
+    SendDlgItemMessageA(page, listId, CB_SELECTSTRING, 0, reinterpret_cast<LPARAM>(text));
+}

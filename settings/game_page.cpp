@@ -1,0 +1,180 @@
+#include <windows.h>
+
+#include <cstddef>
+#include <string>
+
+#include "app/app_state.h"
+#include "app/pages.h"
+#include "resource.h"
+#include "settings/page_binding.h"
+#include "settings/profile_store.h"
+#include "settings/section_list.h"
+#include "settings/value_text.h"
+
+namespace {
+
+enum class Conversion {
+    Text,        // the value as it stands
+    SwapTime,    // seconds in the file, whole minutes in the box
+    Choice,      // shown by prefix, stored upper-cased with "_" for each space
+    DefendSide,  // "-1", "0", "1" in the file; "Random", "Allies", "Germans" in the list
+    Flag,
+};
+
+struct Binding {
+    int control;
+    const char* key;
+    Conversion conversion;
+};
+
+// Load and store share this order; it is also the key order of a newly created file.
+const Binding GameBindings[] = {
+    {IDC_GAME_TARGET_SWAP_TIME, "targetSwapTimeInSeconds", Conversion::SwapTime},
+    {IDC_GAME_PLAYERS_PER_TARGET, "playersPerTarget", Conversion::Text},
+    {IDC_GAME_TARGET_REGION_SIZE, "targetRegionSize", Conversion::Choice},
+    {IDC_GAME_FIRST_TO_DEFEND, "germansDefendFirst", Conversion::DefendSide},
+    {IDC_GAME_END_GAME, "endOnNoTargets", Conversion::Flag},
+    {IDC_GAME_AUTO_RESTART_SERVER, "autoRestartServer", Conversion::Flag},
+    {IDC_GAME_REMOVE_DEAD_TARGETS, "deadTargetsRemoved", Conversion::Flag},
+    {IDC_GAME_AUTO_REPAIR_TARGETS, "autoRepairTargets", Conversion::Flag},
+    {IDC_GAME_TARGETS_CHANGE_TEAMS, "targetsChangeTeams", Conversion::Flag},
+    {IDC_GAME_MANUALLY_CHOOSE_TARGETS, "manuallyChooseTargets", Conversion::Flag},
+    {IDC_GAME_MANUAL_TARGET_PROGRESS, "manualTargetsProgress", Conversion::Flag},
+    {IDC_GAME_MANUAL_TARGETS_AT_A_TIME, "manualTargetsAtATime", Conversion::Text},
+    {IDC_GAME_FRIENDLY_FIRE, "friendlyFire", Conversion::Flag},
+    {IDC_GAME_MAX_VORAKS, "numVoraks", Conversion::Text},
+    {IDC_GAME_VORAKS_GLOW, "voraksGlow", Conversion::Flag},
+};
+
+// Items of the general page's "Type:" list.
+constexpr LRESULT TeamMeleeType = 0;
+constexpr LRESULT GetTheVorakType = 2;
+
+// Every input of the page; the game type decides which of them are enabled.
+const int GameTypeControls[] = {
+    IDC_GAME_MAX_VORAKS, IDC_GAME_VORAKS_GLOW, IDC_GAME_TARGET_SWAP_TIME, IDC_GAME_PLAYERS_PER_TARGET,
+    IDC_GAME_TARGET_REGION_SIZE, IDC_GAME_FIRST_TO_DEFEND, IDC_GAME_END_GAME, IDC_GAME_AUTO_RESTART_SERVER,
+    IDC_GAME_REMOVE_DEAD_TARGETS, IDC_GAME_AUTO_REPAIR_TARGETS, IDC_GAME_TARGETS_CHANGE_TEAMS,
+    IDC_GAME_MANUALLY_CHOOSE_TARGETS, IDC_GAME_MANUAL_TARGET_PROGRESS, IDC_GAME_MANUAL_TARGETS_AT_A_TIME,
+    IDC_GAME_TARGETS, IDC_GAME_FRIENDLY_FIRE,
+};
+
+const int TeamMeleeControls[] = {
+    IDC_GAME_TARGET_SWAP_TIME, IDC_GAME_PLAYERS_PER_TARGET, IDC_GAME_TARGET_REGION_SIZE,
+    IDC_GAME_FIRST_TO_DEFEND, IDC_GAME_END_GAME, IDC_GAME_AUTO_RESTART_SERVER, IDC_GAME_REMOVE_DEAD_TARGETS,
+    IDC_GAME_AUTO_REPAIR_TARGETS, IDC_GAME_TARGETS_CHANGE_TEAMS, IDC_GAME_MANUALLY_CHOOSE_TARGETS,
+    IDC_GAME_FRIENDLY_FIRE,
+};
+
+const int GetTheVorakControls[] = {IDC_GAME_MAX_VORAKS, IDC_GAME_VORAKS_GLOW};
+
+// Useful only while targets are chosen by hand.
+const int ManualTargetControls[] = {IDC_GAME_MANUAL_TARGET_PROGRESS, IDC_GAME_MANUAL_TARGETS_AT_A_TIME,
+                                    IDC_GAME_TARGETS};
+
+template <std::size_t Count>
+void EnableControls(HWND page, const int (&controls)[Count], BOOL enable)
+{
+    for (int id : controls)
+        EnableWindow(GetDlgItem(page, id), enable);
+}
+
+int WriteText(const char* key, const std::string& value)
+{
+    return WriteProfileText(QV3ServerSection, key, value.c_str());
+}
+
+void LoadBinding(HWND page, const Binding& row)
+{
+    if (row.conversion == Conversion::Flag) {
+        bool on = ReadProfileFlag(QV3ServerSection, row.key) != 0;
+        CheckDlgButton(page, row.control, on ? BST_CHECKED : BST_UNCHECKED);
+        return;
+    }
+    char value[ProfileTextSize];
+    ReadProfileText(QV3ServerSection, row.key, value);
+    switch (row.conversion) {
+    case Conversion::Text:
+        SetDlgItemTextA(page, row.control, value);
+        break;
+    case Conversion::SwapTime:
+        SetDlgItemTextA(page, row.control, SwapSecondsToMinutesText(value).c_str());
+        break;
+    case Conversion::Choice:
+        SelectByPrefix(page, row.control, value);
+        break;
+    case Conversion::DefendSide:
+        SelectByPrefix(page, row.control, ConvertDefendSide(1, value).c_str());
+        break;
+    default:
+        break;
+    }
+}
+
+void StoreBinding(HWND page, const Binding& row)
+{
+    switch (row.conversion) {
+    case Conversion::Text:
+        WriteText(row.key, ControlText(page, row.control));
+        break;
+    case Conversion::SwapTime:
+        WriteText(row.key, SwapMinutesToSecondsText(ControlText(page, row.control)));
+        break;
+    case Conversion::Choice: {
+        std::string choice = ControlText(page, row.control);
+        ReplaceChars(choice, " ", "_");
+        WriteText(row.key, UpperCaseAscii(choice));
+        break;
+    }
+    case Conversion::DefendSide:
+        WriteText(row.key, ConvertDefendSide(0, ControlText(page, row.control)));
+        break;
+    case Conversion::Flag:
+        WriteProfileFlag(QV3ServerSection, row.key, IsDlgButtonChecked(page, row.control) == BST_CHECKED);
+        break;
+    }
+}
+
+}  // namespace
+
+void LoadGamePage()
+{
+    HWND page = PageTable[GamePageIndex];
+    if (!page)
+        return;
+    for (const Binding& row : GameBindings)
+        LoadBinding(page, row);
+    ApplyManualTargetsToggle(page);
+}
+
+// Disabled controls are stored too: the game type only decides what the operator may change.
+void StoreGamePage()
+{
+    HWND page = PageTable[GamePageIndex];
+    if (!page)
+        return;
+    for (const Binding& row : GameBindings)
+        StoreBinding(page, row);
+}
+
+void UpdateGameTypeControls()
+{
+    HWND page = PageTable[GamePageIndex];
+    if (!page)
+        return;
+    HWND general = PageTable[GeneralPageIndex];
+    LRESULT type = general ? SendDlgItemMessageA(general, IDC_GENERAL_GAME_TYPE, CB_GETCURSEL, 0, 0) : CB_ERR;
+    EnableControls(page, GameTypeControls, FALSE);
+    if (type == GetTheVorakType) {
+        EnableControls(page, GetTheVorakControls, TRUE);
+    } else if (type == TeamMeleeType) {
+        EnableControls(page, TeamMeleeControls, TRUE);
+        ApplyManualTargetsToggle(page);
+    }
+}
+
+void ApplyManualTargetsToggle(HWND gamePage)
+{
+    bool manual = IsDlgButtonChecked(gamePage, IDC_GAME_MANUALLY_CHOOSE_TARGETS) == BST_CHECKED;
+    EnableControls(gamePage, ManualTargetControls, manual ? TRUE : FALSE);
+}

@@ -1,0 +1,187 @@
+#include "targets/target_dialog.h"
+
+#include <string>
+#include <vector>
+
+#include "app/app_state.h"
+#include "app/pages.h"
+#include "resource.h"
+#include "settings/profile_store.h"
+#include "settings/value_text.h"
+#include "targets/target_catalogue.h"
+
+BitmapOpenerFunction BitmapOpener = ShellExecuteExA;
+
+namespace {
+
+const char TargetsSection[] = "Targets";
+
+// The whole text of a window: the ID field has no length limit, and cutting a long ID text could
+// turn it into a different number.
+std::string WholeText(HWND window)
+{
+    int length = GetWindowTextLengthA(window);
+    if (length <= 0)
+        return std::string();
+    std::string text(static_cast<size_t>(length) + 1, '\0');
+    int got = GetWindowTextA(window, &text[0], length + 1);
+    text.resize(got > 0 ? static_cast<size_t>(got) : 0);
+    return text;
+}
+
+// The map chosen on the general page, read afresh each time: empty when none is selected.
+std::string CurrentMap()
+{
+    return WholeText(PageItem(GeneralPageIndex, IDC_GENERAL_MAP));
+}
+
+// A list line fetched at its own length, so a hand-edited line of any length comes back whole.
+std::string ListLine(HWND list, int index)
+{
+    LRESULT length = SendMessageA(list, LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
+    if (length == LB_ERR)
+        return std::string();
+    std::string line(static_cast<size_t>(length) + 1, '\0');
+    LRESULT got = SendMessageA(list, LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&line[0]));
+    line.resize(got > 0 ? static_cast<size_t>(got) : 0);
+    return line;
+}
+
+void ReportAndRefocus(HWND dialog, const std::string& text, const char* title, UINT icon)
+{
+    MessageBoxA(dialog, text.c_str(), title, MB_OK | icon);
+    SetFocus(GetDlgItem(dialog, IDC_TARGET_ID));
+}
+
+void RemoveSelectedTarget(HWND dialog)
+{
+    HWND list = GetDlgItem(dialog, IDC_TARGET_LIST);
+    HWND button = GetDlgItem(dialog, IDC_TARGET_REMOVE);
+    LRESULT selected = SendMessageA(list, LB_GETCURSEL, 0, 0);
+    if (selected != LB_ERR)
+        SendMessageA(list, LB_DELETESTRING, static_cast<WPARAM>(selected), 0);
+    // A disabled button loses the focus; give it to the list so the keyboard still reaches the dialog.
+    if (GetFocus() == button)
+        SendMessageA(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(list), TRUE);
+    EnableWindow(button, FALSE);
+}
+
+void UpdateRemoveTarget(HWND dialog)
+{
+    LRESULT selected = SendDlgItemMessageA(dialog, IDC_TARGET_LIST, LB_GETCURSEL, 0, 0);
+    EnableWindow(GetDlgItem(dialog, IDC_TARGET_REMOVE), selected != LB_ERR);
+}
+
+void InitTargetDialog(HWND dialog)
+{
+    std::string caption = "Target Management - " + CurrentMap();
+    SetWindowTextA(dialog, caption.c_str());
+    SetWindowPos(dialog, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    LoadTargetList(dialog);
+}
+
+}  // namespace
+
+void LoadTargetList(HWND dialog)
+{
+    SectionBuffer buffer;
+    ReadSectionList(TargetsSection, buffer);
+    std::string entry;
+    // Every line as read, even one of another map or one that reads as empty: the list is the section.
+    while (NextSectionEntry(buffer, entry))
+        SendDlgItemMessageA(dialog, IDC_TARGET_LIST, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.c_str()));
+}
+
+void SaveTargetList(HWND dialog)
+{
+    HWND list = GetDlgItem(dialog, IDC_TARGET_LIST);
+    LRESULT count = SendMessageA(list, LB_GETCOUNT, 0, 0);
+    std::vector<std::string> lines;
+    for (int index = 0; index < count; ++index)
+        lines.push_back(ListLine(list, index));
+    WriteSectionList(TargetsSection, lines);
+}
+
+void AddTarget(HWND dialog)
+{
+    HWND idField = GetDlgItem(dialog, IDC_TARGET_ID);
+    std::string map = CurrentMap();
+    // Saturating: an ID with too many digits is out of range, never wrapped into a valid one.
+    int targetId = ParseDecimal(WholeText(idField));
+    const char* name = nullptr;
+    switch (LookupTarget(map.c_str(), targetId, &name)) {
+    case LookupResult::NoSuchMap:
+        SetWindowTextA(idField, "");
+        return;
+    case LookupResult::OutOfRange:
+        ReportAndRefocus(dialog, "The ID you have entered is not a valid ID for the " + map + " map.",
+                         "Invalid ID", MB_ICONHAND);
+        return;
+    case LookupResult::Found:
+        break;
+    }
+    HWND list = GetDlgItem(dialog, IDC_TARGET_LIST);
+    // Whole names without regard to case, from the first line on.
+    if (SendMessageA(list, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(name)) !=
+        LB_ERR) {
+        ReportAndRefocus(dialog, "This target already exists within the target list.", "Duplicate ID",
+                         MB_ICONASTERISK);
+        return;
+    }
+    SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name));
+    SetWindowTextA(idField, "");
+}
+
+void ViewMapBitmap(HWND dialog)
+{
+    // The map text is used as it stands: "Random" or no map give a path that simply does not exist.
+    std::string path = "landmarks\\" + CurrentMap() + ".bmp";
+    SHELLEXECUTEINFOA request = {};
+    request.cbSize = sizeof request;
+    request.fMask = 0;
+    request.hwnd = dialog;
+    request.lpVerb = nullptr;
+    request.lpFile = path.c_str();
+    request.lpParameters = nullptr;
+    request.lpDirectory = nullptr;
+    request.nShow = SW_SHOW;
+    BitmapOpener(&request);
+}
+
+INT_PTR CALLBACK TargetDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM)
+{
+    switch (message) {
+    case WM_INITDIALOG:
+        InitTargetDialog(dialog);
+        break;
+    case WM_COMMAND:
+        switch (LOWORD(wParam)) {
+        case IDC_TARGET_ADD:
+            AddTarget(dialog);
+            break;
+        case IDC_TARGET_REMOVE:
+            RemoveSelectedTarget(dialog);
+            break;
+        case IDC_TARGET_DONE:
+            SaveTargetList(dialog);
+            EndDialog(dialog, 1);
+            break;
+        case IDCANCEL:
+            EndDialog(dialog, 0);
+            break;
+        case IDC_TARGET_VIEW_BITMAP:
+            ViewMapBitmap(dialog);
+            break;
+        case IDC_TARGET_LIST:
+            if (HIWORD(wParam) == LBN_SELCHANGE)
+                UpdateRemoveTarget(dialog);
+            break;
+        default:
+            break;
+        }
+        break;
+    default:
+        break;
+    }
+    return 0;
+}

@@ -1,0 +1,16 @@
+#pragma once
+#include <windows.h>
+
+#include <shellapi.h>
+
+// The Target Management dialog: edits the Targets section, one target name per line.
+
+// Hands "View Bitmap"'s request to the shell. Tests point it at a recorder so that no viewer starts.
+using BitmapOpenerFunction = BOOL(WINAPI*)(SHELLEXECUTEINFOA* request);
+extern BitmapOpenerFunction BitmapOpener;
+
+// Each takes the dialog's window.
+void LoadTargetList(HWND dialog);
+void SaveTargetList(HWND dialog);
+void AddTarget(HWND dialog);
+void ViewMapBitmap(HWND dialog);
