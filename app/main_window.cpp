@@ -1,6 +1,11 @@
 #include "app/main_window.h"
 
+#include <windows.h>
+
 #include <commctrl.h>
+#include <uxtheme.h>
+
+#include <algorithm>
 
 #include "app/app_state.h"
 #include "app/pages.h"
@@ -15,6 +20,10 @@ struct TabPage {
     const char* text;
     int templateId;
 };
+
+// The largest page template, in dialog units.
+const int LargestPageWidth = 302;
+const int LargestPageHeight = 237;
 
 // Tab order; PageTable follows it.
 const TabPage TabPages[PageCount] = {
@@ -36,8 +45,9 @@ void FillTabStrip(HWND tab)
 }
 
 // The tab's display area, measured on the screen and corrected by how far the work area and a
-// full-screen client area stand from the screen's edges.
-void ComputePageOrigin(HWND tab)
+// full-screen client area stand from the screen's edges: on Windows this sets a page a little below the
+// tab headers. Where the metrics differ (Wine's do), the page is kept inside the display area all the same.
+void ComputePageOrigin(HWND window, HWND tab)
 {
     RECT display;
     GetWindowRect(tab, &display);
@@ -48,6 +58,12 @@ void ComputePageOrigin(HWND tab)
     int fullScreenHeight = GetSystemMetrics(SM_CYFULLSCREEN);
     PageOrigin.x = display.left - workArea.left;
     PageOrigin.y = display.top + (fullScreenHeight - workArea.bottom) + 20;
+
+    MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&display), 2);
+    RECT page = {0, 0, LargestPageWidth, LargestPageHeight};
+    MapDialogRect(window, &page);
+    PageOrigin.x = std::max(display.left, std::min<LONG>(PageOrigin.x, display.right - page.right));
+    PageOrigin.y = std::max(display.top, std::min<LONG>(PageOrigin.y, display.bottom - page.bottom));
 }
 
 // Pages are created from their templates in memory; a template that cannot be found leaves its slot
@@ -59,8 +75,12 @@ HWND CreatePage(HWND window, int templateId)
     void* pageTemplate = loaded ? LockResource(loaded) : nullptr;
     if (!pageTemplate)
         return nullptr;
-    return CreateDialogIndirectParamA(AppInstance, static_cast<LPCDLGTEMPLATEA>(pageTemplate), window,
-                                      PageProcedure, 0);
+    HWND page = CreateDialogIndirectParamA(AppInstance, static_cast<LPCDLGTEMPLATEA>(pageTemplate), window,
+                                           PageProcedure, 0);
+    // Over a themed tab control a page takes the tab's background, as a property sheet's pages do.
+    if (page)
+        EnableThemeDialogTexture(page, ETDT_ENABLETAB);
+    return page;
 }
 
 void CentreWindow(HWND window)
@@ -90,7 +110,7 @@ void InitMainWindow(HWND window)
 
     HWND tab = GetDlgItem(window, IDC_MAIN_TAB);
     FillTabStrip(tab);
-    ComputePageOrigin(tab);
+    ComputePageOrigin(window, tab);
     for (int index = 0; index < PageCount; ++index)
         PageTable[index] = CreatePage(window, TabPages[index].templateId);
     if (PageTable[GeneralPageIndex])

@@ -18,7 +18,7 @@ add_compile_definitions(WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
 
 add_library(skyvarn_program STATIC ${PORTABLE_SOURCES} ${PROGRAM_SOURCES})
 target_include_directories(skyvarn_program PUBLIC ${CMAKE_SOURCE_DIR} ${CMAKE_SOURCE_DIR}/resources)
-target_link_libraries(skyvarn_program PUBLIC comctl32 shell32 user32 kernel32)
+target_link_libraries(skyvarn_program PUBLIC comctl32 uxtheme shell32 user32 kernel32)
 
 add_executable(skyvarn-config WIN32 app/main.cpp ${RESOURCE_SCRIPT})
 target_link_libraries(skyvarn-config PRIVATE skyvarn_program)

@@ -16,17 +16,25 @@ fi
 shot="$root/build/skyvarn-config.png"
 xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
     set -eu
-    [ -f "$WINEPREFIX/system.reg" ] || wineboot -i >/dev/null 2>&1
+    if [ ! -f "$WINEPREFIX/system.reg" ]; then
+        wineboot -i >/dev/null 2>&1
+        # No window manager here: Wine draws the frames itself.
+        wine reg add "HKCU\\Software\\Wine\\X11 Driver" /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
+        wineserver -w
+    fi
     cd "$1"
     wine "$2" >/dev/null 2>&1 &
+    where() {
+        xwininfo -root -tree | sed -n "s/^ *0x[0-9a-f]* \"Skyvarn - Arena Server Configuration\".* \([0-9]*x[0-9]*+[0-9]*+[0-9]*\) .*/\1/p" | head -1
+    }
     for _ in $(seq 1 300); do
-        id=$(xwininfo -root -tree | sed -n "s/^ *\(0x[0-9a-f]*\) \"Skyvarn - Arena Server Configuration\".*/\1/p" | head -1)
-        [ -n "$id" ] && break
+        [ -n "$(where)" ] && break
         sleep 0.1
     done
-    [ -n "$id" ] || { echo "the editor did not open" >&2; exit 1; }
-    sleep 1
-    import -window "$id" "$3"
+    [ -n "$(where)" ] || { echo "the editor did not open" >&2; exit 1; }
+    sleep 1  # let it centre itself and paint
+    geometry=$(where)
+    import -window root miff:- | convert - -crop "$geometry" +repage "$3"
     wineserver -k
 ' _ "$here" "$exe" "$shot"
 echo "$shot"
