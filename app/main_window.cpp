@@ -77,8 +77,9 @@ HWND CreatePage(HWND window, int templateId)
         return nullptr;
     HWND page = CreateDialogIndirectParamA(AppInstance, static_cast<LPCDLGTEMPLATEA>(pageTemplate), window,
                                            PageProcedure, 0);
-    // Over a themed tab control a page takes the tab's background, as a property sheet's pages do.
-    if (page)
+    // Over a themed tab control a page takes the tab's background, as a property sheet's pages do. Without
+    // an active theme there is nothing to take, and asking costs time on every control.
+    if (page && IsThemeActive())
         EnableThemeDialogTexture(page, ETDT_ENABLETAB);
     return page;
 }
