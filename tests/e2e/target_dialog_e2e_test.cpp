@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 
 #include "app/app_state.h"
@@ -11,7 +12,8 @@
 
 namespace {
 
-// The index of `text` in a drop-down list of the other process; item texts are read wide (see notes).
+// The index of `text` in a drop-down list of the other process, read wide: ANSI item texts do not cross
+// processes intact.
 int ChoiceIndex(HWND combo, const std::wstring& text)
 {
     LRESULT count = SendMessageW(combo, CB_GETCOUNT, 0, 0);
@@ -39,16 +41,17 @@ std::wstring LineOf(HWND list, int index)
     return line;
 }
 
-HWND WaitForDialog(const EditorProcess& editor, const std::string& caption)
+// Sync alone is not enough after a posted click: the program answers the sent message before it takes
+// the posted one from its queue. So wait for the click's effect, bounded only against a hung program.
+bool WaitUntil(const EditorProcess& editor, const std::function<bool()>& done)
 {
-    // A bound only against a program that hangs.
     for (int attempt = 0; attempt < 400; ++attempt) {
         editor.Sync();
-        if (HWND dialog = editor.FindDialog(caption))
-            return dialog;
+        if (done())
+            return true;
         Sleep(25);
     }
-    return nullptr;
+    return false;
 }
 
 }  // namespace
@@ -71,24 +74,23 @@ TEST(TargetDialogProgram, AddedTargetIsWrittenByDone)
         editor.Click(GamePageIndex, IDC_GAME_MANUALLY_CHOOSE_TARGETS);
 
     editor.Click(GamePageIndex, IDC_GAME_TARGETS);
-    HWND dialog = WaitForDialog(editor, "Target Management - Marne");
-    ASSERT_NE(dialog, nullptr);
+    HWND dialog = nullptr;
+    ASSERT_TRUE(WaitUntil(editor, [&] {
+        dialog = editor.FindDialog("Target Management - Marne");
+        return dialog != nullptr;
+    }));
     HWND list = GetDlgItem(dialog, IDC_TARGET_LIST);
     EXPECT_EQ(SendMessageW(list, LB_GETCOUNT, 0, 0), 1);
 
     SendMessageA(GetDlgItem(dialog, IDC_TARGET_ID), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("31"));
     PostMessageA(GetDlgItem(dialog, IDC_TARGET_ADD), BM_CLICK, 0, 0);
-    editor.Sync();
-    ASSERT_EQ(SendMessageW(list, LB_GETCOUNT, 0, 0), 2);
+    ASSERT_TRUE(WaitUntil(editor, [&] { return SendMessageW(list, LB_GETCOUNT, 0, 0) == 2; }));
     EXPECT_EQ(LineOf(list, 0), L"Ghistelles");
     EXPECT_EQ(LineOf(list, 1), L"Laon");
     EXPECT_EQ(WindowText(GetDlgItem(dialog, IDC_TARGET_ID)), "");
 
     PostMessageA(GetDlgItem(dialog, IDC_TARGET_DONE), BM_CLICK, 0, 0);
-    editor.Sync();
-    for (int attempt = 0; attempt < 400 && IsWindow(dialog); ++attempt)
-        Sleep(25);
-    EXPECT_FALSE(IsWindow(dialog));
+    ASSERT_TRUE(WaitUntil(editor, [&] { return !IsWindow(dialog); }));
     EXPECT_EQ(directory.ReadSettings(), "[Targets]\r\nGhistelles\r\nLaon\r\n");
 
     EXPECT_NE(editor.Exit(), 0xFFFFFFFEu);
