@@ -12,7 +12,7 @@ if(MSVC)
 else()
     add_compile_options(-Wall -Wextra -Werror)
     # Everything static: the program must run with nothing but the DLLs Windows ships.
-    add_link_options(-static -static-libgcc -static-libstdc++)
+    add_link_options(-static -static-libgcc -static-libstdc++ $<$<CONFIG:Release>:-s>)
 endif()
 add_compile_definitions(WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
 
@@ -44,7 +44,7 @@ if(SKYVARN_BUILD_TESTS)
     foreach(test_source IN LISTS WIN32_TESTS E2E_TESTS)
         get_filename_component(test_name ${test_source} NAME_WE)
         add_executable(${test_name} ${test_source} ${RESOURCE_SCRIPT})
-        target_link_libraries(${test_name} PRIVATE skyvarn_test_support GTest::gtest_main)
+        target_link_libraries(${test_name} PRIVATE skyvarn_test_support GTest::gtest_main version)
         add_dependencies(${test_name} skyvarn-config)
     endforeach()
 
@@ -54,4 +54,9 @@ if(SKYVARN_BUILD_TESTS)
     add_executable(benchmark tests/bench/benchmark.cpp ${RESOURCE_SCRIPT})
     target_link_libraries(benchmark PRIVATE skyvarn_test_support)
     add_dependencies(benchmark skyvarn-config bench_baseline)
+
+    # The user guide's screenshots (scripts/screenshots.sh).
+    add_executable(screenshots tests/tools/screenshots.cpp)
+    target_link_libraries(screenshots PRIVATE skyvarn_test_support)
+    add_dependencies(screenshots skyvarn-config)
 endif()

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "app/app_state.h"
+#include "app/control_text.h"
 #include "app/pages.h"
 #include "resource.h"
 
@@ -10,18 +11,6 @@ namespace {
 
 // Bounded while typed, so that what the operator sees is what gets added.
 const int CookieLimit = 79;
-
-std::string CookieText(HWND dialog)
-{
-    HWND field = GetDlgItem(dialog, IDC_ADD_COOKIE_TEXT);
-    int length = GetWindowTextLengthA(field);
-    if (length <= 0)
-        return std::string();
-    std::string text(static_cast<size_t>(length) + 1, '\0');
-    int got = GetWindowTextA(field, &text[0], length + 1);
-    text.resize(static_cast<size_t>(got > 0 ? got : 0));
-    return text;
-}
 
 void UpdateAddCookieOk(HWND dialog)
 {
@@ -31,7 +20,7 @@ void UpdateAddCookieOk(HWND dialog)
 // Appends at the end and leaves the list's selection alone; the same cookie may be listed twice.
 void AddCookieEntry(HWND dialog)
 {
-    std::string cookie = CookieText(dialog);
+    std::string cookie = WholeText(GetDlgItem(dialog, IDC_ADD_COOKIE_TEXT));
     SendMessageA(PageItem(ServerPageIndex, IDC_SERVER_COOKIE_LIST), LB_ADDSTRING, 0,
                  reinterpret_cast<LPARAM>(cookie.c_str()));
 }

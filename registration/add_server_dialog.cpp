@@ -3,6 +3,7 @@
 #include <string>
 
 #include "app/app_state.h"
+#include "app/control_text.h"
 #include "app/pages.h"
 #include "resource.h"
 
@@ -10,18 +11,6 @@ namespace {
 
 // A list entry holds at most 79 characters; the four-character type prefix leaves 75 for the address.
 const int AddressLimit = 75;
-
-std::string AddressText(HWND dialog)
-{
-    HWND field = GetDlgItem(dialog, IDC_ADD_SERVER_ADDRESS);
-    int length = GetWindowTextLengthA(field);
-    if (length <= 0)
-        return std::string();
-    std::string text(static_cast<size_t>(length) + 1, '\0');
-    int got = GetWindowTextA(field, &text[0], length + 1);
-    text.resize(static_cast<size_t>(got > 0 ? got : 0));
-    return text;
-}
 
 bool TypeChosen(HWND dialog)
 {
@@ -40,7 +29,7 @@ void UpdateAddServerOk(HWND dialog)
 void AddServerEntry(HWND dialog)
 {
     std::string entry = IsDlgButtonChecked(dialog, IDC_ADD_SERVER_TCP) == BST_CHECKED ? "TCP:" : "UDP:";
-    entry += AddressText(dialog);
+    entry += WholeText(GetDlgItem(dialog, IDC_ADD_SERVER_ADDRESS));
     SendMessageA(PageItem(ServerPageIndex, IDC_SERVER_LIST), LB_ADDSTRING, 0,
                  reinterpret_cast<LPARAM>(entry.c_str()));
 }

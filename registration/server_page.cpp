@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "app/app_state.h"
+#include "app/control_text.h"
 #include "app/pages.h"
 #include "resource.h"
 #include "settings/profile_store.h"
@@ -40,16 +41,8 @@ std::vector<std::string> ListLines(HWND page, int listId, const char* prefix)
     std::vector<std::string> lines;
     HWND list = GetDlgItem(page, listId);
     LRESULT count = SendMessageA(list, LB_GETCOUNT, 0, 0);
-    for (LRESULT index = 0; index < count; ++index) {
-        LRESULT length = SendMessageA(list, LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
-        if (length == LB_ERR)
-            continue;
-        std::string text(static_cast<size_t>(length) + 1, '\0');
-        LRESULT got =
-            SendMessageA(list, LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&text[0]));
-        text.resize(got > 0 ? static_cast<size_t>(got) : 0);
-        lines.push_back(prefix + text);
-    }
+    for (LRESULT index = 0; index < count; ++index)
+        lines.push_back(prefix + ListLine(list, static_cast<int>(index)));
     return lines;
 }
 

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "app/app_state.h"
+#include "app/control_text.h"
 #include "app/pages.h"
 #include "resource.h"
 #include "settings/aircraft_value.h"
@@ -66,19 +67,6 @@ int WriteAircraftKey(const char* key, const AircraftValue& value)
     return WriteProfileText(AircraftSection, key, FormAircraftValue(value).c_str());
 }
 
-// The whole text, however long: a date loaded from a hand-edited file may exceed the typing limit.
-std::string FieldText(HWND page, int id)
-{
-    HWND field = GetDlgItem(page, id);
-    int length = GetWindowTextLengthA(field);
-    if (length <= 0)
-        return std::string();
-    std::string text(static_cast<size_t>(length) + 1, '\0');
-    int got = GetWindowTextA(field, &text[0], length + 1);
-    text.resize(static_cast<size_t>(got > 0 ? got : 0));
-    return text;
-}
-
 template <size_t RowCount>
 void LoadAircraftPage(PageIndex index, const AircraftRow (&rows)[RowCount])
 {
@@ -106,8 +94,8 @@ void StoreAircraftPage(PageIndex index, const AircraftRow (&rows)[RowCount])
     for (const AircraftRow& row : rows) {
         AircraftValue value;
         value.flag = IsDlgButtonChecked(page, row.checkBox) == BST_CHECKED ? 1 : 0;
-        value.start = FieldText(page, row.startDate);
-        value.end = FieldText(page, row.endDate);
+        value.start = WholeText(GetDlgItem(page, row.startDate));
+        value.end = WholeText(GetDlgItem(page, row.endDate));
         WriteAircraftKey(row.key, value);
     }
 }

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "app/app_state.h"
+#include "app/control_text.h"
 #include "app/pages.h"
 #include "resource.h"
 #include "settings/profile_store.h"
@@ -16,35 +17,10 @@ namespace {
 
 const char TargetsSection[] = "Targets";
 
-// The whole text of a window: the ID field has no length limit, and cutting a long ID text could
-// turn it into a different number.
-std::string WholeText(HWND window)
-{
-    int length = GetWindowTextLengthA(window);
-    if (length <= 0)
-        return std::string();
-    std::string text(static_cast<size_t>(length) + 1, '\0');
-    int got = GetWindowTextA(window, &text[0], length + 1);
-    text.resize(got > 0 ? static_cast<size_t>(got) : 0);
-    return text;
-}
-
 // The map chosen on the general page, read afresh each time: empty when none is selected.
 std::string CurrentMap()
 {
     return WholeText(PageItem(GeneralPageIndex, IDC_GENERAL_MAP));
-}
-
-// A list line fetched at its own length, so a hand-edited line of any length comes back whole.
-std::string ListLine(HWND list, int index)
-{
-    LRESULT length = SendMessageA(list, LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
-    if (length == LB_ERR)
-        return std::string();
-    std::string line(static_cast<size_t>(length) + 1, '\0');
-    LRESULT got = SendMessageA(list, LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&line[0]));
-    line.resize(got > 0 ? static_cast<size_t>(got) : 0);
-    return line;
 }
 
 void ReportAndRefocus(HWND dialog, const std::string& text, const char* title, UINT icon)
