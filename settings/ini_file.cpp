@@ -14,6 +14,21 @@ bool MoveOver(const char* from, const char* to)
 {
     return MoveFileExA(from, to, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
 }
+// A program that only reads the file (the game server, a viewer) may hold it open without allowing it to
+// be replaced; as long as it allows writing, the bytes are written in place instead, as the platform's
+// own profile functions would.
+bool RewriteInPlace(const char* path, const std::string& bytes)
+{
+    HANDLE file = CreateFileA(path, GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    DWORD written = 0;
+    bool ok = bytes.empty() || (WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+                                written == bytes.size());
+    ok = ok && SetEndOfFile(file) && FlushFileBuffers(file);
+    CloseHandle(file);
+    return ok;
+}
 }  // namespace
 #else
 #include <unistd.h>
@@ -22,6 +37,7 @@ namespace {
 unsigned long ProcessId() { return static_cast<unsigned long>(getpid()); }
 bool SyncToDisk(std::FILE* file) { return fsync(fileno(file)) == 0; }
 bool MoveOver(const char* from, const char* to) { return std::rename(from, to) == 0; }
+bool RewriteInPlace(const char*, const std::string&) { return false; }  // a rename is never refused for readers
 }  // namespace
 #endif
 
@@ -73,7 +89,11 @@ bool ReadWholeFile(const char* path, std::string& bytes)
 bool ReplaceWholeFile(const char* path, const std::string& bytes)
 {
     const std::string temporary = TemporaryName(path);
-    if (WriteAll(temporary, bytes) && MoveOver(temporary.c_str(), path)) return true;
+    if (!WriteAll(temporary, bytes)) {
+        std::remove(temporary.c_str());
+        return false;
+    }
+    if (MoveOver(temporary.c_str(), path)) return true;
     std::remove(temporary.c_str());
-    return false;
+    return Exists(path) && RewriteInPlace(path, bytes);
 }

@@ -97,7 +97,9 @@ TEST(Keyboard, WalkTheGeneralPageBuildAndExit)
 
     // The mnemonics: Alt+B builds, Alt+X leaves.
     Key('B', true);
-    ASSERT_TRUE(WaitUntil([&] { return directory.ReadSettings().find("balanceLandmarks=") != std::string::npos; }));
+    ASSERT_TRUE(WaitUntil([&] { return directory.ReadSettings().find("balanceLandmarks=") != std::string::npos; }))
+        << "focus " << GetDlgCtrlID(Focus(editor)) << ", foreground " << (GetForegroundWindow() == editor.Window())
+        << ", dropped " << SendMessageA(editor.Item(0, IDC_GENERAL_MAP), CB_GETDROPPEDSTATE, 0, 0);
     Key('X', true);
     EXPECT_EQ(editor.WaitForExit(), 1u);
 

@@ -10,55 +10,36 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// A fresh directory per test, so leftover temporary files show up in its listing.
-class IniFileTest : public testing::Test {
+class IniFileTest : public testing::Test {  // a directory of its own: leftover files show in its listing
 protected:
-    void SetUp() override
-    {
-        const std::string name = testing::UnitTest::GetInstance()->current_test_info()->name();
-        dir = fs::temp_directory_path() / ("ini_file_test_" + name + std::to_string(std::random_device{}()));
-        fs::remove_all(dir);
-        fs::create_directories(dir);
-    }
+    void SetUp() override { fs::create_directories(dir); }
     void TearDown() override { fs::remove_all(dir); }
-    std::size_t EntriesInDir() const
-    {
-        return static_cast<std::size_t>(std::distance(fs::directory_iterator(dir), fs::directory_iterator()));
-    }
-    fs::path dir;
+    std::string At(const char* name) const { return (dir / name).string(); }
+    auto Entries() const { return std::distance(fs::directory_iterator(dir), fs::directory_iterator()); }
+    const fs::path dir = fs::temp_directory_path() / ("ini_file_test_" + std::to_string(std::random_device{}()));
 };
 
 TEST_F(IniFileTest, ReplaceThenReadGivesTheExactBytes)
 {
-    const std::string path = (dir / "settings.ini").string();
-    const std::string first = "[S]\r\nk=v\r\n\rx\n\0\xC7\xFF"s;
-    ASSERT_TRUE(ReplaceWholeFile(path.c_str(), first));
-    std::string bytes = "stale";
-    ASSERT_TRUE(ReadWholeFile(path.c_str(), bytes));
-    EXPECT_EQ(bytes, first);
-
-    const std::string large(300000, '\r');
-    ASSERT_TRUE(ReplaceWholeFile(path.c_str(), large));
-    ASSERT_TRUE(ReadWholeFile(path.c_str(), bytes));
-    EXPECT_EQ(bytes, large);
-    ASSERT_TRUE(ReplaceWholeFile(path.c_str(), ""));
-    ASSERT_TRUE(ReadWholeFile(path.c_str(), bytes));
-    EXPECT_EQ(bytes, "");
-    EXPECT_EQ(EntriesInDir(), 1u);
+    for (const std::string& content : {"[S]\r\nk=v\r\n\rx\n\0\xC7\xFF"s, std::string(300000, '\r'), ""s}) {
+        ASSERT_TRUE(ReplaceWholeFile(At("settings.ini").c_str(), content));
+        std::string bytes = "stale";
+        ASSERT_TRUE(ReadWholeFile(At("settings.ini").c_str(), bytes));
+        EXPECT_EQ(bytes, content);
+    }
+    EXPECT_EQ(Entries(), 1);
 }
 
 TEST_F(IniFileTest, FailuresLeaveNothingBehind)
 {
     std::string bytes = "stale";
-    EXPECT_FALSE(ReadWholeFile((dir / "missing.ini").string().c_str(), bytes));
-    EXPECT_EQ(bytes, "");
+    EXPECT_FALSE(ReadWholeFile(At("missing.ini").c_str(), bytes) || !bytes.empty()) << "fails with bytes emptied";
     EXPECT_FALSE(ReplaceWholeFile((dir / "no" / "such.ini").string().c_str(), "x"));
-
     // A directory in the file's place cannot be renamed over: it must stay, and the new file must go.
     fs::create_directory(dir / "taken.ini");
-    EXPECT_FALSE(ReplaceWholeFile((dir / "taken.ini").string().c_str(), "x"));
+    EXPECT_FALSE(ReplaceWholeFile(At("taken.ini").c_str(), "x"));
     EXPECT_TRUE(fs::is_directory(dir / "taken.ini"));
-    EXPECT_EQ(EntriesInDir(), 1u);
+    EXPECT_EQ(Entries(), 1);
 }
 
 }  // namespace

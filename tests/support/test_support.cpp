@@ -305,11 +305,6 @@ int EditorWindow::Selection(int page, int id) const
     return static_cast<int>(SendMessageA(control, isCombo ? CB_GETCURSEL : LB_GETCURSEL, 0, 0));
 }
 
-std::string EditorWindow::SelectedText(int page, int id) const
-{
-    return Text(page, id);
-}
-
 bool EditorWindow::Enabled(int page, int id) const
 {
     return IsWindowEnabled(Item(page, id)) != FALSE;

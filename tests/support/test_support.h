@@ -83,7 +83,6 @@ public:
     void Click(int page, int id) const;                // as the operator's click: BM_CLICK
     void SelectItem(int page, int id, int index) const; // a drop-down or list selection with its notification
     int Selection(int page, int id) const;
-    std::string SelectedText(int page, int id) const;
     bool Enabled(int page, int id) const;
     void SelectTab(int index) const;                   // with the tab control's notifications
     void Build() const;                                // "&Build INI File"

@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/app_state.h"
@@ -13,351 +14,143 @@
 
 namespace {
 
-// What a message box showed before the test answered it.
-struct Box {
-    bool shown = false;
-    std::string caption;
-    std::string text;
-    UINT icon = 0;
-};
+using Lines = std::vector<std::string>;
 
-UINT BoxIcon(HWND box)
-{
-    for (int control : {0x14, 0x440}) {
-        HWND iconControl = GetDlgItem(box, control);
-        HICON shown = iconControl ? reinterpret_cast<HICON>(SendMessageA(iconControl, STM_GETICON, 0, 0))
-                                  : nullptr;
-        if (shown && shown == LoadIconA(nullptr, IDI_HAND))
-            return MB_ICONHAND;
-        if (shown && shown == LoadIconA(nullptr, IDI_ASTERISK))
-            return MB_ICONASTERISK;
-    }
-    return 0;
-}
-
-// MessageBoxRecorder stands aside while a dialog is awaited, so boxes inside the dialog are caught here.
-Box BoxDuring(const std::function<void()>& trigger)
-{
-    Box box;
-    box.shown = WithNextDialog(
-        [&](HWND window) {
-            box = {true, WindowText(window), MessageBoxText(window), BoxIcon(window)};
-            SendMessageA(window, WM_COMMAND, IDOK, 0);
-        },
-        trigger);
-    return box;
-}
-
-// Selects `text` in a drop-down list of the general page as the operator would; "" selects nothing.
-void Choose(const EditorWindow& editor, int id, const std::string& text)
-{
-    LRESULT index = text.empty() ? -1
-                                 : SendMessageA(editor.Item(GeneralPageIndex, id), CB_FINDSTRINGEXACT,
-                                                static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(text.c_str()));
-    ASSERT_TRUE(text.empty() || index != CB_ERR) << "no choice " << text;
-    editor.SelectItem(GeneralPageIndex, id, static_cast<int>(index));
-}
-
-// Opens the dialog the way the operator reaches it, for a team game with hand-chosen targets on `map`,
-// and runs `action` inside it; the action must end the dialog.
-bool WithTargetDialog(const EditorWindow& editor, const std::string& map,
-                      const std::function<void(HWND)>& action)
-{
-    Choose(editor, IDC_GENERAL_MAP, map);
-    Choose(editor, IDC_GENERAL_GAME_TYPE, "Team Melee");
-    editor.SelectTab(GamePageIndex);
-    if (!editor.Checked(GamePageIndex, IDC_GAME_MANUALLY_CHOOSE_TARGETS))
-        editor.Click(GamePageIndex, IDC_GAME_MANUALLY_CHOOSE_TARGETS);
-    return WithNextDialog(action, [&] { editor.Click(GamePageIndex, IDC_GAME_TARGETS); });
-}
+const std::string InvalidId = "Invalid ID: The ID you have entered is not a valid ID for the ";
+const std::string DuplicateId = "Duplicate ID: This target already exists within the target list.";
 
 void Press(HWND dialog, int id)
 {
     SendMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0);
 }
 
-// Types `id` and presses "&Add Target". Any box is answered, so an unexpected one cannot hang the test.
-Box AddId(HWND dialog, const std::string& id)
+// Opens the dialog as the operator reaches it, for a team game on `map` ("": no map selected), and runs
+// `action` inside it; the action must end the dialog.
+bool WithTargetDialog(const EditorWindow& editor, const std::string& map, const std::function<void(HWND)>& action)
 {
-    SetDlgItemTextA(dialog, IDC_TARGET_ID, id.c_str());
-    return BoxDuring([&] { Press(dialog, IDC_TARGET_ADD); });
+    LRESULT index = SendMessageA(editor.Item(GeneralPageIndex, IDC_GENERAL_MAP), CB_FINDSTRINGEXACT,
+                                 static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(map.c_str()));
+    editor.SelectItem(GeneralPageIndex, IDC_GENERAL_MAP, static_cast<int>(index));
+    editor.SelectItem(GeneralPageIndex, IDC_GENERAL_GAME_TYPE, 0);   // "Team Melee"
+    editor.SelectTab(GamePageIndex);   // "Manually Choose Targets: " is on: no test's file says otherwise
+    return WithNextDialog(action, [&] { editor.Click(GamePageIndex, IDC_GAME_TARGETS); });
 }
-
-std::string IdText(HWND dialog)
-{
-    return WindowText(GetDlgItem(dialog, IDC_TARGET_ID));
-}
-
-using Lines = std::vector<std::string>;
 
 Lines ListLines(HWND dialog)
 {
     HWND list = GetDlgItem(dialog, IDC_TARGET_LIST);
-    Lines lines;
-    for (int index = 0; index < SendMessageA(list, LB_GETCOUNT, 0, 0); ++index) {
-        LRESULT length = SendMessageA(list, LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
-        std::string line(static_cast<size_t>(length) + 1, '\0');
-        SendMessageA(list, LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&line[0]));
-        line.resize(static_cast<size_t>(length));
-        lines.push_back(line);
+    Lines lines(static_cast<size_t>(SendMessageA(list, LB_GETCOUNT, 0, 0)));
+    for (WPARAM index = 0; index < lines.size(); ++index) {
+        std::string& line = lines[index];
+        line.resize(static_cast<size_t>(SendMessageA(list, LB_GETTEXTLEN, index, 0)) + 1);
+        line.resize(static_cast<size_t>(SendMessageA(list, LB_GETTEXT, index, reinterpret_cast<LPARAM>(&line[0]))));
     }
     return lines;
 }
 
-// Selects a list line (-1: none) with the notification the list would send.
-void SelectLine(HWND dialog, int index)
+// Types `id` and presses "&Add Target", answering any box so that an unexpected one cannot hang the test.
+// `box` is the "caption: text" expected, "" for none; a refused ID stays in the field, with the focus.
+void ExpectAdd(HWND dialog, const std::string& id, const std::string& box = "", LPCSTR icon = nullptr)
 {
-    HWND list = GetDlgItem(dialog, IDC_TARGET_LIST);
-    SendMessageA(list, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
-    SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_TARGET_LIST, LBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
+    SetDlgItemTextA(dialog, IDC_TARGET_ID, id.c_str());
+    std::string shown;
+    WithNextDialog([&](HWND opened) {
+        shown = WindowText(opened) + ": " + MessageBoxText(opened);
+        LRESULT wanted = reinterpret_cast<LRESULT>(LoadIconA(nullptr, icon));
+        if (SendDlgItemMessageA(opened, 0x14, STM_GETICON, 0, 0) != wanted &&
+            SendDlgItemMessageA(opened, 0x440, STM_GETICON, 0, 0) != wanted)
+            shown += " (other icon)";
+        SendMessageA(opened, WM_COMMAND, IDOK, 0);
+    }, [&] { Press(dialog, IDC_TARGET_ADD); });
+    EXPECT_EQ(shown, box) << id;
+    EXPECT_EQ(WindowText(GetDlgItem(dialog, IDC_TARGET_ID)), box.empty() ? "" : id);
+    EXPECT_TRUE(box.empty() || GetFocus() == GetDlgItem(dialog, IDC_TARGET_ID)) << id << ": focus elsewhere";
 }
 
-bool RemoveEnabled(HWND dialog)
+void SelectLine(HWND dialog, int index)   // -1: none; with the notification the list would send
 {
-    return IsWindowEnabled(GetDlgItem(dialog, IDC_TARGET_REMOVE)) != FALSE;
+    SendDlgItemMessageA(dialog, IDC_TARGET_LIST, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_TARGET_LIST, LBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDC_TARGET_LIST)));
 }
 
-// The last request "View Bitmap" made, with the file name copied while it was alive.
-SHELLEXECUTEINFOA lastRequest;
-std::string lastRequestFile;
-int requestCount = 0;
+// "View Bitmap"'s requests, each with its file name copied while it was alive; no viewer ever starts.
+std::vector<std::pair<SHELLEXECUTEINFOA, std::string>> bitmapRequests;
 
 BOOL WINAPI RecordBitmapRequest(SHELLEXECUTEINFOA* request)
 {
-    ++requestCount;
-    lastRequest = *request;
-    lastRequestFile = request->lpFile ? request->lpFile : "(none)";
+    bitmapRequests.push_back({*request, request->lpFile ? request->lpFile : "(none)"});
     return TRUE;
 }
 
-// Keeps the shell out of the tests: no viewer is ever started.
-struct BitmapOpenerSwap {
-    BitmapOpenerFunction saved = BitmapOpener;
-    BitmapOpenerSwap() { BitmapOpener = RecordBitmapRequest; }
-    ~BitmapOpenerSwap() { BitmapOpener = saved; }
-};
-
 }  // namespace
 
-TEST(TargetDialog, CaptionAndBitmapFollowTheCurrentMap)
+TEST(TargetDialog, TheCurrentMapNamesTheDialogResolvesIdsAndPicksTheBitmap)
 {
-    BitmapOpenerSwap swap;
-    ScratchDirectory directory("target-map");
+    struct Case { const char* map; Lines invalid; Lines added; const char* duplicate; Lines listed; };
+    // 4294967297 is 1 once wrapped to 32 bits; 133 "Bridge 1" begins 142 "Bridge 10" but is no duplicate.
+    const Case cases[] = {
+        {"Random", {}, {"5"}, nullptr, {}},
+        {"", {}, {"5"}, nullptr, {}},
+        {"Island", {"", "0", "52"}, {"51"}, nullptr, {"Factory 7b"}},
+        {"Marne", {"", "0", "227", "4294967297"}, {"226", "31", "007", "133", "142"}, "95",
+         {"Bridge 1", "Bridge 10", "Laon", "Village43", "Vivaise"}},
+        {"Marne", {}, {"142", "133"}, nullptr, {"Bridge 1", "Bridge 10"}},
+        {"Verdun", {"212"}, {"211"}, nullptr, {"village47"}},
+        {"Alsace", {"238"}, {"237"}, nullptr, {"village44"}},
+        {"Flanders", {"411", std::string(40, '9'), "-3"}, {"410", "85"}, "179", {"Lens", "Village71"}},
+    };
+    BitmapOpener = RecordBitmapRequest;
+    ScratchDirectory directory("target-ids");
     EditorWindow editor;
-    for (std::string map : {"Flanders", "Island", "Random", ""}) {
-        requestCount = 0;
+    for (const Case& row : cases) {
+        SCOPED_TRACE(std::string("map [") + row.map + "]");
+        bitmapRequests.clear();
         HWND opened = nullptr;
-        std::string caption;
-        LONG_PTR extendedStyle = 0;
-        ASSERT_TRUE(WithTargetDialog(editor, map, [&](HWND dialog) {
+        ASSERT_TRUE(WithTargetDialog(editor, row.map, [&](HWND dialog) {
             opened = dialog;
-            caption = WindowText(dialog);
-            extendedStyle = GetWindowLongPtrA(dialog, GWL_EXSTYLE);
+            EXPECT_EQ(WindowText(dialog), std::string("Target Management - ") + row.map);
+            EXPECT_TRUE(GetWindowLongPtrA(dialog, GWL_EXSTYLE) & WS_EX_TOPMOST);
+            for (const std::string& id : row.invalid)
+                ExpectAdd(dialog, id, InvalidId + row.map + " map.", IDI_HAND);
+            for (const std::string& id : row.added)
+                ExpectAdd(dialog, id);
+            if (row.duplicate)
+                ExpectAdd(dialog, row.duplicate, DuplicateId, IDI_ASTERISK);
+            EXPECT_EQ(ListLines(dialog), row.listed);
             Press(dialog, IDC_TARGET_VIEW_BITMAP);
             Press(dialog, IDCANCEL);
-        })) << map;
-        EXPECT_EQ(caption, "Target Management - " + map);
-        EXPECT_TRUE(extendedStyle & WS_EX_TOPMOST) << map;
-        ASSERT_EQ(requestCount, 1) << map;
-        EXPECT_EQ(lastRequestFile, "landmarks\\" + map + ".bmp");
-        EXPECT_EQ(lastRequest.cbSize, sizeof(SHELLEXECUTEINFOA)) << map;
-        EXPECT_EQ(lastRequest.fMask, 0u) << map;
-        EXPECT_EQ(lastRequest.hwnd, opened) << map;
-        EXPECT_EQ(lastRequest.lpVerb, nullptr) << map;
-        EXPECT_EQ(lastRequest.lpParameters, nullptr) << map;
-        EXPECT_EQ(lastRequest.lpDirectory, nullptr) << map;
-        EXPECT_EQ(lastRequest.nShow, SW_SHOW) << map;
-    }
-}
-
-TEST(TargetDialog, WithoutACatalogueMapAddOnlyEmptiesTheIdField)
-{
-    ScratchDirectory directory("target-random");
-    EditorWindow editor;
-    for (std::string map : {"Random", ""}) {
-        ASSERT_TRUE(WithTargetDialog(editor, map, [&](HWND dialog) {
-            Box box = AddId(dialog, "5");
-            EXPECT_FALSE(box.shown) << map << ": " << box.text;
-            EXPECT_EQ(IdText(dialog), "") << map;
-            EXPECT_TRUE(ListLines(dialog).empty()) << map;
-            Press(dialog, IDCANCEL);
         }));
+        ASSERT_EQ(bitmapRequests.size(), 1u);
+        const SHELLEXECUTEINFOA& sent = bitmapRequests[0].first;
+        EXPECT_EQ(bitmapRequests[0].second, std::string("landmarks\\") + row.map + ".bmp");
+        EXPECT_TRUE(sent.cbSize == sizeof sent && sent.fMask == 0 && sent.hwnd == opened && !sent.lpVerb &&
+                    !sent.lpParameters && !sent.lpDirectory && sent.nShow == SW_SHOW);
     }
+    EXPECT_FALSE(directory.SettingsExist());   // neither adding nor "Cancel" writes anything
 }
 
-TEST(TargetDialog, IdsOutsideTheMapAreRefusedAndKeptForCorrection)
-{
-    struct Case {
-        const char* map;
-        Lines invalid;
-        const char* lastId;
-        const char* lastName;
-    };
-    // 4294967297 is 1 once wrapped to 32 bits, and forty nines wrap to something else again.
-    const Case cases[] = {
-        {"Island", {"", "0", "52"}, "51", "Factory 7b"},
-        {"Marne", {"", "0", "227", "4294967297"}, "226", "Village43"},
-        {"Verdun", {"", "0", "212"}, "211", "village47"},
-        {"Alsace", {"", "0", "238"}, "237", "village44"},
-        {"Flanders", {"", "0", "411", std::string(40, '9'), "-3"}, "410", "Village71"},
-    };
-    ScratchDirectory directory("target-invalid");
-    EditorWindow editor;
-    for (const Case& row : cases) {
-        ASSERT_TRUE(WithTargetDialog(editor, row.map, [&](HWND dialog) {
-            for (const std::string& id : row.invalid) {
-                Box box = AddId(dialog, id);
-                EXPECT_EQ(box.text, std::string("The ID you have entered is not a valid ID for the ") + row.map +
-                                        " map.") << id;
-                EXPECT_EQ(box.caption, "Invalid ID") << row.map << " " << id;
-                EXPECT_EQ(box.icon, static_cast<UINT>(MB_ICONHAND)) << row.map << " " << id;
-                EXPECT_EQ(IdText(dialog), id) << row.map;
-                EXPECT_EQ(GetFocus(), GetDlgItem(dialog, IDC_TARGET_ID)) << row.map << " " << id;
-                EXPECT_TRUE(ListLines(dialog).empty()) << row.map << " " << id;
-            }
-            Box box = AddId(dialog, row.lastId);
-            EXPECT_FALSE(box.shown) << row.map << ": " << box.text;
-            EXPECT_EQ(ListLines(dialog), Lines{row.lastName});
-            EXPECT_EQ(IdText(dialog), "") << row.map;
-            Press(dialog, IDCANCEL);
-        }));
-    }
-}
-
-TEST(TargetDialog, ANameAlreadyListedIsRefusedWhateverItsCase)
-{
-    struct Case {
-        const char* map;
-        const char* section;   // the Targets lines of the file
-        const char* firstId;   // added before the duplicate, when not null
-        const char* id;
-    };
-    const Case cases[] = {
-        {"Marne", "", "31", "95"},          // both "Laon"
-        {"Flanders", "", "85", "179"},      // "Lens" and "lens"
-        {"Marne", "LAON\r\n", nullptr, "31"},   // a hand-written line counts too
-    };
-    for (const Case& row : cases) {
-        ScratchDirectory directory("target-duplicate");
-        directory.WriteSettings(std::string("[Targets]\r\n") + row.section);
-        EditorWindow editor;
-        ASSERT_TRUE(WithTargetDialog(editor, row.map, [&](HWND dialog) {
-            if (row.firstId) {
-                EXPECT_FALSE(AddId(dialog, row.firstId).shown) << row.map << " " << row.firstId;
-            }
-            Lines before = ListLines(dialog);
-            ASSERT_EQ(before.size(), 1u) << row.map << " " << row.id;
-            Box box = AddId(dialog, row.id);
-            EXPECT_EQ(box.text, "This target already exists within the target list.") << row.map << " " << row.id;
-            EXPECT_EQ(box.caption, "Duplicate ID") << row.map << " " << row.id;
-            EXPECT_EQ(box.icon, static_cast<UINT>(MB_ICONASTERISK)) << row.map << " " << row.id;
-            EXPECT_EQ(IdText(dialog), row.id);
-            EXPECT_EQ(GetFocus(), GetDlgItem(dialog, IDC_TARGET_ID)) << row.map << " " << row.id;
-            EXPECT_EQ(ListLines(dialog), before);
-            Press(dialog, IDCANCEL);
-        }));
-    }
-}
-
-TEST(TargetDialog, AddedIdsAreListedByTheirWholeNames)
-{
-    ScratchDirectory directory("target-names");
-    EditorWindow editor;
-    // "Bridge 1" is 133 and "Bridge 10" is 142: a name that begins another is no duplicate, either way round.
-    for (Lines ids : {Lines{"133", "142"}, Lines{"142", "133"}, Lines{"007"}}) {
-        ASSERT_TRUE(WithTargetDialog(editor, "Marne", [&](HWND dialog) {
-            for (const std::string& id : ids) {
-                Box box = AddId(dialog, id);
-                EXPECT_FALSE(box.shown) << id << ": " << box.text;
-            }
-            EXPECT_EQ(ListLines(dialog), (ids.size() == 1 ? Lines{"Vivaise"} : Lines{"Bridge 1", "Bridge 10"}));
-            Press(dialog, IDCANCEL);
-        }));
-    }
-}
-
-TEST(TargetDialog, DoneWritesEveryLineInTheListsCaseBlindOrder)
+TEST(TargetDialog, DoneWritesEveryLineWholeAndSortedButNoEmptyOne)
 {
     ScratchDirectory directory("target-done");
-    // Lines of another map, in no order and of mixed case; the other sections must stay as they are.
-    directory.WriteSettings("[QV3Server]\r\nmaxPlayers=8\r\n[Targets]\r\nbeta\r\nGhistelles\r\nalpha\r\n"
-                            "[Clients]\r\nCookie=abc\r\n");
-    EditorWindow editor;
-    const Lines sorted = {"alpha", "beta", "Ghistelles", "Laon"};
+    EditorWindow editor;   // started first: the dialog must read the section when it opens
+    // A line longer than any line buffer, and a section many times longer than one section buffer.
+    std::string longLines = "Long " + std::string(295, 'x') + "\r\n";
+    for (int index = 0; index < 200; ++index)
+        longLines += "Target " + std::to_string(1000 + index) + "\r\n";
+    // Other maps' lines, unsorted and of mixed case, and two that read as empty; other sections stay.
+    directory.WriteSettings("[QV3Server]\r\nmaxPlayers=8\r\n[Targets]\r\n" + longLines + "beta\r\n/ a note\r\n"
+                            "Ghistelles\r\nalpha\r\nLAON\r\n// another\r\n[Clients]\r\nCookie=abc\r\n");
     ASSERT_TRUE(WithTargetDialog(editor, "Marne", [&](HWND dialog) {
-        EXPECT_FALSE(AddId(dialog, "31").shown);
-        EXPECT_EQ(ListLines(dialog), sorted);
+        ExpectAdd(dialog, "31", DuplicateId, IDI_ASTERISK);   // "Laon", listed by hand in other case
+        ExpectAdd(dialog, "133");
+        Lines listed = ListLines(dialog);
+        listed.resize(7);
+        EXPECT_EQ(listed, (Lines{"", "", "alpha", "beta", "Bridge 1", "Ghistelles", "LAON"}));
         Press(dialog, IDC_TARGET_DONE);
     }));
-    EXPECT_EQ(directory.ReadSettings(), "[QV3Server]\r\nmaxPlayers=8\r\n[Targets]\r\nalpha\r\nbeta\r\n"
-                                        "Ghistelles\r\nLaon\r\n[Clients]\r\nCookie=abc\r\n");
-    // The next opening reads the section afresh.
-    ASSERT_TRUE(WithTargetDialog(editor, "Marne", [&](HWND dialog) {
-        EXPECT_EQ(ListLines(dialog), sorted);
-        Press(dialog, IDCANCEL);
-    }));
-}
-
-TEST(TargetDialog, LinesThatReadAsEmptyAreShownButNeverWritten)
-{
-    ScratchDirectory directory("target-comment");
-    directory.WriteSettings("[Targets]\r\nLaon\r\n/ a note\r\n\tReims\r\n// another\r\n");
-    EditorWindow editor;
-    ASSERT_TRUE(WithTargetDialog(editor, "Marne", [&](HWND dialog) {
-        EXPECT_EQ(ListLines(dialog), (Lines{"", "", "Laon", "Reims"}));
-        Press(dialog, IDC_TARGET_DONE);
-    }));
-    EXPECT_EQ(directory.ReadSettings(), "[Targets]\r\nLaon\r\nReims\r\n");
-}
-
-TEST(TargetDialog, CancelAndEscapeLeaveTheFileUntouched)
-{
-    const std::string original = "[Targets]\r\nzeta\r\n  Laon\r\n\r\n[Clients]\r\nCookie=abc\r\n";
-    ScratchDirectory directory("target-cancel");
-    directory.WriteSettings(original);
-    EditorWindow editor;
-    const std::function<void(HWND)> closers[] = {
-        [](HWND dialog) { Press(dialog, IDCANCEL); },
-        // What the dialog manager sends for the Escape key.
-        [](HWND dialog) { SendMessageA(dialog, WM_COMMAND, IDCANCEL, 0); },
-    };
-    for (const auto& close : closers) {
-        ASSERT_TRUE(WithTargetDialog(editor, "Marne", [&](HWND dialog) {
-            EXPECT_FALSE(AddId(dialog, "95").shown);
-            SelectLine(dialog, 0);
-            Press(dialog, IDC_TARGET_REMOVE);
-            close(dialog);
-        }));
-        EXPECT_EQ(directory.ReadSettings(), original);
-    }
-    ASSERT_TRUE(WithTargetDialog(editor, "Marne", [&](HWND dialog) {
-        EXPECT_EQ(ListLines(dialog), (Lines{"  Laon", "zeta"}));
-        Press(dialog, IDCANCEL);
-    }));
-}
-
-TEST(TargetDialog, LongLinesAndLongSectionsComeBackWhole)
-{
-    Lines lines = {"Long " + std::string(295, 'x')};
-    for (int index = 0; index < 200; ++index) {
-        char name[16];
-        wsprintfA(name, "Target %03d", index);
-        lines.push_back(name);
-    }
-    std::string reversed;
-    for (auto line = lines.rbegin(); line != lines.rend(); ++line)
-        reversed += *line + "\r\n";
-    ScratchDirectory directory("target-long");
-    directory.WriteSettings("[Targets]\r\n" + reversed);
-    EditorWindow editor;
-    ASSERT_TRUE(WithTargetDialog(editor, "Verdun", [&](HWND dialog) {
-        EXPECT_EQ(ListLines(dialog), lines);
-        Press(dialog, IDC_TARGET_DONE);
-    }));
-    std::string written = "[Targets]\r\n";
-    for (const std::string& line : lines)
-        written += line + "\r\n";
-    EXPECT_EQ(directory.ReadSettings(), written);
+    EXPECT_EQ(directory.ReadSettings(), "[QV3Server]\r\nmaxPlayers=8\r\n[Targets]\r\nalpha\r\nbeta\r\nBridge 1\r\n"
+                                        "Ghistelles\r\nLAON\r\n" + longLines + "[Clients]\r\nCookie=abc\r\n");
 }
 
 TEST(TargetDialog, RemoveIsEnabledOnlyWhileALineIsSelected)
@@ -366,22 +159,22 @@ TEST(TargetDialog, RemoveIsEnabledOnlyWhileALineIsSelected)
     directory.WriteSettings("[Targets]\r\nReims\r\nLaon\r\n[Clients]\r\nCookie=abc\r\n");
     EditorWindow editor;
     ASSERT_TRUE(WithTargetDialog(editor, "Marne", [&](HWND dialog) {
-        EXPECT_FALSE(RemoveEnabled(dialog));
+        auto removeEnabled = [&] { return IsWindowEnabled(GetDlgItem(dialog, IDC_TARGET_REMOVE)) != FALSE; };
+        EXPECT_FALSE(removeEnabled());
         SelectLine(dialog, 1);
-        EXPECT_TRUE(RemoveEnabled(dialog));
+        EXPECT_TRUE(removeEnabled());
         Press(dialog, IDC_TARGET_REMOVE);
         EXPECT_EQ(ListLines(dialog), Lines{"Laon"});
-        EXPECT_FALSE(RemoveEnabled(dialog));
-        // The pressed button is disabled, so the keyboard moves on to the list rather than to nowhere.
+        EXPECT_FALSE(removeEnabled());
+        // The pressed button is now disabled: the keyboard must move on to the list, not to nowhere.
         EXPECT_EQ(GetFocus(), GetDlgItem(dialog, IDC_TARGET_LIST));
         SelectLine(dialog, 0);
-        EXPECT_TRUE(RemoveEnabled(dialog));
+        EXPECT_TRUE(removeEnabled());
         SelectLine(dialog, -1);
-        EXPECT_FALSE(RemoveEnabled(dialog));
+        EXPECT_FALSE(removeEnabled());
         SelectLine(dialog, 0);
         Press(dialog, IDC_TARGET_REMOVE);
         Press(dialog, IDC_TARGET_DONE);
     }));
-    // An empty list leaves the section without lines.
-    EXPECT_EQ(directory.ReadSettings(), "[Targets]\r\n[Clients]\r\nCookie=abc\r\n");
+    EXPECT_EQ(directory.ReadSettings(), "[Targets]\r\n[Clients]\r\nCookie=abc\r\n");   // an empty list, no lines
 }
