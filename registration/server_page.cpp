@@ -72,18 +72,3 @@ void StoreServerPage()
     WriteSectionList(ServersSection, ListLines(page, IDC_SERVER_LIST, ""));
     WriteSectionList(CookiesSection, ListLines(page, IDC_SERVER_COOKIE_LIST, CookiePrefix));
 }
-
-void RemoveSelectedEntry(HWND page, int listId, int buttonId)
-{
-    LRESULT selected = SendDlgItemMessageA(page, listId, LB_GETCURSEL, 0, 0);
-    if (selected != LB_ERR)
-        SendDlgItemMessageA(page, listId, LB_DELETESTRING, static_cast<WPARAM>(selected), 0);
-    // Nothing is selected after a deletion.
-    EnableWindow(GetDlgItem(page, buttonId), FALSE);
-}
-
-void UpdateRemoveButton(HWND page, int listId, int buttonId)
-{
-    LRESULT selected = SendDlgItemMessageA(page, listId, LB_GETCURSEL, 0, 0);
-    EnableWindow(GetDlgItem(page, buttonId), selected != LB_ERR);
-}

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdio>
+#include <cstring>
 
 #include "app/app_state.h"
 #include "app/pages.h"
@@ -38,39 +39,8 @@ struct Binding {
 
 const char UseMapKey[] = "useMap";
 
-// Load and store visit the keys in different orders; the store order is also the key order of a newly
-// created file.
-const Binding LoadOrder[] = {
-    {IDC_GENERAL_SERVER_DESC, "serverDesc", Conversion::QuotedText, 0},
-    {IDC_GENERAL_MAX_PLAYERS, "maxPlayers", Conversion::Text, 0},
-    {IDC_GENERAL_CLIENT_TIMEOUT, "clientTimeoutSec", Conversion::Text, 0},
-    {IDC_GENERAL_PASSWORD, "password", Conversion::Text, 0},
-    {IDC_GENERAL_CHEAT_PROTECTED, "securityEnabled", Conversion::Flag, 0},
-    {IDC_GENERAL_MAP, "randomizeMap", Conversion::Map, 0},
-    {IDC_GENERAL_REGION_SIZE, "regionSize", Conversion::Choice, 0},
-    {IDC_GENERAL_LANDMARK_DENSITY, "landmarkDensity", Conversion::Choice, 0},
-    {IDC_GENERAL_START_YEAR, "startDate", Conversion::StartDate, 0},
-    {IDC_GENERAL_START_TIME, "startTime", Conversion::StartTime, 0},
-    {IDC_GENERAL_NIGHT_RATE_SPIN, "nightRate", Conversion::Rate, IDC_GENERAL_NIGHT_RATE},
-    {IDC_GENERAL_DAY_RATE_SPIN, "dayRate", Conversion::Rate, IDC_GENERAL_DAY_RATE},
-    {IDC_GENERAL_MIN_AERODROMES, "minAerosPerSide", Conversion::Text, 0},
-    {IDC_GENERAL_GAME_LENGTH, "gameLengthInSeconds", Conversion::Text, 0},
-    {IDC_GENERAL_DIFFICULTY, "difficulty", Conversion::Choice, 0},
-    {IDC_GENERAL_GAME_MODE, "gameMode", Conversion::Choice, 0},
-    {IDC_GENERAL_GAME_TYPE, "gameType", Conversion::GameType, 0},
-    {IDC_GENERAL_CLOUDS, "cloudsOn", Conversion::Flag, 0},
-    {IDC_GENERAL_TORQUE, "torqueOn", Conversion::Flag, 0},
-    {IDC_GENERAL_LIMITED_AMMO, "unlimitedAmmo", Conversion::InvertedFlag, 0},
-    {IDC_GENERAL_ROCKETS_ALLOWED, "rocketsAllowed", Conversion::Flag, 0},
-    {IDC_GENERAL_LIMITED_FUEL, "limitedFuel", Conversion::Flag, 0},
-    {IDC_GENERAL_MAX_PLANE_TYPES, "maxPlaneTypes", Conversion::Text, 0},
-    {IDC_GENERAL_KILLS_TO_SCORE, "minKillsToScore", Conversion::Text, 0},
-    {IDC_GENERAL_HIDE_TEAM_INDICATORS, "hideTeamIndicators", Conversion::Flag, 0},
-    {IDC_GENERAL_BALANCE_LANDMARKS, "balanceLandmarks", Conversion::Flag, 0},
-    {IDC_GENERAL_HISTORIC_PLANE_DATES, "historicAircraftDates", Conversion::Flag, 0},
-};
-
-// The description comes first: StoreGeneralPage gives up when it cannot be written.
+// In store order, which is also the key order of a newly created file. The description comes first:
+// StoreGeneralPage gives up when it cannot be written.
 const Binding StoreOrder[] = {
     {IDC_GENERAL_SERVER_DESC, "serverDesc", Conversion::QuotedText, 0},
     {IDC_GENERAL_MAX_PLAYERS, "maxPlayers", Conversion::Text, 0},
@@ -99,6 +69,15 @@ const Binding StoreOrder[] = {
     {IDC_GENERAL_HISTORIC_PLANE_DATES, "historicAircraftDates", Conversion::Flag, 0},
     {IDC_GENERAL_HIDE_TEAM_INDICATORS, "hideTeamIndicators", Conversion::Flag, 0},
     {IDC_GENERAL_BALANCE_LANDMARKS, "balanceLandmarks", Conversion::Flag, 0},
+};
+
+// The load visits the same bindings in an order of its own (useMap goes with randomizeMap).
+const char* const LoadOrder[] = {
+    "serverDesc", "maxPlayers", "clientTimeoutSec", "password", "securityEnabled", "randomizeMap",
+    "regionSize", "landmarkDensity", "startDate", "startTime", "nightRate", "dayRate", "minAerosPerSide",
+    "gameLengthInSeconds", "difficulty", "gameMode", "gameType", "cloudsOn", "torqueOn", "unlimitedAmmo",
+    "rocketsAllowed", "limitedFuel", "maxPlaneTypes", "minKillsToScore", "hideTeamIndicators",
+    "balanceLandmarks", "historicAircraftDates"
 };
 
 int WriteText(const char* key, const std::string& value)
@@ -260,8 +239,10 @@ void LoadGeneralPage()
     HWND page = PageTable[GeneralPageIndex];
     if (!page)
         return;
-    for (const Binding& row : LoadOrder)
-        LoadBinding(page, row);
+    for (const char* key : LoadOrder)
+        for (const Binding& row : StoreOrder)
+            if (std::strcmp(row.key, key) == 0)
+                LoadBinding(page, row);
 }
 
 int StoreGeneralPage()

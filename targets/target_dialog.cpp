@@ -29,25 +29,6 @@ void ReportAndRefocus(HWND dialog, const std::string& text, const char* title, U
     SetFocus(GetDlgItem(dialog, IDC_TARGET_ID));
 }
 
-void RemoveSelectedTarget(HWND dialog)
-{
-    HWND list = GetDlgItem(dialog, IDC_TARGET_LIST);
-    HWND button = GetDlgItem(dialog, IDC_TARGET_REMOVE);
-    LRESULT selected = SendMessageA(list, LB_GETCURSEL, 0, 0);
-    if (selected != LB_ERR)
-        SendMessageA(list, LB_DELETESTRING, static_cast<WPARAM>(selected), 0);
-    // A disabled button loses the focus; give it to the list so the keyboard still reaches the dialog.
-    if (GetFocus() == button)
-        SendMessageA(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(list), TRUE);
-    EnableWindow(button, FALSE);
-}
-
-void UpdateRemoveTarget(HWND dialog)
-{
-    LRESULT selected = SendDlgItemMessageA(dialog, IDC_TARGET_LIST, LB_GETCURSEL, 0, 0);
-    EnableWindow(GetDlgItem(dialog, IDC_TARGET_REMOVE), selected != LB_ERR);
-}
-
 void InitTargetDialog(HWND dialog)
 {
     std::string caption = "Target Management - " + CurrentMap();
@@ -136,7 +117,7 @@ INT_PTR CALLBACK TargetDialogProc(HWND dialog, UINT message, WPARAM wParam, LPAR
             AddTarget(dialog);
             break;
         case IDC_TARGET_REMOVE:
-            RemoveSelectedTarget(dialog);
+            RemoveSelectedEntry(dialog, IDC_TARGET_LIST, IDC_TARGET_REMOVE);
             break;
         case IDC_TARGET_DONE:
             SaveTargetList(dialog);
@@ -150,7 +131,7 @@ INT_PTR CALLBACK TargetDialogProc(HWND dialog, UINT message, WPARAM wParam, LPAR
             break;
         case IDC_TARGET_LIST:
             if (HIWORD(wParam) == LBN_SELCHANGE)
-                UpdateRemoveTarget(dialog);
+                UpdateRemoveButton(dialog, IDC_TARGET_LIST, IDC_TARGET_REMOVE);
             break;
         default:
             break;
