@@ -16,6 +16,11 @@ else()
 endif()
 add_compile_definitions(WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
 
+# The resource compiler does not report what the script includes; name it, so that an edited manifest,
+# icon or identifier header rebuilds the programs.
+set_source_files_properties(${RESOURCE_SCRIPT} PROPERTIES OBJECT_DEPENDS
+    "${CMAKE_SOURCE_DIR}/resources/resource.h;${CMAKE_SOURCE_DIR}/resources/skyvarn.ico;${CMAKE_SOURCE_DIR}/resources/skyvarn-config.manifest")
+
 add_library(skyvarn_program STATIC ${PORTABLE_SOURCES} ${PROGRAM_SOURCES})
 target_include_directories(skyvarn_program PUBLIC ${CMAKE_SOURCE_DIR} ${CMAKE_SOURCE_DIR}/resources)
 target_link_libraries(skyvarn_program PUBLIC comctl32 uxtheme shell32 user32 kernel32)
