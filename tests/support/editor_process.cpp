@@ -30,13 +30,6 @@ BOOL CALLBACK CollectWindows(HWND window, LPARAM data)
     return TRUE;
 }
 
-bool IsDialog(HWND window)
-{
-    char name[16] = "";
-    GetClassNameA(window, name, sizeof name);
-    return std::string(name) == "#32770";
-}
-
 struct SentMessage {
     HWND target;
     UINT message;
@@ -54,21 +47,24 @@ DWORD WINAPI SendFromWorker(void* data)
 
 }  // namespace
 
-int EditorProcess::OpenDialogCount() const
+std::vector<HWND> EditorProcess::Dialogs() const
 {
     Search search = {process_.dwProcessId, {}};
     EnumWindows(CollectWindows, reinterpret_cast<LPARAM>(&search));
-    int count = 0;
+    std::vector<HWND> dialogs;
     for (HWND window : search.found)
-        if (window != window_ && IsDialog(window) && IsWindowVisible(window))
-            ++count;
-    return count;
+        if (window != window_ && HasClass(window, "#32770") && IsWindowVisible(window))
+            dialogs.push_back(window);
+    return dialogs;
 }
 
-bool EditorProcess::SendAndWatch(HWND target, UINT message, WPARAM wParam, LPARAM lParam, bool answerBoxes,
+// Sends from a worker thread, so that a modal loop the message starts in the program cannot hold the test.
+// With `answered`, every message box is answered with OK and recorded; without, the send is left pending as
+// soon as a new dialog opens.
+bool EditorProcess::SendAndWatch(HWND target, UINT message, WPARAM wParam, LPARAM lParam,
                                  std::vector<std::string>* answered) const
 {
-    const int dialogsBefore = OpenDialogCount();
+    const size_t dialogsBefore = Dialogs().size();
     HANDLE worker = CreateThread(nullptr, 0, SendFromWorker, new SentMessage{target, message, wParam, lParam},
                                  0, nullptr);
     // A bound only against a program that hangs; nothing is measured.
@@ -77,15 +73,14 @@ bool EditorProcess::SendAndWatch(HWND target, UINT message, WPARAM wParam, LPARA
             CloseHandle(worker);
             return true;
         }
-        if (answerBoxes) {
+        if (answered) {
             for (HWND box : OpenMessageBoxes()) {
-                if (answered)
-                    answered->push_back(WindowText(box) + ": " + MessageBoxText(box));
+                answered->push_back(WholeText(box) + ": " + MessageBoxText(box));
                 PostMessageA(box, WM_COMMAND, IDOK, 0);
                 for (int wait = 0; wait < 1200 && IsWindow(box) && IsWindowVisible(box); ++wait)
                     Sleep(5);
             }
-        } else if (OpenDialogCount() > dialogsBefore) {
+        } else if (Dialogs().size() > dialogsBefore) {
             // The message opened a modal dialog; the worker's send ends when that dialog does.
             pending_.push_back(worker);
             return false;
@@ -178,17 +173,6 @@ HWND EditorProcess::Item(int page, int id) const
     return GetDlgItem(Page(page), id);
 }
 
-std::string EditorProcess::Text(int page, int id) const
-{
-    // GetWindowText does not ask another process's control for its text; WM_GETTEXT does.
-    HWND control = Item(page, id);
-    LRESULT length = SendMessageA(control, WM_GETTEXTLENGTH, 0, 0);
-    std::string text(static_cast<size_t>(length) + 1, '\0');
-    LRESULT got = SendMessageA(control, WM_GETTEXT, static_cast<WPARAM>(length + 1), reinterpret_cast<LPARAM>(&text[0]));
-    text.resize(static_cast<size_t>(got));
-    return text;
-}
-
 void EditorProcess::SetText(int page, int id, const std::string& text) const
 {
     SendMessageA(Item(page, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
@@ -202,31 +186,20 @@ bool EditorProcess::Checked(int page, int id) const
 int EditorProcess::Selection(int page, int id) const
 {
     HWND control = Item(page, id);
-    char name[32] = "";
-    GetClassNameA(control, name, sizeof name);
-    bool isCombo = lstrcmpiA(name, "ComboBox") == 0;
+    bool isCombo = HasClass(control, "ComboBox");
     return static_cast<int>(SendMessageA(control, isCombo ? CB_GETCURSEL : LB_GETCURSEL, 0, 0));
 }
 
-int EditorProcess::Count(int page, int id) const
+std::vector<std::wstring> EditorProcess::Lines(HWND list)
 {
-    HWND control = Item(page, id);
-    char name[32] = "";
-    GetClassNameA(control, name, sizeof name);
-    bool isCombo = lstrcmpiA(name, "ComboBox") == 0;
-    return static_cast<int>(SendMessageA(control, isCombo ? CB_GETCOUNT : LB_GETCOUNT, 0, 0));
-}
-
-std::wstring EditorProcess::ListText(int page, int id, int index) const
-{
-    HWND control = Item(page, id);
-    LRESULT length = SendMessageW(control, LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
-    if (length < 0)
-        return std::wstring();
-    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-    SendMessageW(control, LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&text[0]));
-    text.resize(static_cast<size_t>(length));
-    return text;
+    std::vector<std::wstring> lines;
+    const LRESULT count = SendMessageW(list, LB_GETCOUNT, 0, 0);
+    for (WPARAM index = 0; static_cast<LRESULT>(index) < count; ++index) {
+        std::wstring line(static_cast<size_t>(SendMessageW(list, LB_GETTEXTLEN, index, 0)) + 1, L'\0');
+        line.resize(static_cast<size_t>(SendMessageW(list, LB_GETTEXT, index, reinterpret_cast<LPARAM>(&line[0]))));
+        lines.push_back(line);
+    }
+    return lines;
 }
 
 bool EditorProcess::Click(int page, int id) const
@@ -236,15 +209,13 @@ bool EditorProcess::Click(int page, int id) const
 
 bool EditorProcess::ClickWindow(HWND button) const
 {
-    return SendAndWatch(button, BM_CLICK, 0, 0, false, nullptr);
+    return SendAndWatch(button, BM_CLICK, 0, 0, nullptr);
 }
 
 void EditorProcess::SelectItem(int page, int id, int index) const
 {
     HWND control = Item(page, id);
-    char name[32] = "";
-    GetClassNameA(control, name, sizeof name);
-    bool isCombo = lstrcmpiA(name, "ComboBox") == 0;
+    bool isCombo = HasClass(control, "ComboBox");
     SendMessageA(control, isCombo ? CB_SETCURSEL : LB_SETCURSEL, static_cast<WPARAM>(index), 0);
     SendMessageA(Page(page), WM_COMMAND, MAKEWPARAM(id, isCombo ? CBN_SELCHANGE : LBN_SELCHANGE),
                  reinterpret_cast<LPARAM>(control));
@@ -269,22 +240,18 @@ void EditorProcess::SelectTab(int index) const
 
 std::vector<HWND> EditorProcess::OpenMessageBoxes() const
 {
-    Search search = {process_.dwProcessId, {}};
-    EnumWindows(CollectWindows, reinterpret_cast<LPARAM>(&search));
     std::vector<HWND> boxes;
-    for (HWND window : search.found)
-        if (IsDialog(window) && IsWindowVisible(window) && GetDlgItem(window, 0xFFFF))
-            boxes.push_back(window);
+    for (HWND dialog : Dialogs())
+        if (GetDlgItem(dialog, 0xFFFF))   // a message box's text
+            boxes.push_back(dialog);
     return boxes;
 }
 
 HWND EditorProcess::FindDialog(const std::string& caption) const
 {
-    Search search = {process_.dwProcessId, {}};
-    EnumWindows(CollectWindows, reinterpret_cast<LPARAM>(&search));
-    for (HWND window : search.found)
-        if (window != window_ && IsDialog(window) && IsWindowVisible(window) && WindowText(window) == caption)
-            return window;
+    for (HWND dialog : Dialogs())
+        if (WholeText(dialog) == caption)
+            return dialog;
     return nullptr;
 }
 
@@ -292,7 +259,7 @@ std::vector<std::string> EditorProcess::BuildAnsweringBoxes() const
 {
     std::vector<std::string> texts;
     SendAndWatch(window_, WM_COMMAND, MAKEWPARAM(IDC_MAIN_BUILD, BN_CLICKED),
-                 reinterpret_cast<LPARAM>(GetDlgItem(window_, IDC_MAIN_BUILD)), true, &texts);
+                 reinterpret_cast<LPARAM>(GetDlgItem(window_, IDC_MAIN_BUILD)), &texts);
     return texts;
 }
 

@@ -14,7 +14,6 @@ public:
     EditorProcess(const EditorProcess&) = delete;
     EditorProcess& operator=(const EditorProcess&) = delete;
 
-    bool Started() const { return process_.hProcess != nullptr; }
     // Waits until the main window exists; false when the program ended or never showed it.
     bool WaitForWindow();
     HWND Window() const { return window_; }
@@ -23,12 +22,11 @@ public:
 
     HWND Page(int index) const;
     HWND Item(int page, int id) const;
-    std::string Text(int page, int id) const;
     void SetText(int page, int id, const std::string& text) const;
     bool Checked(int page, int id) const;
     int Selection(int page, int id) const;
-    int Count(int page, int id) const;
-    std::wstring ListText(int page, int id, int index) const;   // list box line, read wide (see notes)
+    // A list box's lines, read wide (the ANSI item texts do not cross processes intact).
+    static std::vector<std::wstring> Lines(HWND list);
     // A click (BM_CLICK) sent from a worker thread. Returns true once the program has handled it, or false
     // as soon as the click has opened a dialog of the program's own (which holds the click until it closes).
     bool Click(int page, int id) const;
@@ -38,25 +36,25 @@ public:
 
     // "&Build INI File", answering every message box it shows with OK; returns "caption: text" of each.
     std::vector<std::string> BuildAnsweringBoxes() const;
-    // Message boxes ("#32770" windows with a text item) of the program that are open now.
+    // Message boxes of the program that are open now.
     std::vector<HWND> OpenMessageBoxes() const;
-    // Top-level dialogs of the program other than the main window.
+    // The program's open dialog (other than the main window) with this caption, or null.
     HWND FindDialog(const std::string& caption) const;
 
     // Posts "E&xit" (or WM_CLOSE when `closeBox`) and waits for the process to end; its exit code.
     DWORD Exit(bool closeBox = false);
     // Waits for the process to end by itself; its exit code.
     DWORD WaitForExit();
-    DWORD ProcessId() const { return process_.dwProcessId; }
 
     static std::string ProgramPath();
     static HWND FindMainWindow();
 
-    int OpenDialogCount() const;
-    bool SendAndWatch(HWND target, UINT message, WPARAM wParam, LPARAM lParam, bool answerBoxes,
+private:
+    // The program's visible top-level dialogs other than its main window.
+    std::vector<HWND> Dialogs() const;
+    bool SendAndWatch(HWND target, UINT message, WPARAM wParam, LPARAM lParam,
                       std::vector<std::string>* answered) const;
 
-private:
     mutable std::vector<HANDLE> pending_;
     PROCESS_INFORMATION process_ = {};
     HWND window_ = nullptr;

@@ -35,13 +35,6 @@ void RemoveTree(const std::string& path)
     RemoveDirectoryA(path.c_str());
 }
 
-bool IsDialogClass(HWND window)
-{
-    char name[16] = "";
-    GetClassNameA(window, name, sizeof name);
-    return std::string(name) == "#32770";
-}
-
 // Dialogs that opened while someone waits for them, in the order they opened.
 struct PendingDialog {
     std::function<void(HWND)> action;
@@ -67,7 +60,7 @@ LRESULT CALLBACK WatchDialogs(int code, WPARAM wParam, LPARAM lParam)
     if (code == HCBT_ACTIVATE && !waiting.empty()) {
         HWND window = reinterpret_cast<HWND>(wParam);
         PendingDialog* pending = waiting.back();
-        if (!pending->dialog && IsDialogClass(window) && window != MainWindowHandle) {
+        if (!pending->dialog && HasClass(window, "#32770") && window != MainWindowHandle) {
             bool isPage = false;
             for (HWND page : PageTable)
                 isPage = isPage || page == window;
@@ -82,6 +75,15 @@ LRESULT CALLBACK WatchDialogs(int code, WPARAM wParam, LPARAM lParam)
 }
 
 MessageBoxRecorder* recorder = nullptr;
+
+void PumpMessages()
+{
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+}
 
 UINT IconOf(HWND box)
 {
@@ -163,22 +165,11 @@ WriteBlocker::~WriteBlocker()
         CloseHandle(handle_);
 }
 
-std::string WindowText(HWND window)
+bool HasClass(HWND window, const char* className)
 {
-    int length = GetWindowTextLengthA(window);
-    std::string text(static_cast<size_t>(length) + 1, '\0');
-    int got = GetWindowTextA(window, &text[0], length + 1);
-    text.resize(static_cast<size_t>(got));
-    return text;
-}
-
-void PumpMessages()
-{
-    MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&message);
-        DispatchMessageA(&message);
-    }
+    char name[32] = "";
+    GetClassNameA(window, name, sizeof name);
+    return lstrcmpiA(name, className) == 0;
 }
 
 bool WithNextDialog(const std::function<void(HWND)>& action, const std::function<void()>& trigger)
@@ -199,7 +190,7 @@ bool WithNextDialog(const std::function<void(HWND)>& action, const std::function
 std::string MessageBoxText(HWND box)
 {
     HWND text = GetDlgItem(box, 0xFFFF);
-    return text ? WindowText(text) : std::string();
+    return text ? WholeText(text) : std::string();
 }
 
 MessageBoxRecorder::MessageBoxRecorder()
@@ -217,10 +208,10 @@ MessageBoxRecorder::~MessageBoxRecorder()
 LRESULT CALLBACK MessageBoxRecorder::Hook(int code, WPARAM wParam, LPARAM lParam)
 {
     HWND window = reinterpret_cast<HWND>(wParam);
-    if (code == HCBT_ACTIVATE && recorder && IsDialogClass(window) && GetDlgItem(window, 0xFFFF) &&
+    if (code == HCBT_ACTIVATE && recorder && HasClass(window, "#32770") && GetDlgItem(window, 0xFFFF) &&
         waiting.empty()) {
-        recorder->boxes_.push_back({WindowText(window), MessageBoxText(window), IconOf(window)});
-        timers[SetTimer(nullptr, 0, 0, Answer)] = nullptr;
+        recorder->boxes_.push_back({WholeText(window), MessageBoxText(window), IconOf(window)});
+        SetTimer(nullptr, 0, 0, Answer);
         SetPropA(window, "skyvarn.answer", reinterpret_cast<HANDLE>(1));
     }
     return CallNextHookEx(nullptr, code, wParam, lParam);
@@ -229,7 +220,6 @@ LRESULT CALLBACK MessageBoxRecorder::Hook(int code, WPARAM wParam, LPARAM lParam
 void CALLBACK MessageBoxRecorder::Answer(HWND, UINT, UINT_PTR timer, DWORD)
 {
     KillTimer(nullptr, timer);
-    timers.erase(timer);
     // The box is the active window of this thread while its loop runs.
     HWND box = GetActiveWindow();
     if (box && GetPropA(box, "skyvarn.answer")) {
@@ -262,12 +252,12 @@ HWND EditorWindow::Page(int index) const
 
 HWND EditorWindow::Item(int page, int id) const
 {
-    return GetDlgItem(PageTable[page], id);
+    return GetDlgItem(Page(page), id);
 }
 
 std::string EditorWindow::Text(int page, int id) const
 {
-    return WindowText(Item(page, id));
+    return WholeText(Item(page, id));
 }
 
 void EditorWindow::SetText(int page, int id, const std::string& text) const
@@ -288,21 +278,10 @@ void EditorWindow::Click(int page, int id) const
 void EditorWindow::SelectItem(int page, int id, int index) const
 {
     HWND control = Item(page, id);
-    char name[32] = "";
-    GetClassNameA(control, name, sizeof name);
-    bool isCombo = lstrcmpiA(name, "ComboBox") == 0;
+    bool isCombo = HasClass(control, "ComboBox");
     SendMessageA(control, isCombo ? CB_SETCURSEL : LB_SETCURSEL, static_cast<WPARAM>(index), 0);
     SendMessageA(PageTable[page], WM_COMMAND, MAKEWPARAM(id, isCombo ? CBN_SELCHANGE : LBN_SELCHANGE),
                  reinterpret_cast<LPARAM>(control));
-}
-
-int EditorWindow::Selection(int page, int id) const
-{
-    HWND control = Item(page, id);
-    char name[32] = "";
-    GetClassNameA(control, name, sizeof name);
-    bool isCombo = lstrcmpiA(name, "ComboBox") == 0;
-    return static_cast<int>(SendMessageA(control, isCombo ? CB_GETCURSEL : LB_GETCURSEL, 0, 0));
 }
 
 bool EditorWindow::Enabled(int page, int id) const

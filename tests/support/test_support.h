@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "app/control_text.h"
+
 // Shared helpers of the Win32 and end-to-end tests.
 
 // A fresh directory of the test's own under the temporary folder, made the current directory while it
@@ -39,8 +41,8 @@ private:
     HANDLE handle_;
 };
 
-std::string WindowText(HWND window);
-void PumpMessages();
+// Whether the window is of the named class (case ignored), e.g. "ComboBox" or the dialog class "#32770".
+bool HasClass(HWND window, const char* className);
 
 // Runs `action` with the next dialog box (message boxes included) that this thread opens while `trigger`
 // runs. The action runs inside that dialog's own message loop and must end the dialog.
@@ -82,7 +84,6 @@ public:
     bool Checked(int page, int id) const;
     void Click(int page, int id) const;                // as the operator's click: BM_CLICK
     void SelectItem(int page, int id, int index) const; // a drop-down or list selection with its notification
-    int Selection(int page, int id) const;
     bool Enabled(int page, int id) const;
     void SelectTab(int index) const;                   // with the tab control's notifications
     void Build() const;                                // "&Build INI File"

@@ -10,86 +10,49 @@
 
 namespace {
 
-struct Spinner {
-    int spinner;
-    int box;
-    int other;   // the other rate's box, which spinning must leave alone
-};
-const Spinner Rates[] = {{IDC_GENERAL_DAY_RATE_SPIN, IDC_GENERAL_DAY_RATE, IDC_GENERAL_NIGHT_RATE},
-                         {IDC_GENERAL_NIGHT_RATE_SPIN, IDC_GENERAL_NIGHT_RATE, IDC_GENERAL_DAY_RATE}};
+const int General = GeneralPageIndex;
 
-int Position(const EditorWindow& editor, int spinner)
+// A click on an arrow as the operator's mouse gives it; the control then asks the page for its own step.
+void ClickArrow(HWND spinner, bool up)
 {
-    return LOWORD(SendMessageA(editor.Item(GeneralPageIndex, spinner), UDM_GETPOS, 0, 0));
-}
-
-// A click on one of the up-down control's arrows, as the operator's mouse gives it; the control then
-// asks the page for the change with its own step.
-void ClickArrow(const EditorWindow& editor, int spinner, bool up)
-{
-    HWND control = editor.Item(GeneralPageIndex, spinner);
     RECT rect;
-    GetClientRect(control, &rect);
+    GetClientRect(spinner, &rect);
     LPARAM point = MAKELPARAM(rect.right / 2, up ? rect.bottom / 4 : rect.bottom * 3 / 4);
-    SendMessageA(control, WM_LBUTTONDOWN, MK_LBUTTON, point);
-    SendMessageA(control, WM_LBUTTONUP, 0, point);
+    SendMessageA(spinner, WM_LBUTTONDOWN, MK_LBUTTON, point);
+    SendMessageA(spinner, WM_LBUTTONUP, 0, point);
 }
 
-void SetStep(const EditorWindow& editor, int spinner, UINT step)
+TEST(RateSpinners, HaveTheirRangeAndStepsAndWrapAtBothEnds)
 {
-    UDACCEL acceleration = {0, step};
-    SendMessageA(editor.Item(GeneralPageIndex, spinner), UDM_SETACCEL, 1, reinterpret_cast<LPARAM>(&acceleration));
-}
-
-TEST(RateSpinners, HaveTheirRangeAndAcceleration)
-{
-    ScratchDirectory directory("spinner-range");
+    ScratchDirectory directory("spinners");
     EditorWindow editor;
-    for (const Spinner& rate : Rates) {
-        HWND control = editor.Item(GeneralPageIndex, rate.spinner);
-        int lower = 0;
-        int upper = 0;
-        SendMessageA(control, UDM_GETRANGE32, reinterpret_cast<WPARAM>(&lower), reinterpret_cast<LPARAM>(&upper));
-        EXPECT_EQ(lower, 1);
-        EXPECT_EQ(upper, 1440);
+    const struct { int spinner, box, other; } rates[] = {
+        {IDC_GENERAL_DAY_RATE_SPIN, IDC_GENERAL_DAY_RATE, IDC_GENERAL_NIGHT_RATE},
+        {IDC_GENERAL_NIGHT_RATE_SPIN, IDC_GENERAL_NIGHT_RATE, IDC_GENERAL_DAY_RATE}};
+    // Single steps and the accelerated step of 40, across either end and onto it.
+    const struct { int from; UINT step; bool up; int expected; } cases[] = {
+        {1440, 1, true, 1}, {1, 1, false, 1440}, {30, 1, true, 31}, {1420, 40, true, 1},
+        {30, 40, false, 1440}, {1400, 40, true, 1440}, {41, 40, false, 1}};
+    for (const auto& rate : rates) {
+        HWND spinner = editor.Item(General, rate.spinner);
+        int lower = 0, upper = 0;
+        SendMessageA(spinner, UDM_GETRANGE32, reinterpret_cast<WPARAM>(&lower), reinterpret_cast<LPARAM>(&upper));
         UDACCEL steps[3] = {};
-        EXPECT_EQ(SendMessageA(control, UDM_GETACCEL, 3, reinterpret_cast<LPARAM>(steps)), 2);
-        EXPECT_EQ(steps[0].nSec, 0u);
-        EXPECT_EQ(steps[0].nInc, 1u);
-        EXPECT_EQ(steps[1].nSec, 1u);
-        EXPECT_EQ(steps[1].nInc, 40u);
-        EXPECT_EQ(GetWindow(control, GW_HWNDPREV), editor.Item(GeneralPageIndex, rate.box)) << "buddy order";
-    }
-}
-
-TEST(RateSpinners, WrapAtBothEndsAndKeepTextAndPositionEqual)
-{
-    ScratchDirectory directory("spinner-wrap");
-    EditorWindow editor;
-    for (const Spinner& rate : Rates) {
-        HWND control = editor.Item(GeneralPageIndex, rate.spinner);
-        const std::string otherBefore = editor.Text(GeneralPageIndex, rate.other);
-        struct Case {
-            int from;
-            UINT step;
-            bool up;
-            int expected;
-        };
-        // Single steps, and the accelerated step of 40 across either end.
-        const Case cases[] = {{1440, 1, true, 1},   {1, 1, false, 1440},  {30, 1, true, 31},
-                              {1420, 40, true, 1},  {30, 40, false, 1440}, {1400, 40, true, 1440},
-                              {41, 40, false, 1},   {700, 40, true, 740}};
-        for (const Case& c : cases) {
-            SendMessageA(control, UDM_SETPOS, 0, MAKELPARAM(c.from, 0));
-            SetStep(editor, rate.spinner, c.step);
-            ClickArrow(editor, rate.spinner, c.up);
-            const std::string expected = std::to_string(c.expected) + ":1";
-            EXPECT_EQ(editor.Text(GeneralPageIndex, rate.box), expected)
-                << "from " << c.from << " step " << c.step << (c.up ? " up" : " down");
-            EXPECT_EQ(Position(editor, rate.spinner), c.expected)
-                << "from " << c.from << " step " << c.step << (c.up ? " up" : " down");
+        const LRESULT count = SendMessageA(spinner, UDM_GETACCEL, 3, reinterpret_cast<LPARAM>(steps));
+        EXPECT_TRUE(lower == 1 && upper == 1440 && count == 2 && steps[0].nSec == 0 && steps[0].nInc == 1 &&
+                    steps[1].nSec == 1 && steps[1].nInc == 40) << "range or steps of " << rate.spinner;
+        EXPECT_EQ(GetWindow(spinner, GW_HWNDPREV), editor.Item(General, rate.box)) << "buddy order";
+        const std::string other = editor.Text(General, rate.other);
+        for (const auto& c : cases) {
+            SendMessageA(spinner, UDM_SETPOS, 0, MAKELPARAM(c.from, 0));
+            UDACCEL step = {0, c.step};
+            SendMessageA(spinner, UDM_SETACCEL, 1, reinterpret_cast<LPARAM>(&step));
+            ClickArrow(spinner, c.up);
+            const std::string row = std::to_string(c.from) + (c.up ? " up " : " down ") + std::to_string(c.step);
+            EXPECT_EQ(editor.Text(General, rate.box), std::to_string(c.expected) + ":1") << row;
+            EXPECT_EQ(static_cast<int>(LOWORD(SendMessageA(spinner, UDM_GETPOS, 0, 0))), c.expected) << row;
         }
-        EXPECT_EQ(editor.Text(GeneralPageIndex, rate.other), otherBefore) << "the other rate changed";
+        EXPECT_EQ(editor.Text(General, rate.other), other) << "the other rate changed";
     }
 }
 
@@ -97,15 +60,11 @@ TEST(RateSpinners, IgnoreOtherUpDownNotifications)
 {
     ScratchDirectory directory("spinner-other");
     EditorWindow editor;
-    const std::string before = editor.Text(GeneralPageIndex, IDC_GENERAL_DAY_RATE);
-    NMUPDOWN change = {};
-    change.hdr.code = static_cast<UINT>(UDN_DELTAPOS);
-    change.hdr.idFrom = 4242;
-    change.iPos = 1440;
-    change.iDelta = 1;
-    EXPECT_EQ(SendMessageA(editor.Page(GeneralPageIndex), WM_NOTIFY, 4242, reinterpret_cast<LPARAM>(&change)), 0);
+    const std::string before = editor.Text(General, IDC_GENERAL_DAY_RATE);
+    NMUPDOWN change = {{nullptr, 4242, static_cast<UINT>(UDN_DELTAPOS)}, 1440, 1};
+    EXPECT_EQ(SendMessageA(editor.Page(General), WM_NOTIFY, 4242, reinterpret_cast<LPARAM>(&change)), 0);
     EXPECT_EQ(change.iDelta, 1);
-    EXPECT_EQ(editor.Text(GeneralPageIndex, IDC_GENERAL_DAY_RATE), before);
+    EXPECT_EQ(editor.Text(General, IDC_GENERAL_DAY_RATE), before);
 }
 
 }  // namespace
