@@ -191,6 +191,8 @@ INT_PTR CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
 
 void LoadAllPages()
 {
+    // An unreadable file loads as defaults; the build then refuses to replace it.
+    OpenSettingsFile();
     LoadGeneralPage();
     LoadGamePage();
     LoadGermanPlanesPage();
@@ -198,12 +200,17 @@ void LoadAllPages()
     LoadServerPage();
 }
 
+// The pages store into the file as read now, so that what another program changed since start-up stays;
+// the file is then replaced once, whole. An unreadable file is never replaced (SaveSettingsFile refuses
+// it with its message), and a page that refuses a value leaves the file as it was.
 void BuildIniFile()
 {
-    if (!StoreGeneralPage())
-        return;
-    StoreGamePage();
-    StoreGermanPlanesPage();
-    StoreAlliedPlanesPage();
-    StoreServerPage();
+    if (OpenSettingsFile()) {
+        StoreGeneralPage();
+        StoreGamePage();
+        if (!StoreGermanPlanesPage() || !StoreAlliedPlanesPage())
+            return;
+        StoreServerPage();
+    }
+    SaveSettingsFile(MainWindowHandle);
 }

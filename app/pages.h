@@ -20,7 +20,7 @@ void UpdateRemoveButton(HWND window, int listId, int buttonId);
 // settings/choice_lists.cpp, settings/general_page.cpp
 void FillChoiceLists();
 void LoadGeneralPage();
-int StoreGeneralPage();
+void StoreGeneralPage();
 
 // settings/game_page.cpp
 void LoadGamePage();
@@ -31,8 +31,9 @@ void ApplyManualTargetsToggle(HWND gamePage);
 // settings/aircraft_pages.cpp
 void LoadGermanPlanesPage();
 void LoadAlliedPlanesPage();
-void StoreGermanPlanesPage();
-void StoreAlliedPlanesPage();
+// 0 after telling the operator that a row is too long to be stored.
+int StoreGermanPlanesPage();
+int StoreAlliedPlanesPage();
 
 // registration/server_page.cpp, add_server_dialog.cpp, add_cookie_dialog.cpp
 void LoadServerPage();

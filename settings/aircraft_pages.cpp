@@ -59,12 +59,21 @@ AircraftValue ReadAircraftKey(const char* key)
     return ParseAircraftValue(value);
 }
 
-// 1 when written, 0 after the write error message.
+// A value longer than the file's reads hand back would come back cut, and with it the end date changed:
+// such a row is refused, with a message, and nothing is written. 1 when stored.
 int WriteAircraftKey(const char* key, const AircraftValue& value)
 {
     if (IsBareAircraftFlag(value))
         return WriteProfileFlag(AircraftSection, key, value.flag);
-    return WriteProfileText(AircraftSection, key, FormAircraftValue(value).c_str());
+    std::string formed = FormAircraftValue(value);
+    if (formed.size() >= ProfileTextSize) {
+        std::string text = std::string("The dates of ") + key + " are too long to be stored: together they may "
+                           "hold at most " + std::to_string(ProfileTextSize - 4) +
+                           " characters. Shorten them, then build the INI file again.";
+        MessageBoxA(MainWindowHandle, text.c_str(), "Error", MB_OK | MB_ICONERROR);
+        return 0;
+    }
+    return WriteProfileText(AircraftSection, key, formed.c_str());
 }
 
 template <size_t RowCount>
@@ -84,20 +93,22 @@ void LoadAircraftPage(PageIndex index, const AircraftRow (&rows)[RowCount])
     }
 }
 
+// 0 after the message for the first row that cannot be stored.
 template <size_t RowCount>
-void StoreAircraftPage(PageIndex index, const AircraftRow (&rows)[RowCount])
+int StoreAircraftPage(PageIndex index, const AircraftRow (&rows)[RowCount])
 {
     HWND page = PageTable[index];
     if (!page)
-        return;
-    // A failed write has shown its message; the other rows are still worth writing.
+        return 1;
     for (const AircraftRow& row : rows) {
         AircraftValue value;
         value.flag = IsDlgButtonChecked(page, row.checkBox) == BST_CHECKED ? 1 : 0;
         value.start = WholeText(GetDlgItem(page, row.startDate));
         value.end = WholeText(GetDlgItem(page, row.endDate));
-        WriteAircraftKey(row.key, value);
+        if (!WriteAircraftKey(row.key, value))
+            return 0;
     }
+    return 1;
 }
 
 }  // namespace
@@ -112,12 +123,12 @@ void LoadAlliedPlanesPage()
     LoadAircraftPage(AlliedPlanesPageIndex, AlliedRows);
 }
 
-void StoreGermanPlanesPage()
+int StoreGermanPlanesPage()
 {
-    StoreAircraftPage(GermanPlanesPageIndex, GermanRows);
+    return StoreAircraftPage(GermanPlanesPageIndex, GermanRows);
 }
 
-void StoreAlliedPlanesPage()
+int StoreAlliedPlanesPage()
 {
-    StoreAircraftPage(AlliedPlanesPageIndex, AlliedRows);
+    return StoreAircraftPage(AlliedPlanesPageIndex, AlliedRows);
 }

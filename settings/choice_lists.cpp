@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdio>
+#include <cstring>
 
 #include "app/app_state.h"
 #include "app/pages.h"
@@ -82,6 +83,11 @@ std::string ControlText(HWND page, int id)
     char text[ProfileTextSize] = "";
     GetDlgItemTextA(page, id, text, ProfileTextSize);
     return text;
+}
+
+const char* ShownText(const char* value)
+{
+    return std::strcmp(value, "\n") == 0 ? "" : value;
 }
 
 void SelectByPrefix(HWND page, int listId, const char* text)

@@ -95,7 +95,7 @@ void LoadBinding(HWND page, const Binding& row)
     ReadProfileText(QV3ServerSection, row.key, value);
     switch (row.conversion) {
     case Conversion::Text:
-        SetDlgItemTextA(page, row.control, value);
+        SetDlgItemTextA(page, row.control, ShownText(value));
         break;
     case Conversion::SwapTime:
         SetDlgItemTextA(page, row.control, SwapSecondsToMinutesText(value).c_str());

@@ -39,8 +39,7 @@ struct Binding {
 
 const char UseMapKey[] = "useMap";
 
-// In store order, which is also the key order of a newly created file. The description comes first:
-// StoreGeneralPage gives up when it cannot be written.
+// In store order, which is also the key order of a newly created file.
 const Binding StoreOrder[] = {
     {IDC_GENERAL_SERVER_DESC, "serverDesc", Conversion::QuotedText, 0},
     {IDC_GENERAL_MAX_PLAYERS, "maxPlayers", Conversion::Text, 0},
@@ -80,9 +79,9 @@ const char* const LoadOrder[] = {
     "balanceLandmarks", "historicAircraftDates"
 };
 
-int WriteText(const char* key, const std::string& value)
+void WriteText(const char* key, const std::string& value)
 {
-    return WriteProfileText(QV3ServerSection, key, value.c_str());
+    WriteProfileText(QV3ServerSection, key, value.c_str());
 }
 
 bool IsChecked(HWND page, int id)
@@ -107,13 +106,12 @@ void LoadMap(HWND page)
 }
 
 // "Random" writes only the flag, so the last named map stays in the file for the next time.
-int StoreMap(HWND page)
+void StoreMap(HWND page)
 {
     std::string map = ControlText(page, IDC_GENERAL_MAP);
-    if (map == "Random")
-        return WriteProfileFlag(QV3ServerSection, "randomizeMap", 1);
-    int written = WriteProfileFlag(QV3ServerSection, "randomizeMap", 0);
-    return WriteText(UseMapKey, UpperCaseAscii(map)) && written;
+    WriteProfileFlag(QV3ServerSection, "randomizeMap", map == "Random");
+    if (map != "Random")
+        WriteText(UseMapKey, UpperCaseAscii(map));
 }
 
 // The box shows the number as stored, while the up-down keeps its 16-bit position within 1..1440; the
@@ -125,10 +123,10 @@ void LoadRate(HWND page, const Binding& row, const char* value)
     SetDlgItemTextA(page, row.rateBox, RateShownText(rate).c_str());
 }
 
-int StoreRate(HWND page, const Binding& row)
+void StoreRate(HWND page, const Binding& row)
 {
     LRESULT position = SendDlgItemMessageA(page, row.control, UDM_GETPOS, 0, 0);
-    return WriteText(row.key, RateStoredText(LOWORD(position)));
+    WriteText(row.key, RateStoredText(LOWORD(position)));
 }
 
 void LoadBinding(HWND page, const Binding& row)
@@ -151,7 +149,7 @@ void LoadBinding(HWND page, const Binding& row)
     switch (row.conversion) {
     case Conversion::Text:
     case Conversion::QuotedText:
-        SetDlgItemTextA(page, row.control, value);
+        SetDlgItemTextA(page, row.control, ShownText(value));
         break;
     case Conversion::Choice:
     case Conversion::StartTime:
@@ -172,34 +170,41 @@ void LoadBinding(HWND page, const Binding& row)
     }
 }
 
-// The result of the key's write: 1 when written, 0 after the error message.
-int StoreBinding(HWND page, const Binding& row)
+void StoreBinding(HWND page, const Binding& row)
 {
     switch (row.conversion) {
     case Conversion::Text:
     case Conversion::StartTime:
-        return WriteText(row.key, ControlText(page, row.control));
+        WriteText(row.key, ControlText(page, row.control));
+        return;
     case Conversion::QuotedText:
-        return WriteText(row.key, "\"" + ControlText(page, row.control) + "\"");
+        WriteText(row.key, "\"" + ControlText(page, row.control) + "\"");
+        return;
     case Conversion::Choice:
-        return WriteText(row.key, UpperCaseAscii(ControlText(page, row.control)));
+        WriteText(row.key, UpperCaseAscii(ControlText(page, row.control)));
+        return;
     case Conversion::GameType: {
         std::string type = ControlText(page, row.control);
         ReplaceChars(type, " ", "_");
-        return WriteText(row.key, UpperCaseAscii(type));
+        WriteText(row.key, UpperCaseAscii(type));
+        return;
     }
     case Conversion::Flag:
-        return WriteProfileFlag(QV3ServerSection, row.key, IsChecked(page, row.control));
+        WriteProfileFlag(QV3ServerSection, row.key, IsChecked(page, row.control));
+        return;
     case Conversion::InvertedFlag:
-        return WriteProfileFlag(QV3ServerSection, row.key, !IsChecked(page, row.control));
+        WriteProfileFlag(QV3ServerSection, row.key, !IsChecked(page, row.control));
+        return;
     case Conversion::Rate:
-        return StoreRate(page, row);
+        StoreRate(page, row);
+        return;
     case Conversion::Map:
-        return StoreMap(page);
+        StoreMap(page);
+        return;
     case Conversion::StartDate:
-        return WriteText(row.key, JoinStartDate(page));
+        WriteText(row.key, JoinStartDate(page));
+        return;
     }
-    return 1;
 }
 
 }  // namespace
@@ -245,16 +250,12 @@ void LoadGeneralPage()
                 LoadBinding(page, row);
 }
 
-int StoreGeneralPage()
+void StoreGeneralPage()
 {
     // A page that could not be created stores nothing, and the other pages still get their turn.
     HWND page = PageTable[GeneralPageIndex];
     if (!page)
-        return 1;
-    // When the first write fails the file is most likely write-protected: one message is enough.
-    if (!StoreBinding(page, StoreOrder[0]))
-        return 0;
-    for (std::size_t index = 1; index < sizeof StoreOrder / sizeof StoreOrder[0]; ++index)
-        StoreBinding(page, StoreOrder[index]);
-    return 1;
+        return;
+    for (const Binding& row : StoreOrder)
+        StoreBinding(page, row);
 }

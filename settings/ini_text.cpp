@@ -9,6 +9,15 @@ struct Line {
     std::size_t next = 0;
 };
 
+// What a line means to the profile functions.
+struct Entry {
+    enum Kind { Blank, Header, Key } kind = Blank;
+    std::string_view name;    // the section's name, or the key's
+    std::string_view value;   // the key's value
+    bool hasValue = false;    // the key's line holds "="
+    bool unnamed = false;     // nothing at all before the "=", not even a NUL byte
+};
+
 // The first section with a given name: its header line and where its body stops (the next header or
 // the end of the file).
 struct Section {
@@ -29,6 +38,21 @@ std::string_view Trim(std::string_view text)
     while (first < last && IsBlank(text[first])) ++first;
     while (last > first && IsBlank(text[last - 1])) --last;
     return text.substr(first, last - first);
+}
+
+// The platform reads names and values as C strings: they end at their first NUL.
+std::string_view UpToNul(std::string_view text)
+{
+    return text.substr(0, text.find('\0'));
+}
+
+// A line break inside a value would end its line early and begin a line of its own.
+std::string WithoutLineBreaks(std::string_view text)
+{
+    std::string kept(text);
+    for (char& c : kept)
+        if (c == '\r' || c == '\n') c = ' ';
+    return kept;
 }
 
 char LowerAscii(char c)
@@ -59,44 +83,40 @@ Line LineAt(std::string_view file, std::size_t pos)
     return line;
 }
 
-std::string_view TextOf(std::string_view file, const Line& line)
+Entry Parse(std::string_view file, const Line& line)
 {
-    return file.substr(line.begin, line.end - line.begin);
-}
-
-bool HeaderName(std::string_view text, std::string_view& name)
-{
-    std::string_view trimmed = Trim(text);
-    std::size_t close = trimmed.rfind(']');
-    if (trimmed.empty() || trimmed[0] != '[' || close == std::string_view::npos) return false;
-    name = Trim(trimmed.substr(1, close - 1));
-    return true;
-}
-
-std::string_view KeyOf(std::string_view text)
-{
-    return Trim(text.substr(0, text.find('=')));
-}
-
-// Empty when the line has no '=': such a line is a key with an empty value.
-std::string_view ValueOf(std::string_view text)
-{
+    Entry entry;
+    std::string_view text = Trim(file.substr(line.begin, line.end - line.begin));
+    if (text.empty()) return entry;
+    std::size_t close = text.rfind(']');
+    if (text[0] == '[' && close != std::string_view::npos && close > 0) {
+        entry.kind = Entry::Header;
+        entry.name = UpToNul(Trim(text.substr(1, close - 1)));
+        return entry;
+    }
     std::size_t equals = text.find('=');
-    return equals == std::string_view::npos ? std::string_view() : Trim(text.substr(equals + 1));
+    entry.kind = Entry::Key;
+    entry.unnamed = Trim(text.substr(0, equals)).empty();
+    entry.name = UpToNul(Trim(text.substr(0, equals)));
+    entry.hasValue = equals != std::string_view::npos;
+    if (entry.hasValue) entry.value = UpToNul(Trim(text.substr(equals + 1)));
+    return entry;
 }
 
+// The name "" also stands for the lines before the first header, and they come first.
 Section FindSection(std::string_view file, std::string_view name)
 {
     Section section;
+    section.found = name.empty();
     for (std::size_t pos = 0; pos < file.size();) {
         Line line = LineAt(file, pos);
-        std::string_view header;
-        if (HeaderName(TextOf(file, line), header)) {
+        Entry entry = Parse(file, line);
+        if (entry.kind == Entry::Header) {
             if (section.found) {
                 section.bodyEnd = line.begin;
                 return section;
             }
-            if (SameName(header, name)) {
+            if (SameName(entry.name, name)) {
                 section.found = true;
                 section.header = line;
             }
@@ -125,7 +145,9 @@ void EndLastLine(std::string& file, const std::string& eol)
 void InsertAfter(std::string& file, const Line& line, const std::string& lines, const std::string& eol)
 {
     if (lines.empty()) return;
-    if (line.next == line.end)
+    if (line.begin == line.end)   // the start of the file, where the lines before the first header begin
+        file.insert(0, lines);
+    else if (line.next == line.end)
         file.insert(line.end, eol + lines);
     else
         file.insert(line.next, lines);
@@ -143,6 +165,23 @@ void AppendSection(std::string& file, std::string_view name, const std::string& 
 
 }  // namespace
 
+namespace {
+
+// The first line of `key` in the first section named `section`.
+bool FindKey(std::string_view file, std::string_view section, std::string_view key, Entry& found)
+{
+    Section within = FindSection(file, section);
+    for (std::size_t pos = within.found ? within.header.next : within.bodyEnd; pos < within.bodyEnd;) {
+        Line line = LineAt(file, pos);
+        pos = line.next;
+        found = Parse(file, line);
+        if (found.kind == Entry::Key && SameName(found.name, key)) return true;
+    }
+    return false;
+}
+
+}  // namespace
+
 std::string IniGetString(std::string_view file, std::string_view section, std::string_view key,
                          std::string_view defaultValue, std::size_t bufferSize)
 {
@@ -150,32 +189,45 @@ std::string IniGetString(std::string_view file, std::string_view section, std::s
     std::string_view result = defaultValue;
     while (!result.empty() && result.back() == ' ') result.remove_suffix(1);
 
-    Section found = FindSection(file, section);
-    for (std::size_t pos = found.found ? found.header.next : found.bodyEnd; pos < found.bodyEnd;) {
-        Line line = LineAt(file, pos);
-        pos = line.next;
-        std::string_view text = TextOf(file, line);
-        if (Trim(text).empty() || !SameName(KeyOf(text), key)) continue;
-        result = ValueOf(text);
+    Entry entry;
+    // A line that names the key without "=" holds no value: the key reads as missing.
+    if (FindKey(file, section, key, entry)) {
+        if (entry.hasValue) result = entry.value;
         if (result.size() >= 2 && (result[0] == '"' || result[0] == '\'') && result.back() == result[0])
             result = result.substr(1, result.size() - 2);
-        break;
     }
     return std::string(result.substr(0, limit));
 }
 
+bool IniGetRawValue(std::string_view file, std::string_view section, std::string_view key, std::string& value)
+{
+    Entry entry;
+    if (!FindKey(file, section, key, entry) || !entry.hasValue) return false;
+    value = entry.value;
+    return true;
+}
+
 std::string IniGetSection(std::string_view file, std::string_view section)
 {
-    // Lines come back whole, as they stand: a list kept in a section (servers, cookies, targets) must read
-    // back exactly as it was written, blanks, '=' and ';' included. Only blank lines are left out.
     std::string result;
     Section found = FindSection(file, section);
+    bool previousUnnamed = false;
     for (std::size_t pos = found.found ? found.header.next : found.bodyEnd; pos < found.bodyEnd;) {
         Line line = LineAt(file, pos);
         pos = line.next;
-        std::string_view text = TextOf(file, line);
-        if (Trim(text).empty()) continue;
-        result += text;
+        Entry entry = Parse(file, line);
+        if (entry.kind != Entry::Key) continue;
+        // The platform drops a line with nothing before its "=" that follows an entry whose name reads
+        // as empty.
+        if (entry.unnamed && previousUnnamed) continue;
+        previousUnnamed = entry.name.empty();
+        // A line that reads as nothing (NUL bytes alone, say) is no entry.
+        if (entry.name.empty() && !entry.hasValue) continue;
+        result += entry.name;
+        if (entry.hasValue) {
+            result += '=';
+            result += entry.value;
+        }
         result += '\0';
     }
     result += '\0';
@@ -187,7 +239,7 @@ void IniSetString(std::string& file, std::string_view section, std::string_view 
     const std::string eol = LineEndOf(file);
     std::string line(key);
     line += '=';
-    line += value;
+    line += WithoutLineBreaks(value);
 
     Section found = FindSection(file, section);
     if (!found.found) {
@@ -198,9 +250,9 @@ void IniSetString(std::string& file, std::string_view section, std::string_view 
     for (std::size_t pos = found.header.next; pos < found.bodyEnd;) {
         Line current = LineAt(file, pos);
         pos = current.next;
-        std::string_view text = TextOf(file, current);
-        if (Trim(text).empty()) continue;
-        if (SameName(KeyOf(text), key)) {
+        Entry entry = Parse(file, current);
+        if (entry.kind == Entry::Blank) continue;
+        if (SameName(entry.name, key)) {
             file.replace(current.begin, current.end - current.begin, line);
             return;
         }
@@ -214,7 +266,12 @@ void IniSetSection(std::string& file, std::string_view section, const std::vecto
 {
     const std::string eol = LineEndOf(file);
     std::string body;
-    for (const std::string& line : lines) body += line + eol;
+    for (const std::string& line : lines) {
+        std::string kept = WithoutLineBreaks(line);
+        if (Trim(kept).empty()) continue;
+        body += kept;
+        body += eol;
+    }
 
     Section found = FindSection(file, section);
     if (!found.found) {
@@ -226,7 +283,7 @@ void IniSetSection(std::string& file, std::string_view section, const std::vecto
     for (std::size_t pos = found.header.next; pos < found.bodyEnd;) {
         Line current = LineAt(file, pos);
         pos = current.next;
-        if (Trim(TextOf(file, current)).empty()) continue;
+        if (Parse(file, current).kind == Entry::Blank) continue;
         hasContent = true;
         last = current;
     }

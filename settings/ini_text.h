@@ -4,29 +4,40 @@
 #include <string_view>
 #include <vector>
 
-// INI text work on the raw bytes of a settings file: no code page, no I/O. Reads answer like the Windows
-// profile functions; writes change only the lines they are asked to and keep every other byte.
+// INI text work on the bytes of a settings file (without any byte-order mark): no code page, no I/O.
+// Reads answer as the platform's profile functions do; writes change only the lines they are asked to
+// and keep every other byte.
+//
+// How a line reads: blanks (space, TAB, CR, LF, VT, FF and the DOS end-of-file byte 0x1A) around it are
+// ignored. "[name]" opens a section (the name is what stands between the '[' and the last ']', without
+// its outer blanks). Any other line is an entry: its name is what stands before the first "=", its value
+// what follows it, both without their outer blanks, and each ends at its first NUL byte. Names match
+// without regard to ASCII case; the section name "" stands for the lines before the first header. Of two sections or keys with the same name only the first counts.
 
-// Like GetPrivateProfileStringA on the file's bytes `file`: the value of `key` in the first section named
-// `section`, or `defaultValue` (only trailing blanks 0x20 trimmed) when the section or key is missing.
-// Result holds at most bufferSize - 1 characters (bufferSize >= 1; 0 is treated as 1 -> empty result).
+// Like GetPrivateProfileStringA: the value of `key` in section `section`, without one pair of enclosing
+// quotes ("..." or '...'), at most bufferSize - 1 characters of it; `defaultValue` (only its trailing
+// spaces trimmed) when the section or key is missing or the key's line has no "=".
 std::string IniGetString(std::string_view file, std::string_view section, std::string_view key,
                          std::string_view defaultValue, std::size_t bufferSize);
 
-// Like GetPrivateProfileSectionA, without a size limit: every line of the first section named `section`
-// in file order as a NUL-terminated string, then one more NUL. Unlike the platform, lines are handed over
-// exactly as they stand (no trimming, comment lines included), so that a list written with IniSetSection
-// reads back unchanged; only blank lines are left out. A missing or empty section gives a single NUL.
+// The value of `key` as the file holds it (quotes kept, not cut to any size); false when the key reads as
+// missing.
+bool IniGetRawValue(std::string_view file, std::string_view section, std::string_view key, std::string& value);
+
+// Like GetPrivateProfileSectionA, without a size limit: the entries of `section` in file order, each as
+// "name=value" (or the name alone for a line without "="), NUL-terminated, then one more NUL. Entries that
+// read as nothing (a line of NUL bytes, say) are left out. Lines that begin with ';' are entries like any
+// other, as on Windows. A missing or empty section gives a single NUL.
 std::string IniGetSection(std::string_view file, std::string_view section);
 
-// Like WritePrivateProfileStringA: replaces the first occurrence of key in the first section named
-// `section` in place (the line becomes key=value), or appends key=value after the last non-blank line of
-// that section, or appends a new "[section]" line and key=value at the end of the file (no blank line
-// before it). Every other byte of `file` is kept.
+// Like WritePrivateProfileStringA: the line of `key` (the one IniGetString reads) becomes key=value in
+// place; a missing key is added after the last non-blank line of its section, a missing section at the
+// end of the file (no blank line before it). Each CR or LF byte of the value is written as a space, so
+// that no value can break the file's lines. Every other byte of `file` is kept.
 void IniSetString(std::string& file, std::string_view section, std::string_view key, std::string_view value);
 
-// Like WritePrivateProfileSectionA but keeping lines without "=": all content lines of the first section
-// named `section` are replaced by `lines`, one line each, in order (blank lines that separate the section
-// from the next section may stay). A missing section is appended at the end of the file, header included,
-// also when `lines` is empty (the section then exists with no lines). Every other byte is kept.
+// Like WritePrivateProfileSectionA, but keeping lines without "=": every non-blank line of the section is
+// replaced by `lines`, one line each, in order; blank lines that set the section apart from the next stay.
+// CR and LF bytes become spaces, as in IniSetString, and lines that hold nothing but blanks are left out. A missing
+// section is added at the end of the file, also when `lines` is empty. Every other byte is kept.
 void IniSetSection(std::string& file, std::string_view section, const std::vector<std::string>& lines);

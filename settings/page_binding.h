@@ -12,6 +12,10 @@ constexpr char QV3ServerSection[] = "QV3Server";
 // item's text, or the empty text when nothing is selected.
 std::string ControlText(HWND page, int id);
 
+// What a text box shows for a stored value: the "\n" that a missing key reads as is shown as an empty box,
+// so that the next build writes an empty value and never a line break.
+const char* ShownText(const char* value);
+
 // Selects the first item of drop-down list `listId` whose text begins with `text`, ignoring case,
 // searching item 1 to the last and then item 0. No match, and also an empty text, leave the selection as
 // it was: an empty value names no item.

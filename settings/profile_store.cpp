@@ -1,11 +1,10 @@
 #include "settings/profile_store.h"
 
-#include <windows.h>
-
 #include <cstring>
 
-#include "settings/ini_file.h"
 #include "settings/ini_text.h"
+#include "settings/settings_file.h"
+#include "settings/settings_text.h"
 
 char ProfilePath[ProfilePathSize] = "";
 
@@ -13,31 +12,44 @@ namespace {
 
 const char SettingsFileName[] = "qv3server.ini";
 
-std::string ReadSettingsFile()
+SettingsText Document;
+bool DocumentReadable = true;
+
+std::string Convert(const std::string& text, UINT from, UINT to)
 {
-    std::string bytes;
-    ReadWholeFile(ProfilePath, bytes);
-    return bytes;
+    if (text.empty())
+        return text;
+    int units = MultiByteToWideChar(from, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(units), L'\0');
+    MultiByteToWideChar(from, 0, text.data(), static_cast<int>(text.size()), &wide[0], units);
+    int bytes = WideCharToMultiByte(to, 0, wide.data(), units, nullptr, 0, nullptr, nullptr);
+    std::string result(static_cast<std::size_t>(bytes), '\0');
+    WideCharToMultiByte(to, 0, wide.data(), units, &result[0], bytes, nullptr, nullptr);
+    return result;
 }
 
-// Applies `change` to the settings file's bytes and replaces the file. A file that exists but cannot be
-// read is never rewritten: writing it from an empty text would throw away everything it holds.
-template <typename Change>
-bool ChangeSettingsFile(Change change)
+// The pages speak the ANSI code page; a file with a byte-order mark holds its text as UTF-8. A broken
+// sequence at a value's end is converted as within the file, where a line end follows it.
+std::string ToPages(const std::string& text)
 {
-    std::string bytes;
-    if (!ReadWholeFile(ProfilePath, bytes) && GetFileAttributesA(ProfilePath) != INVALID_FILE_ATTRIBUTES)
-        return false;
-    change(bytes);
-    return ReplaceWholeFile(ProfilePath, bytes);
+    if (Document.encoding == TextEncoding::Ansi)
+        return text;
+    std::string converted = Convert(text + '\n', CP_UTF8, CP_ACP);
+    converted.pop_back();
+    return converted;
 }
 
-int ReportWriteFailure()
+std::string ToDocument(const std::string& text)
 {
-    MessageBoxA(nullptr,
-                "An error occurred while writing to the INI file.  The INI file may be write-protected.",
-                "Error", MB_OK | MB_ICONERROR);
-    return 0;
+    return Document.encoding == TextEncoding::Ansi ? text : Convert(text, CP_ACP, CP_UTF8);
+}
+
+std::string Read(const char* section, const char* key, const char* defaultValue, std::size_t size)
+{
+    std::string value = IniGetString(Document.text, ToDocument(section), ToDocument(key), defaultValue,
+                                     std::string::npos);
+    value = ToPages(value);
+    return value.substr(0, size - 1);
 }
 
 }  // namespace
@@ -57,21 +69,48 @@ int BuildProfilePath()
     return 1;
 }
 
+int OpenSettingsFile()
+{
+    std::string bytes;
+    DocumentReadable = ReadSettingsFile(ProfilePath, bytes);
+    Document = DecodeSettingsText(bytes);
+    return DocumentReadable ? 1 : 0;
+}
+
+int SaveSettingsFile(HWND owner)
+{
+    if (DocumentReadable && ReplaceSettingsFile(ProfilePath, EncodeSettingsText(Document)))
+        return 1;
+    MessageBoxA(owner,
+                "An error occurred while writing to the INI file.  The INI file may be write-protected.",
+                "Error", MB_OK | MB_ICONERROR);
+    return 0;
+}
+
 void ReadProfileText(const char* section, const char* key, char (&destination)[ProfileTextSize])
 {
-    std::string value = IniGetString(ReadSettingsFile(), section, key, "\n", ProfileTextSize);
+    std::string value = Read(section, key, "\n", ProfileTextSize);
     std::memcpy(destination, value.c_str(), value.size() + 1);
 }
 
 int ReadProfileFlag(const char* section, const char* key)
 {
-    return IniGetString(ReadSettingsFile(), section, key, "0\n", ProfileFlagSize) == "0" ? 0 : 1;
+    return Read(section, key, "0\n", ProfileFlagSize) == "0" ? 0 : 1;
 }
 
 int WriteProfileText(const char* section, const char* key, const char* value)
 {
-    bool written = ChangeSettingsFile([&](std::string& bytes) { IniSetString(bytes, section, key, value); });
-    return written ? 1 : ReportWriteFailure();
+    std::string documentSection = ToDocument(section);
+    std::string documentKey = ToDocument(key);
+    // Text beyond the ANSI code page reaches the pages as '?'; writing the same value back leaves the line
+    // as it is, so that a build without edits keeps such text.
+    if (Document.encoding != TextEncoding::Ansi) {
+        std::string current;
+        if (IniGetRawValue(Document.text, documentSection, documentKey, current) && ToPages(current) == value)
+            return 1;
+    }
+    IniSetString(Document.text, documentSection, documentKey, ToDocument(value));
+    return 1;
 }
 
 int WriteProfileFlag(const char* section, const char* key, int flag)
@@ -81,12 +120,14 @@ int WriteProfileFlag(const char* section, const char* key, int flag)
 
 void ReadSectionList(const char* section, SectionBuffer& buffer)
 {
-    buffer.text = IniGetSection(ReadSettingsFile(), section);
+    buffer.text = ToPages(IniGetSection(Document.text, ToDocument(section)));
     buffer.position = 0;
 }
 
 void WriteSectionList(const char* section, const std::vector<std::string>& entries)
 {
-    std::vector<std::string> lines = SectionLines(entries);
-    ChangeSettingsFile([&](std::string& bytes) { IniSetSection(bytes, section, lines); });
+    std::vector<std::string> lines;
+    for (const std::string& entry : entries)
+        lines.push_back(ToDocument(entry));
+    IniSetSection(Document.text, ToDocument(section), lines);
 }

@@ -1,11 +1,14 @@
 #pragma once
+#include <windows.h>
+
 #include <string>
 #include <vector>
 
 #include "settings/section_list.h"
 
-// Access to the settings file in the working directory: single keys with their defaults and the write
-// error message, and whole sections through the section list codec.
+// The settings file in the working directory, held as one document: read once, answered from memory,
+// changed in memory by the writes, and written back whole by SaveSettingsFile. Values reach the pages in
+// the ANSI code page, whatever the file's own encoding.
 
 constexpr int ProfilePathSize = 256;
 constexpr int ProfileTextSize = 255;   // a text value: at most 254 characters and the NUL
@@ -17,15 +20,23 @@ extern char ProfilePath[ProfilePathSize];
 // no file, rather than work on some shortened path.
 int BuildProfilePath();
 
+// Reads the file into the document; a missing file is an empty one. 0 when the file exists but cannot be
+// read: the reads then give their defaults and SaveSettingsFile refuses, so that a build never replaces
+// what it could not see.
+int OpenSettingsFile();
+// Replaces the file by the document in one step. 1 on success; 0 after telling the operator, in a message
+// owned by `owner`, that the file could not be written (the file is then as it was).
+int SaveSettingsFile(HWND owner);
+
 // The key's value, or the one-character text "\n" when the key, section or file is missing.
 void ReadProfileText(const char* section, const char* key, char (&destination)[ProfileTextSize]);
 // 0 only for a value that is exactly "0"; a missing or empty key is on.
 int ReadProfileFlag(const char* section, const char* key);
-// 1 on success; 0 after telling the operator the file could not be written.
+// Change the document; they cannot fail, and return 1.
 int WriteProfileText(const char* section, const char* key, const char* value);
 int WriteProfileFlag(const char* section, const char* key, int flag);
 
 // The whole section, ready for NextSectionEntry; a missing file or section gives no entries.
 void ReadSectionList(const char* section, SectionBuffer& buffer);
-// Replaces the whole section by the entries, one line each; empty entries are left out. Silent on failure.
+// Replaces the whole section by the entries, one line each; entries without anything but blanks are left out.
 void WriteSectionList(const char* section, const std::vector<std::string>& entries);

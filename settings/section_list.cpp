@@ -26,14 +26,6 @@ int NextSectionEntry(SectionBuffer& buffer, std::string& entry)
     return 1;
 }
 
-std::vector<std::string> SectionLines(const std::vector<std::string>& entries)
-{
-    std::vector<std::string> lines;
-    for (const std::string& entry : entries)
-        if (entry.find_first_not_of(" \t\v\f\x1A") != std::string::npos) lines.push_back(entry);
-    return lines;
-}
-
 void RemovePrefix(char* text, std::size_t count)
 {
     // Walk at most `count` characters so a count past the end never reads behind the NUL.

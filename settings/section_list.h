@@ -17,12 +17,6 @@ struct SectionBuffer {
 // two NULs in a row (or the end of `text`) stand at the cursor. After 0, every further call returns 0.
 int NextSectionEntry(SectionBuffer& buffer, std::string& entry);
 
-// The lines to write for a list: empty entries are left out (they would end the section text early), and
-// so are entries of blanks alone, which a section keeps no more than a blank line; every other entry is
-// kept whole, in order, whatever its length or bytes. (A line that reads as a section header, "[name]",
-// is one by definition; no list entry takes that form.)
-std::vector<std::string> SectionLines(const std::vector<std::string>& entries);
-
 // Removes the first `count` characters of the NUL-terminated `text` in place; a count at or beyond the
 // length leaves the empty text; nothing behind the terminating NUL is read.
 void RemovePrefix(char* text, std::size_t count);

@@ -41,6 +41,8 @@ void InitTargetDialog(HWND dialog)
 
 void LoadTargetList(HWND dialog)
 {
+    // The section as the file holds it now: a build since start-up may have changed the file.
+    OpenSettingsFile();
     SectionBuffer buffer;
     ReadSectionList(TargetsSection, buffer);
     std::string entry;
@@ -49,14 +51,17 @@ void LoadTargetList(HWND dialog)
         SendDlgItemMessageA(dialog, IDC_TARGET_LIST, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.c_str()));
 }
 
-void SaveTargetList(HWND dialog)
+int SaveTargetList(HWND dialog)
 {
     HWND list = GetDlgItem(dialog, IDC_TARGET_LIST);
     LRESULT count = SendMessageA(list, LB_GETCOUNT, 0, 0);
     std::vector<std::string> lines;
     for (int index = 0; index < count; ++index)
         lines.push_back(ListLine(list, index));
-    WriteSectionList(TargetsSection, lines);
+    // Only the section changes; every other line is written back as the file holds it now.
+    if (OpenSettingsFile())
+        WriteSectionList(TargetsSection, lines);
+    return SaveSettingsFile(dialog);
 }
 
 void AddTarget(HWND dialog)
@@ -120,8 +125,9 @@ INT_PTR CALLBACK TargetDialogProc(HWND dialog, UINT message, WPARAM wParam, LPAR
             RemoveSelectedEntry(dialog, IDC_TARGET_LIST, IDC_TARGET_REMOVE);
             break;
         case IDC_TARGET_DONE:
-            SaveTargetList(dialog);
-            EndDialog(dialog, 1);
+            // A list that could not be written stays on screen, so that nothing chosen is lost.
+            if (SaveTargetList(dialog))
+                EndDialog(dialog, 1);
             break;
         case IDCANCEL:
             EndDialog(dialog, 0);

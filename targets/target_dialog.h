@@ -11,6 +11,7 @@ extern BitmapOpenerFunction BitmapOpener;
 
 // Each takes the dialog's window.
 void LoadTargetList(HWND dialog);
-void SaveTargetList(HWND dialog);
+// 1 when the list is written; 0 after the write error message.
+int SaveTargetList(HWND dialog);
 void AddTarget(HWND dialog);
 void ViewMapBitmap(HWND dialog);

@@ -126,10 +126,12 @@ int main()
             builds.push_back(Seconds(begin, end));
 
             QueryPerformanceCounter(&begin);
+            OpenSettingsFile();
             for (const KeyWrite& write : keys)
                 WriteProfileText(write.section.c_str(), write.key.c_str(), write.value.c_str());
             WriteSectionList("RegisterWith", servers);
             WriteSectionList("Clients", cookies);
+            SaveSettingsFile(nullptr);
             QueryPerformanceCounter(&end);
             floors.push_back(Seconds(begin, end));
         }

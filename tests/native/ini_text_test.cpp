@@ -10,12 +10,14 @@ TEST(IniRead, AnswersLikeTheProfileFunctions)
     const std::string file =
         "[Main]\r\n  Name \t= \x1A spaced value \t\r\nquoted=\"  a b \"\r\nsingle='x'\r\nlone=\"abc'\r\nbare\r\n"
         "dup=first\r\ndup=second\r\n  [ other ] trailing\r\nk=other\r\n[main]\r\nlater=1\r\n[a]b]\r\n[open\r\n"
-        "[s]\rk=cr\r[t]\nk=lf\n[u]\r\n\n\rk=mix\n[n]\nk=a\0b\n[List]\n\n  TCP:h \n ; n\nC = \"q \" \n\t\n[LIST]\nno\n"s;
+        "[s]\rk=cr\r[t]\nk=lf\n[u]\r\n\n\rk=mix\n[n]\nk=a\0b\nz\0x==6\n"
+        "[nul\0x]\n\0\0\0\nk\0=1\nafter=2\n[List]\n\n  TCP:h \n ; n\nC = \"q \" \n\t\n\0\n = v\n=w\n[LIST]\nno\n"s;
     const struct { const char *section, *key; std::string expected; } rows[] = {
         {"MAIN", "name", "spaced value"}, {"Main", "quoted", "  a b "}, {"Main", "single", "x"}, {"s", "k", "cr"},
-        {"Main", "lone", "\"abc'"}, {"Main", "bare", ""}, {"Main", "dup", "first"}, {"Main", "later", "d \t"},
-        {"missing", "k", "d \t"}, {"OTHER", "k", "other"}, {"a]b", "[open", ""}, {"t", "k", "lf"}, {"u", "k", "mix"},
-        {"n", "k", "a\0b"s}, {"list", nullptr, "  TCP:h \0 ; n\0C = \"q \" \0\0"s}, {"missing", nullptr, "\0"s}};
+        {"Main", "lone", "\"abc'"}, {"Main", "bare", "d \t"}, {"Main", "dup", "first"}, {"Main", "later", "d \t"},
+        {"missing", "k", "d \t"}, {"OTHER", "k", "other"}, {"a]b", "[open", "d \t"}, {"t", "k", "lf"}, {"u", "k", "mix"},
+        {"n", "k", "a"}, {"n", "z", "=6"},
+        {"nul", "k", "1"}, {"nul", "after", "2"}, {"list", nullptr, "TCP:h\0; n\0C=\"q \"\0\0"s}, {"missing", nullptr, "\0"s}};
     for (const auto& r : rows)
         EXPECT_EQ(r.key ? IniGetString(file, r.section, r.key, "d \t  ", 255) : IniGetSection(file, r.section),
                   r.expected) << r.section << "/" << (r.key ? r.key : "");
@@ -27,11 +29,13 @@ TEST(IniWrite, ChangesOnlyTheLinesItMustInTheFilesOwnLineEnds)
     const struct { const char *before, *section, *key; std::vector<std::string> lines; const char* after; } rows[] = {
         {"[S]\r\n  key = old ; x\r\nkey=dup\r\n", "s", "KEY", {"new"}, "[S]\r\nKEY=new\r\nkey=dup\r\n"},
         {"[S]\r\nk=1\r\n\r\n[T]\r\n", "S", "added", {"v"}, "[S]\r\nk=1\r\nadded=v\r\n\r\n[T]\r\n"},
-        {"[S]\r\n", "U", "k", {"a\nb"}, "[S]\r\n[U]\r\nk=a\nb\r\n"}, {"[E]", "E", nullptr, {"a"}, "[E]\r\na\r\n"},
+        {"[S]\r\n", "U", "k", {"a\nb"}, "[S]\r\n[U]\r\nk=a b\r\n"}, {"[E]", "E", nullptr, {"a"}, "[E]\r\na\r\n"},
         {"[S]\nx=1", "S", "y", {"2"}, "[S]\nx=1\ny=2\n"}, {"a=1\r[S]", "S", "y", {"2"}, "a=1\r[S]\ry=2\r"},
         {"[E]\r\n", "New", nullptr, {}, "[E]\r\n[New]\r\n"}, {"[L]\n\n[B]", "L", nullptr, {"x"}, "[L]\nx\n\n[B]"},
         {"[L]\nold\n\n; c\n\n[B]\n[l]\n2\n", "l", nullptr, {"a", "k=2"}, "[L]\na\nk=2\n\n[B]\n[l]\n2\n"},
-        {"[L]\r\nold\r\n\r\n[B]\r\n", "L", nullptr, {}, "[L]\r\n\r\n[B]\r\n"}};
+        {"[L]\r\nold\r\n\r\n[B]\r\n", "L", nullptr, {}, "[L]\r\n\r\n[B]\r\n"},
+        {"[L]\n", "L", nullptr, {"", " \t", "a\rb", "\n", "d"}, "[L]\na b\nd\n"},
+        {"[S]\nk\nk=1\n", "S", "k", {"2\r\n"}, "[S]\nk=2  \nk=1\n"}};
     for (const auto& r : rows) {
         std::string file = r.before;
         r.key ? IniSetString(file, r.section, r.key, r.lines[0]) : IniSetSection(file, r.section, r.lines);

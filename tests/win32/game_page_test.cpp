@@ -50,10 +50,10 @@ TEST(GamePage, GameTypeDecidesTheEnabledControlsYetEveryValueIsStoredInItsOwnFor
     editor.SetText(Game, IDC_GAME_TARGET_SWAP_TIME, "99999999");
     editor.SelectItem(Game, IDC_GAME_FIRST_TO_DEFEND, 0);
     editor.Build();
-    for (const char* line : {"targetSwapTimeInSeconds=2147483640", "playersPerTarget=\n", "targetRegionSize=MEDIUM",
+    for (const char* line : {"targetSwapTimeInSeconds=2147483640", "playersPerTarget=\r\n", "targetRegionSize=MEDIUM",
              "germansDefendFirst=-1", "endOnNoTargets=1", "autoRestartServer=1", "deadTargetsRemoved=1",
              "autoRepairTargets=1", "targetsChangeTeams=1", "manuallyChooseTargets=1", "manualTargetsProgress=1",
-             "manualTargetsAtATime=\n", "friendlyFire=1", "numVoraks=\n", "voraksGlow=1"})
+             "manualTargetsAtATime=\r\n", "friendlyFire=1", "numVoraks=\r\n", "voraksGlow=1"})
         EXPECT_NE(directory.ReadSettings().find(std::string("\n") + line), std::string::npos) << line;
 }
 

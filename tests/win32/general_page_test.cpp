@@ -5,6 +5,7 @@
 #include "app/app_state.h"
 #include "app/pages.h"
 #include "resource.h"
+#include "settings/profile_store.h"
 #include "test_support.h"
 
 namespace {
@@ -43,13 +44,13 @@ TEST(GeneralPage, WithoutAFileShowsTheListsAndDefaultsAndANewFileTakesTheStoreOr
     EXPECT_EQ(editor.Text(General, IDC_GENERAL_DAY_RATE) + editor.Text(General, IDC_GENERAL_NIGHT_RATE) +
               (editor.Checked(General, IDC_GENERAL_LIMITED_AMMO) ? "1" : "0"), "0:10:10");
     editor.Build();
-    // A missing text key reads as a line feed, which then ends its line.
+    // A missing text key shows as an empty box and is written as an empty value.
     const std::string expected =
-        "[QV3Server]\r\nserverDesc=\"\n\"\r\nmaxPlayers=\nclientTimeoutSec=\npassword=\nrandomizeMap=1\r\n"
+        "[QV3Server]\r\nserverDesc=\"\"\r\nmaxPlayers=\r\nclientTimeoutSec=\r\npassword=\r\nrandomizeMap=1\r\n"
         "regionSize=\r\nlandmarkDensity=\r\nstartDate=--\r\nstartTime=\r\nnightRate=1.0\r\ndayRate=1.0\r\n"
-        "gameLengthInSeconds=\ndifficulty=\r\ngameMode=\r\ngameType=\r\ncloudsOn=1\r\ntorqueOn=1\r\n"
-        "unlimitedAmmo=1\r\nrocketsAllowed=1\r\nlimitedFuel=1\r\nsecurityEnabled=1\r\nminAerosPerSide=\n"
-        "maxPlaneTypes=\nminKillsToScore=\nhistoricAircraftDates=1\r\nhideTeamIndicators=1\r\nbalanceLandmarks=1\r\n";
+        "gameLengthInSeconds=\r\ndifficulty=\r\ngameMode=\r\ngameType=\r\ncloudsOn=1\r\ntorqueOn=1\r\n"
+        "unlimitedAmmo=1\r\nrocketsAllowed=1\r\nlimitedFuel=1\r\nsecurityEnabled=1\r\nminAerosPerSide=\r\n"
+        "maxPlaneTypes=\r\nminKillsToScore=\r\nhistoricAircraftDates=1\r\nhideTeamIndicators=1\r\nbalanceLandmarks=1\r\n";
     EXPECT_EQ(directory.ReadSettings().substr(0, expected.size()), expected);
 }
 
@@ -63,6 +64,7 @@ TEST(GeneralPage, EmptyValuesKeepTheSelectionOthersAreShownAndStoredInTheirOwnFo
     // Loaded again over the operator's choices; the second date has no parts at all.
     for (const char* date : {"startDate=1917-06", "startDate"}) {
         directory.WriteSettings(Settings("regionSize=", Settings("gameMode", Settings(date))));
+        OpenSettingsFile();
         LoadGeneralPage();
         std::string shown;
         for (int id : lists)
@@ -78,12 +80,13 @@ TEST(GeneralPage, EmptyValuesKeepTheSelectionOthersAreShownAndStoredInTheirOwnFo
         {"dayRate=2000", IDC_GENERAL_DAY_RATE, "2000:1", "dayRate=1440.0"}};
     for (const auto& c : cases) {
         directory.WriteSettings(Settings(c.file));
+        OpenSettingsFile();
         LoadGeneralPage();
         EXPECT_EQ(editor.Text(General, c.control), c.shown) << c.file;
         editor.Build();
         EXPECT_EQ(directory.ReadSettings().find(Settings(c.stored, Settings(c.file))), 0u) << c.file;
     }
-    // A write-protected file stops the build at its first key.
+    // A write-protected file is left as it was, with one message.
     editor.SetText(General, IDC_GENERAL_MAX_PLAYERS, "32");
     WriteBlocker blocker(directory.SettingsPath());
     MessageBoxRecorder boxes;
