@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <vector>
+
 namespace {
 
 const char TemporarySuffix[] = ".tmp";
@@ -10,38 +12,96 @@ const DWORD KeptAttributes = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FIL
 bool WriteAll(HANDLE file, const std::string& bytes)
 {
     DWORD written = 0;
-    bool ok = bytes.empty() ||
-              (WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
-               written == bytes.size());
-    return ok && SetEndOfFile(file) && FlushFileBuffers(file);
+    return bytes.empty() || (WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+                             written == bytes.size());
 }
 
-bool WriteTemporary(const std::string& temporary, const std::string& bytes, DWORD attributes)
+// Whether the file's access control list lets everyone read it. A file system without such lists (or a
+// list that cannot be read) counts as readable by everyone.
+bool EveryoneMayRead(const char* path)
 {
-    // A file left by a killed process may carry attributes that CreateFile refuses to overwrite.
-    SetFileAttributesA(temporary.c_str(), FILE_ATTRIBUTE_NORMAL);
-    DeleteFileA(temporary.c_str());
-    HANDLE file = CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                              (attributes & KeptAttributes) | FILE_ATTRIBUTE_ARCHIVE, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return false;
-    bool ok = WriteAll(file, bytes);
-    CloseHandle(file);
-    if (!ok)
-        DeleteFileA(temporary.c_str());
-    return ok;
+    DWORD size = 0;
+    GetFileSecurityA(path, DACL_SECURITY_INFORMATION, nullptr, 0, &size);
+    std::vector<char> buffer(size ? size : 1);
+    BOOL present = FALSE;
+    BOOL defaulted = FALSE;
+    PACL list = nullptr;
+    if (!size || !GetFileSecurityA(path, DACL_SECURITY_INFORMATION, buffer.data(), size, &size) ||
+        !GetSecurityDescriptorDacl(buffer.data(), &present, &list, &defaulted) || !present || !list)
+        return true;
+    SID_IDENTIFIER_AUTHORITY world = SECURITY_WORLD_SID_AUTHORITY;
+    PSID everyone = nullptr;
+    if (!AllocateAndInitializeSid(&world, 1, SECURITY_WORLD_RID, 0, 0, 0, 0, 0, 0, 0, &everyone))
+        return true;
+    bool may = false;
+    for (DWORD index = 0; index < list->AceCount && !may; ++index) {
+        ACCESS_ALLOWED_ACE* entry = nullptr;
+        if (GetAce(list, index, reinterpret_cast<void**>(&entry)) && entry->Header.AceType == ACCESS_ALLOWED_ACE_TYPE &&
+            EqualSid(&entry->SidStart, everyone))
+            may = (entry->Mask & (FILE_READ_DATA | GENERIC_READ | GENERIC_ALL)) != 0;
+    }
+    FreeSid(everyone);
+    return may;
 }
 
-// A program that only reads the file (the game server, a viewer) may hold it open without allowing it to
-// be replaced; as long as it allows writing, the bytes go in place, as the platform's own writes would.
+// The new bytes in the file itself, for when it cannot be replaced. Room for them is made first, so that a
+// full disk refuses the write before any byte of the file has changed.
 bool WriteInPlace(const char* path, const std::string& bytes)
 {
-    HANDLE file = CreateFileA(path, GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+    HANDLE file = CreateFileA(path, GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                               nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return false;
-    bool ok = WriteAll(file, bytes);
+    LARGE_INTEGER size = {};
+    LARGE_INTEGER wanted = {};
+    wanted.QuadPart = static_cast<LONGLONG>(bytes.size());
+    bool ok = GetFileSizeEx(file, &size) &&
+              (wanted.QuadPart <= size.QuadPart ||
+               (SetFilePointerEx(file, wanted, nullptr, FILE_BEGIN) && SetEndOfFile(file)));
+    LARGE_INTEGER start = {};
+    ok = ok && SetFilePointerEx(file, start, nullptr, FILE_BEGIN) && WriteAll(file, bytes) && SetEndOfFile(file) &&
+         FlushFileBuffers(file);
     CloseHandle(file);
+    return ok;
+}
+
+// Whether the file opens with the access that replacing it takes. Asked first, because Wine's ReplaceFile
+// leaves a file of its own behind when it fails.
+bool CanBeReplaced(const char* path)
+{
+    HANDLE file = CreateFileA(path, GENERIC_READ | GENERIC_WRITE | DELETE,
+                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return false;
+    CloseHandle(file);
+    return true;
+}
+
+// Writes the bytes to the temporary file and puts it in the file's place. False, with no temporary file
+// left, when that cannot be done or would let more people read the file than before.
+bool ReplaceByTemporary(const char* path, const std::string& temporary, const std::string& bytes, bool exists,
+                        DWORD attributes)
+{
+    // A file left by a killed process goes first: its attributes would stay with it.
+    SetFileAttributesA(temporary.c_str(), FILE_ATTRIBUTE_NORMAL);
+    DeleteFileA(temporary.c_str());
+    HANDLE file = CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              (exists ? attributes & KeptAttributes : 0) | FILE_ATTRIBUTE_ARCHIVE, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return false;
+    // A platform that gives a new file its own permissions rather than the old file's (Wine gives the
+    // umask's) must not make a file that only some may read readable by everyone: checked before the
+    // bytes, which may hold the server's password, are in it.
+    bool ok = !exists || EveryoneMayRead(path) || !EveryoneMayRead(temporary.c_str());
+    ok = ok && WriteAll(file, bytes) && FlushFileBuffers(file);
+    CloseHandle(file);
+    // ReplaceFile keeps the old file's attributes and security; a rename serves where there is none.
+    ok = ok && (exists ? CanBeReplaced(path) && ReplaceFileA(path, temporary.c_str(), nullptr,
+                                                             REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr)
+                       : MoveFileExA(temporary.c_str(), path, MOVEFILE_WRITE_THROUGH) != FALSE);
+    if (!ok)
+        DeleteFileA(temporary.c_str());
     return ok;
 }
 
@@ -55,10 +115,10 @@ bool ReadSettingsFile(const char* path, std::string& bytes)
     if (file == INVALID_HANDLE_VALUE)
         return GetFileAttributesA(path) == INVALID_FILE_ATTRIBUTES;
     bool ok = true;
-    char chunk[65536];
+    std::vector<char> chunk(65536);
     DWORD got = 0;
-    while ((ok = ReadFile(file, chunk, sizeof chunk, &got, nullptr) != FALSE) && got > 0)
-        bytes.append(chunk, got);
+    while ((ok = ReadFile(file, chunk.data(), static_cast<DWORD>(chunk.size()), &got, nullptr) != FALSE) && got > 0)
+        bytes.append(chunk.data(), got);
     CloseHandle(file);
     if (!ok)
         bytes.clear();
@@ -73,11 +133,7 @@ bool ReplaceSettingsFile(const char* path, const std::string& bytes)
         return false;
     const std::string temporary = std::string(path) + TemporarySuffix;
     // A temporary name past the platform's path limit could not be renamed: write in place instead.
-    if (temporary.size() < MAX_PATH && WriteTemporary(temporary, bytes, exists ? attributes : 0)) {
-        DWORD flags = MOVEFILE_WRITE_THROUGH | (exists ? MOVEFILE_REPLACE_EXISTING : 0);
-        if (MoveFileExA(temporary.c_str(), path, flags))
-            return true;
-        DeleteFileA(temporary.c_str());
-    }
+    if (temporary.size() < MAX_PATH && ReplaceByTemporary(path, temporary, bytes, exists, attributes))
+        return true;
     return exists && WriteInPlace(path, bytes);
 }

@@ -8,7 +8,8 @@ bool ReadSettingsFile(const char* path, std::string& bytes);
 
 // Replaces the file by `bytes`. A file with the read-only attribute is refused. The new bytes go to one
 // temporary file beside it (a fixed name, so that one left by a killed process is reused), which then
-// takes the file's place in one rename and with its hidden and system attributes; where no temporary
-// file can be made, or the rename is refused while the file can still be written, the bytes are written
-// in place. On failure the file is left as it was and no temporary file remains.
+// takes the file's place in one step, with the file's attributes and, where the platform keeps them, its
+// security. Where no temporary file can be made, the replacement is refused, or the new file would be
+// readable by everyone while the old one was not, the bytes are written into the file itself. On failure
+// the file is left as it was and no temporary file remains.
 bool ReplaceSettingsFile(const char* path, const std::string& bytes);

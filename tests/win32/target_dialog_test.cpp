@@ -91,9 +91,9 @@ TEST(TargetDialog, IdsResolveOnTheCurrentMapCancelWritesNothingAndDoneWritesEver
     std::string longLines = "Long " + std::string(295, 'x') + "\r\n";
     for (int index = 0; index < 200; ++index) longLines += "Target " + std::to_string(1000 + index) + "\r\n";
     directory.WriteSettings("[QV3Server]\r\nmaxPlayers=8\r\n[Targets]\r\n" + longLines + "beta\r\n/ a note\r\n"
-                            "Ghistelles\r\nalpha\r\nLAON\r\nzulu\r\n// another\r\n[Clients]\r\nCookie=abc\r\n");
+                            "Ghistelles\r\nalpha\r\n   LAON \t\r\nzulu\r\n// another\r\n[Clients]\r\nCookie=abc\r\n");
     ASSERT_TRUE(WithTargetDialog(editor, "Marne", [&](HWND dialog) {
-        ExpectAdd(dialog, "31", DuplicateId);   // "Laon" is there already, in other case
+        ExpectAdd(dialog, "31", DuplicateId);   // "Laon" is there already, padded and in other case
         ExpectAdd(dialog, "133");
         HWND list = GetDlgItem(dialog, IDC_TARGET_LIST), remove = GetDlgItem(dialog, IDC_TARGET_REMOVE);
         for (int index : {-1, 2}) {   // "alpha", below the two empty lines; with the notification the list sends
