@@ -1,27 +1,29 @@
 #!/usr/bin/env bash
-# Builds the editor and opens it under Wine in the current directory, where it edits qv3server.ini.
+# scripts/run.sh [DIR]: builds the editor and opens the release under Wine on the qv3server.ini of DIR
+# (default: the current directory); the editor edits the file of the directory it is started in.
 # Without a display it runs on a virtual one, saves a screenshot of the window and prints its path.
 set -eu
-here=$(pwd)
+dir=${1:-.}
+if [ ! -d "$dir" ]; then
+    echo "run.sh: $dir is not a directory; give the folder that holds (or is to hold) qv3server.ini" >&2
+    exit 2
+fi
+here=$(cd "$dir" && pwd)
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/install-deps.sh"
 cmake -S "$root" --preset default >/dev/null
-cmake --build "$root/build" --target win64 >/dev/null
-exe="$root/build/win64/bin/skyvarn-config.exe"
+cmake --build "$root/build" --target win32 >/dev/null
+exe="$root/build/win32/bin/skyvarn-config.exe"
 export WINEPREFIX="$root/build/wineprefix-run" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" LC_ALL=C
 if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
+    "$root/scripts/wine-prefix.sh" up "$WINEPREFIX"
     cd "$here"
     exec wine "$exe" 2>/dev/null
 fi
 shot="$root/build/skyvarn-config.png"
 xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
     set -eu
-    if [ ! -f "$WINEPREFIX/system.reg" ]; then
-        wineboot -i >/dev/null 2>&1
-        # No window manager here: Wine draws the frames itself.
-        wine reg add "HKCU\\Software\\Wine\\X11 Driver" /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
-        wineserver -w
-    fi
+    "$4/scripts/wine-prefix.sh" up "$WINEPREFIX"
     cd "$1"
     wine "$2" >/dev/null 2>&1 &
     where() {
@@ -36,5 +38,5 @@ xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
     geometry=$(where)
     import -window root miff:- | convert - -crop "$geometry" +repage "$3"
     wineserver -k
-' _ "$here" "$exe" "$shot"
+' _ "$here" "$exe" "$shot" "$root"
 echo "$shot"

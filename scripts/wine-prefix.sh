@@ -14,7 +14,11 @@ if [ -z "${DISPLAY:-}" ]; then
     echo "no X display: run the tests under xvfb-run (scripts/test.sh does)" >&2
     exit 1
 fi
-if [ ! -f "$prefix/.skyvarn-ready" ]; then
+# A prefix made before 32-bit Wine or Wine's fonts were installed breaks (or shows substitute fonts):
+# one whose stamp does not name what is installed now is made anew.
+stamp="fonts-wine wine32=$([ -x /usr/lib/wine/wine ] && echo yes || echo no)"
+if [ "$(cat "$prefix/.skyvarn-ready" 2>/dev/null)" != "$stamp" ]; then
+    rm -rf "$prefix"
     {
         wineboot -i
         # Wine manages its own windows (no window manager on a virtual display: hiding would wait 2 s),
@@ -23,5 +27,5 @@ if [ ! -f "$prefix/.skyvarn-ready" ]; then
         wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f
         wineserver -w
     } >"$log" 2>&1 || { cat "$log"; exit 1; }
-    touch "$prefix/.skyvarn-ready"
+    echo "$stamp" >"$prefix/.skyvarn-ready"
 fi

@@ -92,6 +92,11 @@ bool EditorProcess::SendAndWatch(HWND target, UINT message, WPARAM wParam, LPARA
 
 std::string EditorProcess::ProgramPath()
 {
+    // The run names the build under test (the i686 release, say); by default the one beside the tests.
+    char named[MAX_PATH];
+    DWORD namedLength = GetEnvironmentVariableA("SKYVARN_EDITOR", named, MAX_PATH);
+    if (namedLength > 0 && namedLength < MAX_PATH)
+        return std::string(named, namedLength);
     char path[MAX_PATH];
     DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
     std::string self(path, length);

@@ -46,6 +46,7 @@ public:
     // Waits for the process to end by itself; its exit code.
     DWORD WaitForExit();
 
+    // The program under test: SKYVARN_EDITOR when set, else the skyvarn-config.exe beside the test program.
     static std::string ProgramPath();
     static HWND FindMainWindow();
 
