@@ -16,11 +16,14 @@ if [ -z "${DISPLAY:-}" ]; then
 fi
 # A prefix made before 32-bit Wine or Wine's fonts were installed breaks (or shows substitute fonts):
 # one whose stamp does not name what is installed now is made anew.
-stamp="fonts-wine wine32=$([ -x /usr/lib/wine/wine ] && echo yes || echo no)"
+stamp="fonts-wine copied, wine32=$([ -x /usr/lib/wine/wine ] && echo yes || echo no)"
 if [ "$(cat "$prefix/.skyvarn-ready" 2>/dev/null)" != "$stamp" ]; then
     rm -rf "$prefix"
     {
         wineboot -i
+        # Debian's Wine does not look for its own fonts where fonts-wine puts them: without them the
+        # dialogs' "MS Sans Serif" would fall back to a much wider font, and Marlett would be missing.
+        cp /usr/share/wine/fonts/* "$prefix/drive_c/windows/Fonts/"
         # Wine manages its own windows (no window manager on a virtual display: hiding would wait 2 s),
         # and a crashing test must end instead of waiting behind a crash dialog.
         wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f

@@ -4,6 +4,8 @@
 
 #include <commctrl.h>
 
+#include <string>
+
 #include "app/app_state.h"
 #include "resource.h"
 #include "test_support.h"
@@ -38,6 +40,26 @@ TEST(MainWindow, PagesSitInsideTheTabAtTheOriginAndTemplateSizeOfACentredWindow)
     GetWindowRect(GetDesktopWindow(), &desktop);
     EXPECT_NEAR(own.left + own.right, desktop.left + desktop.right, 1) << "centred across";
     EXPECT_NEAR(own.top + own.bottom, desktop.top + desktop.bottom, 1) << "centred down";
+}
+
+// With Wine's own fonts missing, "MS Sans Serif" falls back to a much wider font: labels are cut and the
+// window is wider than on Windows. The dialog font must be the real one, at its Windows metrics.
+TEST(MainWindow, DialogsGetTheRealMsSansSerif)
+{
+    ScratchDirectory directory("main-window-font");
+    EditorWindow editor;
+    HDC dc = GetDC(editor.Window());
+    HGDIOBJ previous = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(editor.Window(), WM_GETFONT, 0, 0)));
+    char face[LF_FACESIZE] = "";
+    GetTextFaceA(dc, sizeof face, face);
+    SelectObject(dc, previous);
+    ReleaseDC(editor.Window(), dc);
+    RECT units = {0, 0, 4, 8};
+    MapDialogRect(editor.Window(), &units);
+    RECT own;
+    GetWindowRect(editor.Window(), &own);
+    EXPECT_EQ(std::string(face) + " " + std::to_string(units.right) + "x" + std::to_string(units.bottom) + " " +
+              std::to_string(own.right - own.left), "MS Sans Serif 6x13 485");
 }
 
 TEST(MainWindow, TabsOnlyHideAndShowPagesSoEditsSurvive)
