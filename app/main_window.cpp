@@ -200,17 +200,27 @@ void LoadAllPages()
     LoadServerPage();
 }
 
+std::string StoreAllPages()
+{
+    StoreGeneralPage();
+    StoreGamePage();
+    std::string refusal = StoreGermanPlanesPage();
+    if (refusal.empty())
+        refusal = StoreAlliedPlanesPage();
+    if (refusal.empty())
+        StoreServerPage();
+    return refusal;
+}
+
 // The pages store into the file as read now, so that what another program changed since start-up stays;
 // the file is then replaced once, whole. An unreadable file is never replaced (SaveSettingsFile refuses
 // it with its message), and a page that refuses a value leaves the file as it was.
 void BuildIniFile()
 {
-    if (OpenSettingsFile()) {
-        StoreGeneralPage();
-        StoreGamePage();
-        if (!StoreGermanPlanesPage() || !StoreAlliedPlanesPage())
-            return;
-        StoreServerPage();
+    std::string refusal = OpenSettingsFile() ? StoreAllPages() : "";
+    if (!refusal.empty()) {
+        MessageBoxA(MainWindowHandle, refusal.c_str(), "Error", MB_OK | MB_ICONERROR);
+        return;
     }
     SaveSettingsFile(MainWindowHandle);
 }

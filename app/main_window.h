@@ -1,6 +1,8 @@
 #pragma once
 #include <windows.h>
 
+#include <string>
+
 // The caption by which a running instance is found.
 extern const char MainWindowCaption[];
 
@@ -13,4 +15,7 @@ HWND CreateMainWindowModeless(HINSTANCE instance);
 
 INT_PTR CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 void LoadAllPages();
+// The store sequence of "&Build INI File" into the document read last, without writing it: "" when every
+// value is stored, else why one cannot be (and the document is then only partly stored).
+std::string StoreAllPages();
 void BuildIniFile();

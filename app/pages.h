@@ -1,6 +1,8 @@
 #pragma once
 #include <windows.h>
 
+#include <string>
+
 // The procedures that the main window and the shared page procedure run, each owned by its page's file.
 
 // app/main_window.cpp
@@ -31,9 +33,9 @@ void ApplyManualTargetsToggle(HWND gamePage);
 // settings/aircraft_pages.cpp
 void LoadGermanPlanesPage();
 void LoadAlliedPlanesPage();
-// 0 after telling the operator that a row is too long to be stored.
-int StoreGermanPlanesPage();
-int StoreAlliedPlanesPage();
+// "" when stored, else why a row cannot be stored.
+std::string StoreGermanPlanesPage();
+std::string StoreAlliedPlanesPage();
 
 // registration/server_page.cpp, add_server_dialog.cpp, add_cookie_dialog.cpp
 void LoadServerPage();

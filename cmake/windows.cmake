@@ -27,8 +27,12 @@ target_link_libraries(skyvarn_program PUBLIC comctl32 uxtheme shell32 user32 adv
 
 add_executable(skyvarn-config WIN32 app/main.cpp ${RESOURCE_SCRIPT})
 target_link_libraries(skyvarn-config PRIVATE skyvarn_program)
+# The dry run of "&Build INI File": a console program from the same sources and resources.
+add_executable(skyvarn-check app/check_main.cpp ${RESOURCE_SCRIPT})
+target_link_libraries(skyvarn-check PRIVATE skyvarn_program)
 if(MSVC)
     target_link_options(skyvarn-config PRIVATE /MANIFEST:NO)
+    target_link_options(skyvarn-check PRIVATE /MANIFEST:NO)
 endif()
 
 if(SKYVARN_BUILD_TESTS)

@@ -60,20 +60,19 @@ AircraftValue ReadAircraftKey(const char* key)
 }
 
 // A value longer than the file's reads hand back would come back cut, and with it the end date changed:
-// such a row is refused, with a message, and nothing is written. 1 when stored.
-int WriteAircraftKey(const char* key, const AircraftValue& value)
+// such a row is refused, and the build writes nothing. "" when stored, else why not.
+std::string WriteAircraftKey(const char* key, const AircraftValue& value)
 {
-    if (IsBareAircraftFlag(value))
-        return WriteProfileFlag(AircraftSection, key, value.flag);
-    std::string formed = FormAircraftValue(value);
-    if (formed.size() >= ProfileTextSize) {
-        std::string text = std::string("The dates of ") + key + " are too long to be stored: together they may "
-                           "hold at most " + std::to_string(ProfileTextSize - 4) +
-                           " characters. Shorten them, then build the INI file again.";
-        MessageBoxA(MainWindowHandle, text.c_str(), "Error", MB_OK | MB_ICONERROR);
-        return 0;
+    if (IsBareAircraftFlag(value)) {
+        WriteProfileFlag(AircraftSection, key, value.flag);
+        return "";
     }
-    return WriteProfileText(AircraftSection, key, formed.c_str());
+    std::string formed = FormAircraftValue(value);
+    if (formed.size() >= ProfileTextSize)
+        return std::string("The dates of ") + key + " are too long to be stored: together they may hold at most " +
+               std::to_string(ProfileTextSize - 4) + " characters. Shorten them, then build the INI file again.";
+    WriteProfileText(AircraftSection, key, formed.c_str());
+    return "";
 }
 
 template <size_t RowCount>
@@ -93,22 +92,23 @@ void LoadAircraftPage(PageIndex index, const AircraftRow (&rows)[RowCount])
     }
 }
 
-// 0 after the message for the first row that cannot be stored.
+// Why the first row that cannot be stored is refused; "" when every row is stored.
 template <size_t RowCount>
-int StoreAircraftPage(PageIndex index, const AircraftRow (&rows)[RowCount])
+std::string StoreAircraftPage(PageIndex index, const AircraftRow (&rows)[RowCount])
 {
     HWND page = PageTable[index];
     if (!page)
-        return 1;
+        return "";
     for (const AircraftRow& row : rows) {
         AircraftValue value;
         value.flag = IsDlgButtonChecked(page, row.checkBox) == BST_CHECKED ? 1 : 0;
         value.start = WholeText(GetDlgItem(page, row.startDate));
         value.end = WholeText(GetDlgItem(page, row.endDate));
-        if (!WriteAircraftKey(row.key, value))
-            return 0;
+        std::string refusal = WriteAircraftKey(row.key, value);
+        if (!refusal.empty())
+            return refusal;
     }
-    return 1;
+    return "";
 }
 
 }  // namespace
@@ -123,12 +123,12 @@ void LoadAlliedPlanesPage()
     LoadAircraftPage(AlliedPlanesPageIndex, AlliedRows);
 }
 
-int StoreGermanPlanesPage()
+std::string StoreGermanPlanesPage()
 {
     return StoreAircraftPage(GermanPlanesPageIndex, GermanRows);
 }
 
-int StoreAlliedPlanesPage()
+std::string StoreAlliedPlanesPage()
 {
     return StoreAircraftPage(AlliedPlanesPageIndex, AlliedRows);
 }

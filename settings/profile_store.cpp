@@ -87,6 +87,11 @@ int SaveSettingsFile(HWND owner)
     return 0;
 }
 
+const std::string& SettingsDocumentText()
+{
+    return Document.text;
+}
+
 void ReadProfileText(const char* section, const char* key, char (&destination)[ProfileTextSize])
 {
     std::string value = Read(section, key, "\n", ProfileTextSize);

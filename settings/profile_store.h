@@ -28,6 +28,9 @@ int OpenSettingsFile();
 // owned by `owner`, that the file could not be written (the file is then as it was).
 int SaveSettingsFile(HWND owner);
 
+// The document's text as the reads see it (a UTF-16 file's as UTF-8, any byte-order mark left out).
+const std::string& SettingsDocumentText();
+
 // The key's value, or the one-character text "\n" when the key, section or file is missing.
 void ReadProfileText(const char* section, const char* key, char (&destination)[ProfileTextSize]);
 // 0 only for a value that is exactly "0"; a missing or empty key is on.

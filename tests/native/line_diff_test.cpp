@@ -1,0 +1,41 @@
+#include "settings/line_diff.h"
+
+#include <gtest/gtest.h>
+#include <random>
+
+TEST(UnifiedDiff, NamesTheChangedLinesWithTheirContext)
+{
+    const struct { const char *before, *after, *diff; } rows[] = {
+        {"a\r\nb\r\n", "a\r\nb\r\n", ""},
+        {"k=1\r\nx=2\r\ny=3\r\n", "k=1\r\nx=9\r\ny=3\r\n", "--- old\n+++ new\n@@ -1,3 +1,3 @@\n k=1\n-x=2\n+x=9\n y=3\n"},
+        {"", "[S]\r\nk=\r\n", "--- old\n+++ new\n@@ -0,0 +1,2 @@\n+[S]\n+k=\n"},
+        {"1\n2\n3\n4\n5\n6\n7\n8\n9\n", "1\n2\nX\n4\n5\nY\n7\n8\n9\n",
+         "--- old\n+++ new\n@@ -2,6 +2,6 @@\n 2\n-3\n+X\n 4\n 5\n-6\n+Y\n 7\n"},
+        {"1\n2\n3\n4\n5\n6\n7\n8\n9\n10\n", "X\n2\n3\n4\n5\n6\n7\n8\n9\nY\n",
+         "--- old\n+++ new\n@@ -1,2 +1,2 @@\n-1\n+X\n 2\n@@ -9,2 +9,2 @@\n 9\n-10\n+Y\n"},
+        {"a\nk=1", "a\nk=1\nn=2\n", "--- old\n+++ new\n@@ -1,2 +1,3 @@\n a\n-k=1\n\\ No newline at end of file\n+k=1\n+n=2\n"},
+        {"a\rb\r", "a\r\nb\r", "--- old\n+++ new\n@@ -1,2 +1,2 @@\n-a\n+a\n b\n"},
+    };
+    for (const auto& r : rows)
+        EXPECT_EQ(UnifiedDiff(r.before, r.after, "old", "new", r.before[0] == '1' ? 1 : 3), r.diff) << r.before;
+}
+
+// With a context that takes in every line, the kept and removed lines are the old text and the kept and
+// added lines the new one.
+TEST(UnifiedDiff, RandomTextsComeBackFromTheirDiff)
+{
+    std::mt19937 random(5);
+    for (int round = 0; round < 2000; ++round) {
+        std::string before, after;
+        for (auto n = random() % 12; n > 0; --n) before += "abc"[random() % 3], before += '\n';
+        for (auto n = random() % 12; n > 0; --n) after += "abc"[random() % 3], after += '\n';
+        std::string diff = UnifiedDiff(before, after, "a", "b", 100), old, fresh;
+        ASSERT_EQ(diff.empty(), before == after);
+        for (std::size_t pos = diff.empty() ? 0 : diff.find("@@\n") + 3; pos < diff.size(); pos = diff.find('\n', pos) + 1) {
+            std::string line = diff.substr(pos + 1, diff.find('\n', pos) - pos);
+            if (diff[pos] != '+') old += line;
+            if (diff[pos] != '-') fresh += line;
+        }
+        ASSERT_EQ(old + "|" + fresh, diff.empty() ? "|" : before + "|" + after) << diff;
+    }
+}
