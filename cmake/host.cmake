@@ -98,6 +98,8 @@ add_test(NAME release.imports
          COMMAND ${CMAKE_SOURCE_DIR}/scripts/check-imports.sh ${WIN32_DIR}/bin/skyvarn-config.exe
                  ${WIN64_DIR}/bin/skyvarn-config.exe)
 set_tests_properties(release.imports PROPERTIES LABELS release)
+add_test(NAME release.size COMMAND ${CMAKE_SOURCE_DIR}/scripts/check-size.sh ${WIN32_DIR}/bin/skyvarn-config.exe 102400)
+set_tests_properties(release.size PROPERTIES LABELS release)
 
 # Start-up and Build INI File against their baselines, under Wine on a virtual display: `cmake --build
 # build --target benchmark`. Not a test: it measures, and prints ratios.

@@ -17,6 +17,6 @@ file(GLOB PROGRAM_SOURCES CONFIGURE_DEPENDS
     ${CMAKE_CURRENT_LIST_DIR}/../settings/*.cpp
     ${CMAKE_CURRENT_LIST_DIR}/../targets/*.cpp
     ${CMAKE_CURRENT_LIST_DIR}/../registration/*.cpp)
-list(FILTER PROGRAM_SOURCES EXCLUDE REGEX "/app/(check_)?main\\.cpp$")
+list(FILTER PROGRAM_SOURCES EXCLUDE REGEX "/app/(check_main|main|runtime)\\.cpp$")
 
 set(RESOURCE_SCRIPT resources/skyvarn.rc)

@@ -1,14 +1,16 @@
 #include <windows.h>
 
 #include <cstddef>
-#include <cstdio>
 #include <cstring>
+#include <string>
 
 #include "app/app_state.h"
 #include "app/pages.h"
 #include "resource.h"
 #include "settings/page_binding.h"
 #include "settings/profile_store.h"
+#include "settings/value_text.h"
+#include "settings/value_text.h"
 
 namespace {
 
@@ -32,24 +34,18 @@ void AddItems(HWND page, int listId, const char* const (&items)[Count])
         AddItem(page, listId, item);
 }
 
-// The date lists are sorted; the formats give items that sort into their numeric order.
-void AddNumberItems(HWND page, int listId, const char* format, int first, int last)
+// The date lists are sorted; two digits make items that sort into their numeric order.
+void AddNumberItems(HWND page, int listId, bool twoDigits, int first, int last)
 {
-    for (int number = first; number <= last; ++number) {
-        char text[16];
-        std::snprintf(text, sizeof text, format, number);
-        AddItem(page, listId, text);
-    }
+    for (int number = first; number <= last; ++number)
+        AddItem(page, listId, (twoDigits ? TwoDigitText(number) : std::to_string(number)).c_str());
 }
 
 void AddStartTimes(HWND page)
 {
     for (int hour = 0; hour < 24; ++hour) {
-        char text[16];
-        std::snprintf(text, sizeof text, "%d:00", hour);
-        AddItem(page, IDC_GENERAL_START_TIME, text);
-        std::snprintf(text, sizeof text, "%d:30", hour);
-        AddItem(page, IDC_GENERAL_START_TIME, text);
+        AddItem(page, IDC_GENERAL_START_TIME, (std::to_string(hour) + ":00").c_str());
+        AddItem(page, IDC_GENERAL_START_TIME, (std::to_string(hour) + ":30").c_str());
     }
 }
 
@@ -66,10 +62,10 @@ void FillChoiceLists()
         AddItems(general, IDC_GENERAL_GAME_TYPE, GameTypeItems);
         AddItems(general, IDC_GENERAL_GAME_MODE, GameModeItems);
         AddStartTimes(general);
-        AddNumberItems(general, IDC_GENERAL_START_YEAR, "%d", 1915, 1918);
-        AddNumberItems(general, IDC_GENERAL_START_MONTH, "%02d", 1, 12);
+        AddNumberItems(general, IDC_GENERAL_START_YEAR, false, 1915, 1918);
+        AddNumberItems(general, IDC_GENERAL_START_MONTH, true, 1, 12);
         // No day 31: a stored 31 selects nothing.
-        AddNumberItems(general, IDC_GENERAL_START_DAY, "%02d", 1, 30);
+        AddNumberItems(general, IDC_GENERAL_START_DAY, true, 1, 30);
     }
     HWND game = PageTable[GamePageIndex];
     if (game) {

@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cstddef>
-#include <cstdio>
 #include <cstring>
 
 #include "app/app_state.h"
@@ -226,9 +225,7 @@ void SplitStartDate(HWND generalPage, const char* value)
     for (int list : twoDigitLists) {
         if (!NextSectionEntry(parts, part))
             return;
-        char twoDigits[16];
-        std::snprintf(twoDigits, sizeof twoDigits, "%02d", ParseDecimal(part));
-        SelectByPrefix(generalPage, list, twoDigits);
+        SelectByPrefix(generalPage, list, TwoDigitText(ParseDecimal(part)).c_str());
     }
 }
 

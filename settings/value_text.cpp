@@ -51,6 +51,11 @@ std::string UpperCaseAscii(std::string_view text)
     return result;
 }
 
+std::string TwoDigitText(int number)
+{
+    return (number >= 0 && number < 10 ? "0" : "") + std::to_string(number);
+}
+
 std::string SwapSecondsToMinutesText(std::string_view storedSeconds)
 {
     return std::to_string(ParseDecimal(storedSeconds) / 60);

@@ -10,6 +10,9 @@
 // wrap into a small valid number). No UB for any input.
 int ParseDecimal(std::string_view text);
 
+// A number as "%02d" writes it: "07", "12", "123", "-5".
+std::string TwoDigitText(int number);
+
 // Upper-cases the ASCII letters a..z only; every other byte (0x80..0xFF included) unchanged.
 std::string UpperCaseAscii(std::string_view text);
 

@@ -4,11 +4,11 @@
 
 // The map names are the map list's texts exactly; "Random" has no table.
 const MapTable TargetCatalogue[MapTableCount] = {
-    {"Island", IslandTargets, IslandTargetCount},
-    {"Marne", MarneTargets, MarneTargetCount},
-    {"Verdun", VerdunTargets, VerdunTargetCount},
-    {"Alsace", AlsaceTargets, AlsaceTargetCount},
-    {"Flanders", FlandersTargets, FlandersTargetCount},
+    {"Island", IslandNames, IslandTargetCount},
+    {"Marne", MarneNames, MarneTargetCount},
+    {"Verdun", VerdunNames, VerdunTargetCount},
+    {"Alsace", AlsaceNames, AlsaceTargetCount},
+    {"Flanders", FlandersNames, FlandersTargetCount},
 };
 
 static const MapTable* FindMapTable(const char* mapName)
@@ -30,7 +30,11 @@ LookupResult LookupTarget(const char* mapName, int targetId, const char** name)
     // Record 0 is only a placeholder, so IDs start at 1.
     if (targetId < 1 || targetId >= table->recordCount)
         return LookupResult::OutOfRange;
+    // A few hundred short names: counting them off is quicker than any lookup a person could notice.
+    const char* found = table->names;
+    for (int id = 0; id < targetId; ++id)
+        found += std::strlen(found) + 1;
     if (name != nullptr)
-        *name = table->records[targetId].name;
+        *name = found;
     return LookupResult::Found;
 }

@@ -1,10 +1,8 @@
 #pragma once
 
-// A target's name, NUL-terminated and zero-padded to 80 bytes.
-struct TargetRecord { char name[80]; };
-
-// One map's targets indexed by target ID; record 0 is a single blank and never looked up.
-struct MapTable { const char* mapName; const TargetRecord* records; int recordCount; };
+// One map's targets: `names` holds `recordCount` NUL-terminated names one after another, in target ID
+// order; name 0 is a single blank and never looked up.
+struct MapTable { const char* mapName; const char* names; int recordCount; };
 
 enum class LookupResult { NoSuchMap, OutOfRange, Found };
 
@@ -24,8 +22,8 @@ constexpr int VerdunTargetCount = 212;
 constexpr int AlsaceTargetCount = 238;
 constexpr int FlandersTargetCount = 411;
 
-extern const TargetRecord IslandTargets[IslandTargetCount];
-extern const TargetRecord MarneTargets[MarneTargetCount];
-extern const TargetRecord VerdunTargets[VerdunTargetCount];
-extern const TargetRecord AlsaceTargets[AlsaceTargetCount];
-extern const TargetRecord FlandersTargets[FlandersTargetCount];
+extern const char* const IslandNames;
+extern const char* const MarneNames;
+extern const char* const VerdunNames;
+extern const char* const AlsaceNames;
+extern const char* const FlandersNames;

@@ -36,7 +36,11 @@ CheckRun Check(const std::string& directory)
     const std::string checker = program.substr(0, program.find_last_of('\\') + 1) + "skyvarn-check.exe";
     char temp[MAX_PATH];
     GetTempPathA(MAX_PATH, temp);
-    const std::string outPath = std::string(temp) + "skyvarn-check-out.txt", errPath = std::string(temp) + "skyvarn-check-err.txt";
+    // Names of each run's own: a console's helper process may hold the last run's files a moment longer.
+    static int runs = 0;
+    const std::string stem = std::string(temp) + "skyvarn-check-" + std::to_string(GetCurrentProcessId()) + "-" +
+                             std::to_string(++runs);
+    const std::string outPath = stem + "-out.txt", errPath = stem + "-err.txt";
     SECURITY_ATTRIBUTES inherit = {sizeof inherit, nullptr, TRUE};
     HANDLE out = CreateFileA(outPath.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS, 0, nullptr);
     HANDLE err = CreateFileA(errPath.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS, 0, nullptr);
@@ -48,7 +52,7 @@ CheckRun Check(const std::string& directory)
     PROCESS_INFORMATION process = {};
     std::string commandLine = "\"" + checker + "\" \"" + directory + "\"";
     CheckRun run;
-    if (CreateProcessA(checker.c_str(), &commandLine[0], nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr, nullptr,
+    if (CreateProcessA(checker.c_str(), &commandLine[0], nullptr, nullptr, TRUE, DETACHED_PROCESS, nullptr, nullptr,
                        &startup, &process)) {
         WaitForSingleObject(process.hProcess, 60000);
         GetExitCodeProcess(process.hProcess, &run.status);

@@ -23,19 +23,19 @@ TEST(TargetCatalogue, EachMapHoldsPaddedPlainNamesUnderItsValidIds)
     for (const char* map : {"Random", "", "island", "Alsace ", "Isl", "Islands", static_cast<const char*>(nullptr)})
         EXPECT_EQ(lookup(map, 1), "untouched/map") << "[" << (map ? map : "null") << "]";
     EXPECT_EQ(LookupTarget("Island", 1, nullptr), LookupResult::Found);
-    // Names must survive the settings file and fit the dialog: 2 to 25 plain characters, single blanks, NUL padding.
-    const std::regex plain("(?=[^\\x00]{2,25}\\x00)[A-Za-z0-9.'-]+( [A-Za-z0-9.'-]+)*\\x00+");
+    // Names must survive the settings file and fit the dialog: 2 to 25 plain characters, single blanks.
+    const std::regex plain("(?=.{2,25}$)[A-Za-z0-9.'-]+( [A-Za-z0-9.'-]+)*");
     for (int m = 0; m < MapTableCount; ++m) {
         const auto& [map, count, first, last, expectedRepeats] = maps[m];
         EXPECT_STREQ(TargetCatalogue[m].mapName, map);
         EXPECT_EQ(lookup(map, 1) + "|" + lookup(map, count - 1), std::string(first) + "|" + last);
         for (int id : {0, -1, INT_MIN, count, INT_MAX})
             EXPECT_EQ(lookup(map, id), "untouched/range") << map << " " << id;
-        EXPECT_EQ(std::string(TargetCatalogue[m].records[0].name, sizeof(TargetRecord)), " " + std::string(79, '\0'));
+        EXPECT_STREQ(TargetCatalogue[m].names, " ");
         std::map<std::string, int> firstIdOf;
         std::map<int, int> repeats;
         for (int id = 1; id < count; ++id) {
-            std::string name(TargetCatalogue[m].records[id].name, sizeof(TargetRecord));
+            std::string name = lookup(map, id);
             EXPECT_TRUE(std::regex_match(name, plain)) << map << " " << id;
             for (char& c : name) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
             if (const int firstId = firstIdOf.emplace(name, id).first->second; firstId != id) repeats[id] = firstId;
