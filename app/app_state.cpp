@@ -1,4 +1,5 @@
 #include "app/app_state.h"
+#include "app/control_text.h"
 
 HINSTANCE AppInstance = nullptr;
 HWND MainWindowHandle = nullptr;
@@ -7,5 +8,5 @@ POINT PageOrigin = {0, 0};
 
 HWND PageItem(PageIndex page, int id)
 {
-    return PageTable[page] ? GetDlgItem(PageTable[page], id) : nullptr;
+    return PageTable[page] ? Control(PageTable[page], id) : nullptr;
 }

@@ -1,5 +1,62 @@
 #include "app/control_text.h"
 
+#include <cstring>
+#include <vector>
+
+#include "app/app_state.h"
+
+namespace {
+
+struct KnownControl {
+    HWND page;
+    int id;
+    HWND control;
+};
+
+std::vector<KnownControl> KnownControls;
+
+bool IsPage(HWND window)
+{
+    for (HWND page : PageTable)
+        if (page && page == window)
+            return true;
+    return false;
+}
+
+}  // namespace
+
+HWND Control(HWND window, int id)
+{
+    if (!IsPage(window))
+        return GetDlgItem(window, id);
+    for (const KnownControl& known : KnownControls)
+        if (known.page == window && known.id == id)
+            return known.control;
+    HWND control = GetDlgItem(window, id);
+    if (control)
+        KnownControls.push_back({window, id, control});
+    return control;
+}
+
+void ForgetControls()
+{
+    KnownControls.clear();
+}
+
+void SetControlText(HWND control, const char* text)
+{
+    // The control answers from its own memory; only a change goes to the window server.
+    if (text[0] == '\0' ? GetWindowTextLengthA(control) == 0 : WholeText(control) == text)
+        return;
+    SetWindowTextA(control, text);
+}
+
+void EnableControl(HWND control, BOOL enable)
+{
+    if ((IsWindowEnabled(control) != FALSE) != (enable != FALSE))
+        EnableWindow(control, enable);
+}
+
 std::string WholeText(HWND window)
 {
     int length = GetWindowTextLengthA(window);

@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "app/app_state.h"
+#include "app/control_text.h"
 #include "app/pages.h"
 #include "resource.h"
 #include "settings/profile_store.h"
@@ -112,6 +113,7 @@ void InitMainWindow(HWND window)
     HWND tab = GetDlgItem(window, IDC_MAIN_TAB);
     FillTabStrip(tab);
     ComputePageOrigin(window, tab);
+    ForgetControls();
     for (int index = 0; index < PageCount; ++index)
         PageTable[index] = CreatePage(window, TabPages[index].templateId);
     if (PageTable[GeneralPageIndex])

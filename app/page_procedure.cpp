@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "app/app_state.h"
+#include "app/control_text.h"
 #include "app/pages.h"
 #include "resource.h"
 #include "settings/value_text.h"
@@ -70,7 +71,7 @@ void SpinRate(HWND page, int spinnerId, NMUPDOWN* change)
     else
         return;
     int rate = WrapRate(static_cast<long long>(change->iPos) + change->iDelta);
-    SetDlgItemTextA(page, rateBox, RateShownText(rate).c_str());
+    SetControlText(Control(page, rateBox), RateShownText(rate).c_str());
     change->iDelta = rate - change->iPos;
 }
 
@@ -107,9 +108,9 @@ void InitRateSpinners()
     if (!page)
         return;
     for (int spinner : spinners)
-        SendDlgItemMessageA(page, spinner, UDM_SETRANGE, 0, MAKELPARAM(1440, 1));
+        SendMessageA(Control(page, spinner), UDM_SETRANGE, 0, MAKELPARAM(1440, 1));
     // Single steps at first; once an arrow is held for a second, steps of 40.
     UDACCEL acceleration[2] = {{0, 1}, {1, 40}};
     for (int spinner : spinners)
-        SendDlgItemMessageA(page, spinner, UDM_SETACCEL, 2, reinterpret_cast<LPARAM>(acceleration));
+        SendMessageA(Control(page, spinner), UDM_SETACCEL, 2, reinterpret_cast<LPARAM>(acceleration));
 }

@@ -62,15 +62,19 @@ if(SKYVARN_BUILD_TESTS)
         add_dependencies(${test_name} skyvarn-config)
     endforeach()
 
-    # The benchmark (run by the host build's `benchmark` target, never as a test).
-    add_executable(bench_baseline WIN32 tests/bench/baseline.cpp tests/bench/baseline.rc)
+    # The benchmark (run by the host build's `benchmark` target, never as a test): the floor program made
+    # from the editor's own templates, and an empty dialog for reference.
+    add_executable(bench_floor WIN32 tools/bench/floor.cpp ${RESOURCE_SCRIPT})
+    target_include_directories(bench_floor PRIVATE ${CMAKE_SOURCE_DIR}/resources)
+    target_link_libraries(bench_floor PRIVATE comctl32)
+    add_executable(bench_baseline WIN32 tools/bench/baseline.cpp tools/bench/baseline.rc)
     target_link_libraries(bench_baseline PRIVATE comctl32)
-    add_executable(benchmark tests/bench/benchmark.cpp ${RESOURCE_SCRIPT})
+    add_executable(benchmark tools/bench/benchmark.cpp ${RESOURCE_SCRIPT})
     target_link_libraries(benchmark PRIVATE skyvarn_test_support)
-    add_dependencies(benchmark skyvarn-config bench_baseline)
+    add_dependencies(benchmark skyvarn-config bench_baseline bench_floor)
 
     # The user guide's screenshots (scripts/screenshots.sh).
-    add_executable(screenshots tests/tools/screenshots.cpp)
+    add_executable(screenshots tools/screenshots/screenshots.cpp)
     target_link_libraries(screenshots PRIVATE skyvarn_test_support)
     add_dependencies(screenshots skyvarn-config)
 endif()

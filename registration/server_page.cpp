@@ -32,14 +32,14 @@ std::string CookieShownText(const std::string& line)
 
 void AddListLine(HWND page, int listId, const std::string& text)
 {
-    SendDlgItemMessageA(page, listId, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    SendMessageA(Control(page, listId), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
 // Every line of a list in list order, each read whole, so that long hand-edited lines survive a store.
 std::vector<std::string> ListLines(HWND page, int listId, const char* prefix)
 {
     std::vector<std::string> lines;
-    HWND list = GetDlgItem(page, listId);
+    HWND list = Control(page, listId);
     LRESULT count = SendMessageA(list, LB_GETCOUNT, 0, 0);
     for (LRESULT index = 0; index < count; ++index)
         lines.push_back(prefix + ListLine(list, static_cast<int>(index)));

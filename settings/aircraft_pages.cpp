@@ -83,12 +83,12 @@ void LoadAircraftPage(PageIndex index, const AircraftRow (&rows)[RowCount])
         return;
     for (const AircraftRow& row : rows) {
         AircraftValue value = ReadAircraftKey(row.key);
-        CheckDlgButton(page, row.checkBox, value.flag ? BST_CHECKED : BST_UNCHECKED);
+        SendMessageA(Control(page, row.checkBox), BM_SETCHECK, value.flag ? BST_CHECKED : BST_UNCHECKED, 0);
         // Two typed dates at this limit still form a value that the settings file reads back whole.
-        SendDlgItemMessageA(page, row.startDate, EM_LIMITTEXT, kAircraftDateLimit, 0);
-        SendDlgItemMessageA(page, row.endDate, EM_LIMITTEXT, kAircraftDateLimit, 0);
-        SetDlgItemTextA(page, row.startDate, value.start.c_str());
-        SetDlgItemTextA(page, row.endDate, value.end.c_str());
+        SendMessageA(Control(page, row.startDate), EM_LIMITTEXT, kAircraftDateLimit, 0);
+        SendMessageA(Control(page, row.endDate), EM_LIMITTEXT, kAircraftDateLimit, 0);
+        SetControlText(Control(page, row.startDate), value.start.c_str());
+        SetControlText(Control(page, row.endDate), value.end.c_str());
     }
 }
 
@@ -101,9 +101,9 @@ std::string StoreAircraftPage(PageIndex index, const AircraftRow (&rows)[RowCoun
         return "";
     for (const AircraftRow& row : rows) {
         AircraftValue value;
-        value.flag = IsDlgButtonChecked(page, row.checkBox) == BST_CHECKED ? 1 : 0;
-        value.start = WholeText(GetDlgItem(page, row.startDate));
-        value.end = WholeText(GetDlgItem(page, row.endDate));
+        value.flag = SendMessageA(Control(page, row.checkBox), BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0;
+        value.start = WholeText(Control(page, row.startDate));
+        value.end = WholeText(Control(page, row.endDate));
         std::string refusal = WriteAircraftKey(row.key, value);
         if (!refusal.empty())
             return refusal;

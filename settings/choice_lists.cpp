@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/app_state.h"
+#include "app/control_text.h"
 #include "app/pages.h"
 #include "resource.h"
 #include "settings/page_binding.h"
@@ -24,7 +25,7 @@ const char* const FirstToDefendItems[] = {"Random", "Allies", "Germans"};
 
 void AddItem(HWND page, int listId, const char* text)
 {
-    SendDlgItemMessageA(page, listId, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
+    SendMessageA(Control(page, listId), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
 }
 
 template <std::size_t Count>
@@ -77,7 +78,7 @@ void FillChoiceLists()
 std::string ControlText(HWND page, int id)
 {
     char text[ProfileTextSize] = "";
-    GetDlgItemTextA(page, id, text, ProfileTextSize);
+    GetWindowTextA(Control(page, id), text, ProfileTextSize);
     return text;
 }
 
@@ -93,5 +94,5 @@ void SelectByPrefix(HWND page, int listId, const char* text)
     if (text[0] == '\0')
         return;
     // Start index 0: items 1 to the last are searched first, then item 0.
-    SendDlgItemMessageA(page, listId, CB_SELECTSTRING, 0, reinterpret_cast<LPARAM>(text));
+    SendMessageA(Control(page, listId), CB_SELECTSTRING, 0, reinterpret_cast<LPARAM>(text));
 }

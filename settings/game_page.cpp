@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/app_state.h"
+#include "app/control_text.h"
 #include "app/pages.h"
 #include "resource.h"
 #include "settings/page_binding.h"
@@ -76,7 +77,7 @@ template <std::size_t Count>
 void EnableControls(HWND page, const int (&controls)[Count], BOOL enable)
 {
     for (int id : controls)
-        EnableWindow(GetDlgItem(page, id), enable);
+        EnableControl(Control(page, id), enable);
 }
 
 int WriteText(const char* key, const std::string& value)
@@ -88,17 +89,17 @@ void LoadBinding(HWND page, const Binding& row)
 {
     if (row.conversion == Conversion::Flag) {
         bool on = ReadProfileFlag(QV3ServerSection, row.key) != 0;
-        CheckDlgButton(page, row.control, on ? BST_CHECKED : BST_UNCHECKED);
+        SendMessageA(Control(page, row.control), BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0);
         return;
     }
     char value[ProfileTextSize];
     ReadProfileText(QV3ServerSection, row.key, value);
     switch (row.conversion) {
     case Conversion::Text:
-        SetDlgItemTextA(page, row.control, ShownText(value));
+        SetControlText(Control(page, row.control), ShownText(value));
         break;
     case Conversion::SwapTime:
-        SetDlgItemTextA(page, row.control, SwapSecondsToMinutesText(value).c_str());
+        SetControlText(Control(page, row.control), SwapSecondsToMinutesText(value).c_str());
         break;
     case Conversion::Choice:
         SelectByPrefix(page, row.control, value);
@@ -130,7 +131,7 @@ void StoreBinding(HWND page, const Binding& row)
         WriteText(row.key, ConvertDefendSide(0, ControlText(page, row.control)));
         break;
     case Conversion::Flag:
-        WriteProfileFlag(QV3ServerSection, row.key, IsDlgButtonChecked(page, row.control) == BST_CHECKED);
+        WriteProfileFlag(QV3ServerSection, row.key, SendMessageA(Control(page, row.control), BM_GETCHECK, 0, 0) == BST_CHECKED);
         break;
     }
 }
@@ -163,7 +164,7 @@ void UpdateGameTypeControls()
     if (!page)
         return;
     HWND general = PageTable[GeneralPageIndex];
-    LRESULT type = general ? SendDlgItemMessageA(general, IDC_GENERAL_GAME_TYPE, CB_GETCURSEL, 0, 0) : CB_ERR;
+    LRESULT type = general ? SendMessageA(Control(general, IDC_GENERAL_GAME_TYPE), CB_GETCURSEL, 0, 0) : CB_ERR;
     EnableControls(page, GameTypeControls, FALSE);
     if (type == GetTheVorakType) {
         EnableControls(page, GetTheVorakControls, TRUE);
@@ -175,6 +176,6 @@ void UpdateGameTypeControls()
 
 void ApplyManualTargetsToggle(HWND gamePage)
 {
-    bool manual = IsDlgButtonChecked(gamePage, IDC_GAME_MANUALLY_CHOOSE_TARGETS) == BST_CHECKED;
+    bool manual = SendMessageA(Control(gamePage, IDC_GAME_MANUALLY_CHOOSE_TARGETS), BM_GETCHECK, 0, 0) == BST_CHECKED;
     EnableControls(gamePage, ManualTargetControls, manual ? TRUE : FALSE);
 }

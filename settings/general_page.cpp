@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "app/app_state.h"
+#include "app/control_text.h"
 #include "app/pages.h"
 #include "resource.h"
 #include "settings/page_binding.h"
@@ -85,12 +86,12 @@ void WriteText(const char* key, const std::string& value)
 
 bool IsChecked(HWND page, int id)
 {
-    return IsDlgButtonChecked(page, id) == BST_CHECKED;
+    return SendMessageA(Control(page, id), BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
 void Check(HWND page, int id, bool checked)
 {
-    CheckDlgButton(page, id, checked ? BST_CHECKED : BST_UNCHECKED);
+    SendMessageA(Control(page, id), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
 void LoadMap(HWND page)
@@ -118,13 +119,13 @@ void StoreMap(HWND page)
 void LoadRate(HWND page, const Binding& row, const char* value)
 {
     int rate = ParseDecimal(value);
-    SendDlgItemMessageA(page, row.control, UDM_SETPOS, 0, MAKELPARAM(static_cast<WORD>(rate), 0));
-    SetDlgItemTextA(page, row.rateBox, RateShownText(rate).c_str());
+    SendMessageA(Control(page, row.control), UDM_SETPOS, 0, MAKELPARAM(static_cast<WORD>(rate), 0));
+    SetControlText(Control(page, row.rateBox), RateShownText(rate).c_str());
 }
 
 void StoreRate(HWND page, const Binding& row)
 {
-    LRESULT position = SendDlgItemMessageA(page, row.control, UDM_GETPOS, 0, 0);
+    LRESULT position = SendMessageA(Control(page, row.control), UDM_GETPOS, 0, 0);
     WriteText(row.key, RateStoredText(LOWORD(position)));
 }
 
@@ -148,7 +149,7 @@ void LoadBinding(HWND page, const Binding& row)
     switch (row.conversion) {
     case Conversion::Text:
     case Conversion::QuotedText:
-        SetDlgItemTextA(page, row.control, ShownText(value));
+        SetControlText(Control(page, row.control), ShownText(value));
         break;
     case Conversion::Choice:
     case Conversion::StartTime:

@@ -1,5 +1,7 @@
 #include "settings/ini_text.h"
 
+#include <algorithm>
+
 namespace {
 
 // One line of the file: text in [begin, end), its line end (if any) in [end, next).
@@ -234,9 +236,11 @@ std::string IniGetSection(std::string_view file, std::string_view section)
     return result;
 }
 
-void IniSetString(std::string& file, std::string_view section, std::string_view key, std::string_view value)
+namespace {
+
+void SetString(std::string& file, std::string_view section, std::string_view key, std::string_view value,
+               const std::string& eol)
 {
-    const std::string eol = LineEndOf(file);
     std::string line(key);
     line += '=';
     line += WithoutLineBreaks(value);
@@ -262,9 +266,9 @@ void IniSetString(std::string& file, std::string_view section, std::string_view 
     InsertAfter(file, last, line + eol, eol);
 }
 
-void IniSetSection(std::string& file, std::string_view section, const std::vector<std::string>& lines)
+void SetSection(std::string& file, std::string_view section, const std::vector<std::string>& lines,
+                const std::string& eol)
 {
-    const std::string eol = LineEndOf(file);
     std::string body;
     for (const std::string& line : lines) {
         std::string kept = WithoutLineBreaks(line);
@@ -291,4 +295,106 @@ void IniSetSection(std::string& file, std::string_view section, const std::vecto
         file.replace(found.header.next, last.next - found.header.next, body);
     else
         InsertAfter(file, found.header, body, eol);
+}
+
+void Apply(std::string& file, const IniEdit& edit, const std::string& eol)
+{
+    if (edit.wholeSection)
+        SetSection(file, edit.section, edit.lines, eol);
+    else
+        SetString(file, edit.section, edit.key, edit.value, eol);
+}
+
+std::string LowerAscii(std::string_view name)
+{
+    std::string lower(name);
+    for (char& c : lower) c = LowerAscii(c);
+    return lower;
+}
+
+}  // namespace
+
+void IniSetString(std::string& file, std::string_view section, std::string_view key, std::string_view value)
+{
+    SetString(file, section, key, value, LineEndOf(file));
+}
+
+void IniSetSection(std::string& file, std::string_view section, const std::vector<std::string>& lines)
+{
+    SetSection(file, section, lines, LineEndOf(file));
+}
+
+std::vector<IniSpan> IniSections(std::string_view file)
+{
+    // The lines before the first header come first, so that they are what "" finds, never a "[]".
+    std::vector<IniSpan> spans(1, IniSpan{"", 0, file.size()});
+    for (std::size_t pos = 0; pos < file.size();) {
+        Line line = LineAt(file, pos);
+        Entry entry = Parse(file, line);
+        if (entry.kind == Entry::Header) {
+            spans.back().end = line.begin;
+            spans.push_back({LowerAscii(entry.name), line.begin, file.size()});
+        }
+        pos = line.next;
+    }
+    return spans;
+}
+
+void IniApply(std::string& file, const std::vector<IniEdit>& edits)
+{
+    const std::string eol = LineEndOf(file);
+    // Each edit changes only its own section, so the edits of one section can be made on that section's
+    // text alone, and new sections follow one another at the end in the order they were first written.
+    // Names that would not read back as themselves from a new header (and the lines before the first
+    // header) are left to the edits one by one.
+    for (const IniEdit& edit : edits) {
+        std::string header = "[" + edit.section + "]";
+        Line line{0, header.size(), header.size()};
+        Entry parsed = Parse(header, line);
+        if (edit.section.empty() || parsed.kind != Entry::Header || parsed.name != edit.section) {
+            for (const IniEdit& each : edits) Apply(file, each, LineEndOf(file));
+            return;
+        }
+    }
+    // The sections edited, in the order of their first edit, each with its new text.
+    struct Edited {
+        std::string name;
+        std::string text;
+        bool exists = false;
+    };
+    std::vector<Edited> sections;
+    for (const IniEdit& edit : edits) {
+        std::string name = LowerAscii(edit.section);
+        bool known = false;
+        for (const Edited& section : sections) known = known || section.name == name;
+        if (!known) sections.push_back({name, std::string(), false});
+    }
+    const std::vector<IniSpan> spans = IniSections(file);
+    std::vector<bool> replaced(spans.size(), false);
+    for (Edited& section : sections) {
+        for (std::size_t index = 1; index < spans.size() && !section.exists; ++index) {
+            if (spans[index].name != section.name) continue;
+            section.exists = replaced[index] = true;
+            section.text = file.substr(spans[index].begin, spans[index].end - spans[index].begin);
+        }
+        for (const IniEdit& edit : edits)
+            if (LowerAscii(edit.section) == section.name) Apply(section.text, edit, eol);
+    }
+    std::string result;
+    result.reserve(file.size() + 4096);
+    for (std::size_t index = 0; index < spans.size(); ++index) {
+        const std::string* text = nullptr;
+        for (const Edited& section : sections)
+            if (replaced[index] && section.name == spans[index].name) text = &section.text;
+        if (text)
+            result += *text;
+        else
+            result.append(file, spans[index].begin, spans[index].end - spans[index].begin);
+    }
+    for (const Edited& section : sections) {
+        if (section.exists) continue;
+        EndLastLine(result, eol);
+        result += section.text;
+    }
+    file.swap(result);
 }

@@ -41,3 +41,25 @@ void IniSetString(std::string& file, std::string_view section, std::string_view 
 // CR and LF bytes become spaces, as in IniSetString, and lines that hold nothing but blanks are left out. A missing
 // section is added at the end of the file, also when `lines` is empty. Every other byte is kept.
 void IniSetSection(std::string& file, std::string_view section, const std::vector<std::string>& lines);
+
+// Where each section stands, in file order: from its header line to the next header. `name` is in ASCII
+// lower case; the first entry, named "", is the lines before the first header. Of two sections with one
+// name the first counts. Reads of a section on its text answer as on the whole file.
+struct IniSpan {
+    std::string name;
+    std::size_t begin;
+    std::size_t end;
+};
+std::vector<IniSpan> IniSections(std::string_view file);
+
+// One write: a key (IniSetString) or, with wholeSection, a section's lines (IniSetSection).
+struct IniEdit {
+    std::string section;
+    bool wholeSection = false;
+    std::string key;
+    std::string value;
+    std::vector<std::string> lines;
+};
+
+// Makes the edits in order, as the writes one by one would, with one pass over the file's lines.
+void IniApply(std::string& file, const std::vector<IniEdit>& edits);

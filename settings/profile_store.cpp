@@ -14,6 +14,42 @@ const char SettingsFileName[] = "qv3server.ini";
 
 SettingsText Document;
 bool DocumentReadable = true;
+// The writes not yet made in the text, made together in one pass when the text is next needed; and where
+// each section stands in the text, so that a read looks at its own section only.
+std::vector<IniEdit> Pending;
+std::vector<IniSpan> Sections;
+
+void IndexSections()
+{
+    Sections = IniSections(Document.text);
+}
+
+void MakePendingWrites()
+{
+    if (Pending.empty())
+        return;
+    IniApply(Document.text, Pending);
+    Pending.clear();
+    IndexSections();
+}
+
+char LowerAscii(char c)
+{
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+// The text of the section's first occurrence (or of the lines before the first header, for ""); empty
+// when there is no such section.
+std::string_view SectionText(const std::string& section)
+{
+    MakePendingWrites();
+    std::string name = section.substr(0, section.find('\0'));
+    for (char& c : name) c = LowerAscii(c);
+    for (const IniSpan& span : Sections)
+        if (span.name == name)
+            return std::string_view(Document.text).substr(span.begin, span.end - span.begin);
+    return std::string_view();
+}
 
 std::string Convert(const std::string& text, UINT from, UINT to)
 {
@@ -46,7 +82,8 @@ std::string ToDocument(const std::string& text)
 
 std::string Read(const char* section, const char* key, const char* defaultValue, std::size_t size)
 {
-    std::string value = IniGetString(Document.text, ToDocument(section), ToDocument(key), defaultValue,
+    const std::string documentSection = ToDocument(section);
+    std::string value = IniGetString(SectionText(documentSection), documentSection, ToDocument(key), defaultValue,
                                      std::string::npos);
     value = ToPages(value);
     return value.substr(0, size - 1);
@@ -74,11 +111,14 @@ int OpenSettingsFile()
     std::string bytes;
     DocumentReadable = ReadSettingsFile(ProfilePath, bytes);
     Document = DecodeSettingsText(bytes);
+    Pending.clear();
+    IndexSections();
     return DocumentReadable ? 1 : 0;
 }
 
 int SaveSettingsFile(HWND owner)
 {
+    MakePendingWrites();
     if (DocumentReadable && ReplaceSettingsFile(ProfilePath, EncodeSettingsText(Document)))
         return 1;
     MessageBoxA(owner,
@@ -89,6 +129,7 @@ int SaveSettingsFile(HWND owner)
 
 const std::string& SettingsDocumentText()
 {
+    MakePendingWrites();
     return Document.text;
 }
 
@@ -111,10 +152,15 @@ int WriteProfileText(const char* section, const char* key, const char* value)
     // as it is, so that a build without edits keeps such text.
     if (Document.encoding != TextEncoding::Ansi) {
         std::string current;
-        if (IniGetRawValue(Document.text, documentSection, documentKey, current) && ToPages(current) == value)
+        if (IniGetRawValue(SectionText(documentSection), documentSection, documentKey, current) &&
+            ToPages(current) == value)
             return 1;
     }
-    IniSetString(Document.text, documentSection, documentKey, ToDocument(value));
+    IniEdit edit;
+    edit.section = documentSection;
+    edit.key = documentKey;
+    edit.value = ToDocument(value);
+    Pending.push_back(edit);
     return 1;
 }
 
@@ -125,14 +171,17 @@ int WriteProfileFlag(const char* section, const char* key, int flag)
 
 void ReadSectionList(const char* section, SectionBuffer& buffer)
 {
-    buffer.text = ToPages(IniGetSection(Document.text, ToDocument(section)));
+    const std::string documentSection = ToDocument(section);
+    buffer.text = ToPages(IniGetSection(SectionText(documentSection), documentSection));
     buffer.position = 0;
 }
 
 void WriteSectionList(const char* section, const std::vector<std::string>& entries)
 {
-    std::vector<std::string> lines;
+    IniEdit edit;
+    edit.section = ToDocument(section);
+    edit.wholeSection = true;
     for (const std::string& entry : entries)
-        lines.push_back(ToDocument(entry));
-    IniSetSection(Document.text, ToDocument(section), lines);
+        edit.lines.push_back(ToDocument(entry));
+    Pending.push_back(edit);
 }

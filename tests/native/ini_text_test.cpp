@@ -62,3 +62,29 @@ TEST(IniText, RandomAndHugeFilesNeverBreakAndWritesReadBack)
     IniSetSection(file, "T", {"a", "b"});
     EXPECT_EQ(IniGetString(file, "S", "long", "", 255) + IniGetSection(file, "T"), std::string(254, 'x') + "a\0b\0\0"s);
 }
+
+// The edits of a build made in one pass give the very bytes of the same writes made one by one.
+TEST(IniApply, GivesWhatTheWritesOneByOneGive)
+{
+    const std::string alphabet = "[]=;\"' \t\r\nabAB\xC7", names[] = {"a", "B", "ab", "sec", "A", " a", ""};
+    std::mt19937 random(777);
+    for (int round = 0; round < 5000; ++round) {
+        std::string file;
+        for (std::size_t n = random() % 120; n > 0; --n) file += alphabet[random() % alphabet.size()];
+        if (round % 3 == 0) file += "[ab]\r\nk=1\r\n[sec]\nx";
+        std::vector<IniEdit> edits(random() % 8);
+        for (IniEdit& edit : edits) {
+            edit.section = names[random() % (round % 10 ? 5 : 7)];
+            edit.wholeSection = random() % 4 == 0;
+            edit.key = names[random() % 4];
+            edit.value = names[random() % 4] + "\n";
+            for (auto n = random() % 3; n > 0; --n) edit.lines.push_back(names[random() % 5]);
+        }
+        std::string oneByOne = file, inOnePass = file;
+        for (const IniEdit& edit : edits)
+            edit.wholeSection ? IniSetSection(oneByOne, edit.section, edit.lines)
+                              : IniSetString(oneByOne, edit.section, edit.key, edit.value);
+        IniApply(inOnePass, edits);
+        ASSERT_EQ(inOnePass, oneByOne) << "round " << round << ": " << testing::PrintToString(file);
+    }
+}

@@ -1,0 +1,229 @@
+// Start-up and Build INI File against the floors the platform sets, measured in one run with the
+// programs alternated in every round; prints medians and the median of the per-round ratios.
+//  - Start-up: from process creation until the main window is shown and painted (no window of the
+//    process has an update region left), against bench_floor (the editor's own templates, no settings
+//    logic); an empty dialog is a reference line.
+//  - Build INI File: against one read of the file and one write of the same final bytes, flushed and
+//    replaced; the platform's own per-key profile writes are a peer.
+// Each on a complete settings file of 1.4 KB, and on the same file with 1 MB of foreign sections.
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "settings/profile_store.h"
+#include "app/main_window.h"
+#include "sample_settings.h"
+#include "test_support.h"
+
+namespace {
+
+const int Rounds = 30;
+const char Caption[] = "Skyvarn - Arena Server Configuration";
+
+double Now()
+{
+    LARGE_INTEGER frequency, counter;
+    QueryPerformanceFrequency(&frequency);
+    QueryPerformanceCounter(&counter);
+    return static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+double Median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+std::string Beside(const char* name)
+{
+    char path[MAX_PATH];
+    DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string self(path, length);
+    return self.substr(0, self.find_last_of("\\/") + 1) + name;
+}
+
+BOOL CALLBACK AnyUpdate(HWND window, LPARAM found)
+{
+    if (GetUpdateRect(window, nullptr, FALSE))
+        *reinterpret_cast<bool*>(found) = true;
+    return !*reinterpret_cast<bool*>(found);
+}
+
+// Whether the visible window and all its children are painted.
+bool Painted(HWND window)
+{
+    bool pending = GetUpdateRect(window, nullptr, FALSE) != FALSE;
+    if (!pending)
+        EnumChildWindows(window, AnyUpdate, reinterpret_cast<LPARAM>(&pending));
+    return !pending;
+}
+
+// From process creation until its window with `caption` is visible and painted; then it is closed.
+double TimeStart(const std::string& program, const char* caption, const std::string& directory)
+{
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process = {};
+    std::string commandLine = "\"" + program + "\"";
+    const double begin = Now();
+    if (!CreateProcessA(program.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, directory.c_str(),
+                        &startup, &process))
+        return -1;
+    HWND window = nullptr;
+    for (;;) {
+        window = FindWindowA(nullptr, caption);
+        if (window && IsWindowVisible(window) && Painted(window))
+            break;
+        if (WaitForSingleObject(process.hProcess, 0) == WAIT_OBJECT_0)
+            break;
+        Sleep(0);
+    }
+    const double shown = Now();
+    if (window)
+        PostMessageA(window, WM_CLOSE, 0, 0);
+    WaitForSingleObject(process.hProcess, 60000);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return shown - begin;
+}
+
+std::string ReadFileBytes(const std::string& path)
+{
+    std::string bytes;
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    DWORD size = GetFileSize(file, nullptr), got = 0;
+    bytes.resize(size);
+    ReadFile(file, &bytes[0], size, &got, nullptr);
+    CloseHandle(file);
+    return bytes;
+}
+
+// The floor of a build: one read of the file, the final bytes written once, flushed, and put in place.
+void FloorBuild(const std::string& path, const std::string& finalBytes)
+{
+    volatile std::size_t read = ReadFileBytes(path).size();
+    (void)read;
+    const std::string temporary = path + ".tmp";
+    HANDLE file = CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    DWORD written = 0;
+    WriteFile(file, finalBytes.data(), static_cast<DWORD>(finalBytes.size()), &written, nullptr);
+    FlushFileBuffers(file);
+    CloseHandle(file);
+    MoveFileExA(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+}
+
+// The platform's own way: one profile write per key, one per section.
+void PeerBuild(const std::string& path, const std::string& finalBytes)
+{
+    std::string section;
+    std::string sectionLines;
+    auto flush = [&] {
+        if (section == "RegisterWith" || section == "Clients")
+            WritePrivateProfileSectionA(section.c_str(), (sectionLines + '\0').c_str(), path.c_str());
+    };
+    for (std::size_t pos = 0; pos < finalBytes.size();) {
+        std::size_t end = finalBytes.find("\r\n", pos);
+        if (end == std::string::npos) end = finalBytes.size();
+        std::string line = finalBytes.substr(pos, end - pos);
+        pos = end + 2;
+        if (!line.empty() && line[0] == '[') {
+            flush();
+            section = line.substr(1, line.find(']') - 1);
+            sectionLines.clear();
+        } else if (section == "QV3Server") {
+            std::size_t equals = line.find('=');
+            WritePrivateProfileStringA(section.c_str(), line.substr(0, equals).c_str(),
+                                       line.substr(equals + 1).c_str(), path.c_str());
+        } else {
+            sectionLines += line + '\0';
+        }
+    }
+    flush();
+}
+
+struct Row {
+    const char* name;
+    std::vector<double> own, floor, ratio, other;
+};
+
+void Print(const Row& row, const char* floorName, const char* otherName)
+{
+    std::printf("%-34s %8.2f ms  %-16s %8.2f ms  ratio %.3f   %s %8.2f ms\n", row.name, Median(row.own) * 1000,
+                floorName, Median(row.floor) * 1000, Median(row.ratio), otherName, Median(row.other) * 1000);
+}
+
+}  // namespace
+
+int main()
+{
+    std::string foreign;
+    for (int index = 0; foreign.size() < 1024 * 1024; ++index)
+        foreign += "[Foreign" + std::to_string(index) + "]\r\nsomeKey=some value that fills the file\r\n"
+                   "otherKey=another value of the same kind\r\n";
+    {
+        ScratchDirectory directory("phases");
+        directory.WriteSettings(SampleSettings);
+        EditorWindow window;
+        window.Build();
+        for (int r = 0; r < 5; ++r) {
+            double t0 = Now();
+            OpenSettingsFile();
+            double t1 = Now();
+            StoreAllPages();
+            double t2 = Now();
+            SettingsDocumentText();
+            SaveSettingsFile(nullptr);
+            double t3 = Now();
+            std::printf("open %.2f store %.2f save %.2f\n", (t1 - t0) * 1000, (t2 - t1) * 1000, (t3 - t2) * 1000);
+        }
+    }
+    return 0;
+    const std::pair<const char*, std::string> files[] = {{"1.4 KB", SampleSettings},
+                                                         {"1.4 KB + 1 MB foreign", SampleSettings + foreign}};
+    for (const auto& [label, bytes] : files) {
+        ScratchDirectory directory("benchmark");
+        directory.WriteSettings(bytes);
+        Row start{"start-up until painted", {}, {}, {}, {}};
+        const std::string editor = Beside("skyvarn-config.exe"), floor = Beside("bench_floor.exe"),
+                          empty = Beside("bench_baseline.exe");
+        TimeStart(editor, Caption, directory.Path());   // warm-up of both
+        TimeStart(floor, Caption, directory.Path());
+        for (int round = 0; round < Rounds; ++round) {
+            const double own = TimeStart(editor, Caption, directory.Path());
+            const double least = TimeStart(floor, Caption, directory.Path());
+            start.own.push_back(own);
+            start.floor.push_back(least);
+            start.ratio.push_back(own / least);
+            start.other.push_back(TimeStart(empty, "Skyvarn benchmark baseline", directory.Path()));
+        }
+
+        Row build{"Build INI File", {}, {}, {}, {}};
+        {
+            EditorWindow window;
+            window.Build();
+            const std::string finalBytes = directory.ReadSettings();
+            for (int round = 0; round < Rounds; ++round) {
+                double begin = Now();
+                window.Build();
+                const double own = Now() - begin;
+                begin = Now();
+                FloorBuild(directory.SettingsPath(), finalBytes);
+                const double least = Now() - begin;
+                begin = Now();
+                PeerBuild(directory.SettingsPath(), finalBytes);
+                build.other.push_back(Now() - begin);
+                directory.WriteSettings(finalBytes);
+                build.own.push_back(own);
+                build.floor.push_back(least);
+                build.ratio.push_back(own / least);
+            }
+        }
+        std::printf("settings file of %s (medians of %d rounds, programs alternated):\n", label, Rounds);
+        Print(start, "floor", "empty dialog");
+        Print(build, "read+write", "per-key writes");
+    }
+    return 0;
+}
