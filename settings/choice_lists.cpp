@@ -28,9 +28,34 @@ void AddItem(HWND page, int listId, const char* text)
     SendMessageA(Control(page, listId), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
 }
 
+// While a list is filled its drop-down part is not redrawn: under Wine every item added would otherwise
+// update that hidden window's scroll bar through the window server.
+class QuietList {
+public:
+    QuietList(HWND page, int listId)
+    {
+        COMBOBOXINFO info = {};
+        info.cbSize = sizeof info;
+        list_ = GetComboBoxInfo(Control(page, listId), &info) ? info.hwndList : nullptr;
+        if (list_)
+            SendMessageA(list_, WM_SETREDRAW, FALSE, 0);
+    }
+    ~QuietList()
+    {
+        if (list_)
+            SendMessageA(list_, WM_SETREDRAW, TRUE, 0);
+    }
+    QuietList(const QuietList&) = delete;
+    QuietList& operator=(const QuietList&) = delete;
+
+private:
+    HWND list_;
+};
+
 template <std::size_t Count>
 void AddItems(HWND page, int listId, const char* const (&items)[Count])
 {
+    QuietList quiet(page, listId);
     for (const char* item : items)
         AddItem(page, listId, item);
 }
@@ -38,12 +63,14 @@ void AddItems(HWND page, int listId, const char* const (&items)[Count])
 // The date lists are sorted; two digits make items that sort into their numeric order.
 void AddNumberItems(HWND page, int listId, bool twoDigits, int first, int last)
 {
+    QuietList quiet(page, listId);
     for (int number = first; number <= last; ++number)
         AddItem(page, listId, (twoDigits ? TwoDigitText(number) : std::to_string(number)).c_str());
 }
 
 void AddStartTimes(HWND page)
 {
+    QuietList quiet(page, IDC_GENERAL_START_TIME);
     for (int hour = 0; hour < 24; ++hour) {
         AddItem(page, IDC_GENERAL_START_TIME, (std::to_string(hour) + ":00").c_str());
         AddItem(page, IDC_GENERAL_START_TIME, (std::to_string(hour) + ":30").c_str());

@@ -74,6 +74,15 @@ const int ManualTargetControls[] = {IDC_GAME_MANUAL_TARGET_PROGRESS, IDC_GAME_MA
                                     IDC_GAME_TARGETS};
 
 template <std::size_t Count>
+bool Contains(const int (&controls)[Count], int id)
+{
+    for (int control : controls)
+        if (control == id)
+            return true;
+    return false;
+}
+
+template <std::size_t Count>
 void EnableControls(HWND page, const int (&controls)[Count], BOOL enable)
 {
     for (int id : controls)
@@ -165,12 +174,17 @@ void UpdateGameTypeControls()
         return;
     HWND general = PageTable[GeneralPageIndex];
     LRESULT type = general ? SendMessageA(Control(general, IDC_GENERAL_GAME_TYPE), CB_GETCURSEL, 0, 0) : CB_ERR;
-    EnableControls(page, GameTypeControls, FALSE);
-    if (type == GetTheVorakType) {
-        EnableControls(page, GetTheVorakControls, TRUE);
-    } else if (type == TeamMeleeType) {
-        EnableControls(page, TeamMeleeControls, TRUE);
-        ApplyManualTargetsToggle(page);
+    const bool manual =
+        SendMessageA(Control(page, IDC_GAME_MANUALLY_CHOOSE_TARGETS), BM_GETCHECK, 0, 0) == BST_CHECKED;
+    // Each control goes straight to the state the rule leaves it in: under Team Melee the manual-target
+    // controls follow their check box.
+    for (int id : GameTypeControls) {
+        bool enable = false;
+        if (type == GetTheVorakType)
+            enable = Contains(GetTheVorakControls, id);
+        else if (type == TeamMeleeType)
+            enable = Contains(ManualTargetControls, id) ? manual : Contains(TeamMeleeControls, id);
+        EnableControl(Control(page, id), enable ? TRUE : FALSE);
     }
 }
 

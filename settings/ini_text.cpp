@@ -75,8 +75,12 @@ Line LineAt(std::string_view file, std::size_t pos)
 {
     Line line;
     line.begin = pos;
-    line.end = pos;
-    while (line.end < file.size() && file[line.end] != '\r' && file[line.end] != '\n') ++line.end;
+    // A plain pointer walk: this loop reads every byte of the file.
+    const char* const start = file.data();
+    const char* at = start + pos;
+    const char* const stop = start + file.size();
+    while (at < stop && *at != '\r' && *at != '\n') ++at;
+    line.end = static_cast<std::size_t>(at - start);
     line.next = line.end;
     if (line.next < file.size()) {
         bool crlf = file[line.next] == '\r' && line.next + 1 < file.size() && file[line.next + 1] == '\n';
@@ -330,7 +334,10 @@ std::vector<IniSpan> IniSections(std::string_view file)
     std::vector<IniSpan> spans(1, IniSpan{"", 0, file.size()});
     for (std::size_t pos = 0; pos < file.size();) {
         Line line = LineAt(file, pos);
-        Entry entry = Parse(file, line);
+        std::size_t first = pos;
+        while (first < line.end && IsBlank(file[first])) ++first;
+        Entry entry;
+        if (first < line.end && file[first] == '[') entry = Parse(file, line);   // only these can be headers
         if (entry.kind == Entry::Header) {
             spans.back().end = line.begin;
             spans.push_back({LowerAscii(entry.name), line.begin, file.size()});
@@ -340,7 +347,7 @@ std::vector<IniSpan> IniSections(std::string_view file)
     return spans;
 }
 
-void IniApply(std::string& file, const std::vector<IniEdit>& edits)
+void IniApply(std::string& file, const std::vector<IniEdit>& edits, const std::vector<IniSpan>* known)
 {
     const std::string eol = LineEndOf(file);
     // Each edit changes only its own section, so the edits of one section can be made on that section's
@@ -365,11 +372,13 @@ void IniApply(std::string& file, const std::vector<IniEdit>& edits)
     std::vector<Edited> sections;
     for (const IniEdit& edit : edits) {
         std::string name = LowerAscii(edit.section);
-        bool known = false;
-        for (const Edited& section : sections) known = known || section.name == name;
-        if (!known) sections.push_back({name, std::string(), false});
+        bool listed = false;
+        for (const Edited& section : sections) listed = listed || section.name == name;
+        if (!listed) sections.push_back({name, std::string(), false});
     }
-    const std::vector<IniSpan> spans = IniSections(file);
+    std::vector<IniSpan> found;
+    if (!known) found = IniSections(file);
+    const std::vector<IniSpan>& spans = known ? *known : found;
     std::vector<bool> replaced(spans.size(), false);
     for (Edited& section : sections) {
         for (std::size_t index = 1; index < spans.size() && !section.exists; ++index) {

@@ -62,4 +62,5 @@ struct IniEdit {
 };
 
 // Makes the edits in order, as the writes one by one would, with one pass over the file's lines.
-void IniApply(std::string& file, const std::vector<IniEdit>& edits);
+// `sections`, when given, is what IniSections says of `file`.
+void IniApply(std::string& file, const std::vector<IniEdit>& edits, const std::vector<IniSpan>* sections = nullptr);

@@ -1,6 +1,7 @@
 #include "settings/profile_store.h"
 
 #include <cstring>
+#include <utility>
 
 #include "settings/ini_text.h"
 #include "settings/settings_file.h"
@@ -18,19 +19,15 @@ bool DocumentReadable = true;
 // each section stands in the text, so that a read looks at its own section only.
 std::vector<IniEdit> Pending;
 std::vector<IniSpan> Sections;
-
-void IndexSections()
-{
-    Sections = IniSections(Document.text);
-}
+bool SectionsKnown = false;   // Sections describes the text as it is
 
 void MakePendingWrites()
 {
     if (Pending.empty())
         return;
-    IniApply(Document.text, Pending);
+    IniApply(Document.text, Pending, SectionsKnown ? &Sections : nullptr);
     Pending.clear();
-    IndexSections();
+    SectionsKnown = false;   // found again only when a read needs it
 }
 
 char LowerAscii(char c)
@@ -43,12 +40,23 @@ char LowerAscii(char c)
 std::string_view SectionText(const std::string& section)
 {
     MakePendingWrites();
+    // The pages read one section many times over: the last one found (always a first occurrence, found
+    // in the sections as they are now) is found again at once.
+    static std::size_t last = 0;
+    if (!SectionsKnown) {
+        Sections = IniSections(Document.text);
+        SectionsKnown = true;
+        last = Sections.size();
+    }
     std::string name = section.substr(0, section.find('\0'));
     for (char& c : name) c = LowerAscii(c);
-    for (const IniSpan& span : Sections)
-        if (span.name == name)
-            return std::string_view(Document.text).substr(span.begin, span.end - span.begin);
-    return std::string_view();
+    if (last >= Sections.size() || Sections[last].name != name) {
+        last = 0;
+        while (last < Sections.size() && Sections[last].name != name) ++last;
+    }
+    if (last == Sections.size())
+        return std::string_view();
+    return std::string_view(Document.text).substr(Sections[last].begin, Sections[last].end - Sections[last].begin);
 }
 
 std::string Convert(const std::string& text, UINT from, UINT to)
@@ -110,16 +118,19 @@ int OpenSettingsFile()
 {
     std::string bytes;
     DocumentReadable = ReadSettingsFile(ProfilePath, bytes);
-    Document = DecodeSettingsText(bytes);
+    Document = DecodeSettingsText(std::move(bytes));
     Pending.clear();
-    IndexSections();
+    SectionsKnown = false;
     return DocumentReadable ? 1 : 0;
 }
 
 int SaveSettingsFile(HWND owner)
 {
     MakePendingWrites();
-    if (DocumentReadable && ReplaceSettingsFile(ProfilePath, EncodeSettingsText(Document)))
+    // 8-bit text goes out as it stands, without a copy.
+    if (DocumentReadable &&
+        ReplaceSettingsFile(ProfilePath, Document.encoding == TextEncoding::Ansi ? Document.text
+                                                                                 : EncodeSettingsText(Document)))
         return 1;
     MessageBoxA(owner,
                 "An error occurred while writing to the INI file.  The INI file may be write-protected.",

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -20,14 +21,20 @@ bool WriteAll(HANDLE file, const std::string& bytes)
 // list that cannot be read) counts as readable by everyone.
 bool EveryoneMayRead(const char* path)
 {
+    // Most lists fit the first buffer; a longer one is asked for again at its size.
+    std::vector<char> buffer(1024);
     DWORD size = 0;
-    GetFileSecurityA(path, DACL_SECURITY_INFORMATION, nullptr, 0, &size);
-    std::vector<char> buffer(size ? size : 1);
+    if (!GetFileSecurityA(path, DACL_SECURITY_INFORMATION, buffer.data(), static_cast<DWORD>(buffer.size()), &size)) {
+        if (GetLastError() != ERROR_INSUFFICIENT_BUFFER || size == 0)
+            return true;
+        buffer.resize(size);
+        if (!GetFileSecurityA(path, DACL_SECURITY_INFORMATION, buffer.data(), size, &size))
+            return true;
+    }
     BOOL present = FALSE;
     BOOL defaulted = FALSE;
     PACL list = nullptr;
-    if (!size || !GetFileSecurityA(path, DACL_SECURITY_INFORMATION, buffer.data(), size, &size) ||
-        !GetSecurityDescriptorDacl(buffer.data(), &present, &list, &defaulted) || !present || !list)
+    if (!GetSecurityDescriptorDacl(buffer.data(), &present, &list, &defaulted) || !present || !list)
         return true;
     SID_IDENTIFIER_AUTHORITY world = SECURITY_WORLD_SID_AUTHORITY;
     PSID everyone = nullptr;
@@ -83,11 +90,14 @@ bool CanBeReplaced(const char* path)
 bool ReplaceByTemporary(const char* path, const std::string& temporary, const std::string& bytes, bool exists,
                         DWORD attributes)
 {
-    // A file left by a killed process goes first: its attributes would stay with it.
-    SetFileAttributesA(temporary.c_str(), FILE_ATTRIBUTE_NORMAL);
-    DeleteFileA(temporary.c_str());
-    HANDLE file = CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                              (exists ? attributes & KeptAttributes : 0) | FILE_ATTRIBUTE_ARCHIVE, nullptr);
+    const DWORD kept = (exists ? attributes & KeptAttributes : 0) | FILE_ATTRIBUTE_ARCHIVE;
+    HANDLE file = CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, kept, nullptr);
+    if (file == INVALID_HANDLE_VALUE && GetLastError() == ERROR_FILE_EXISTS) {
+        // A file left by a killed process goes first: its attributes would stay with it.
+        SetFileAttributesA(temporary.c_str(), FILE_ATTRIBUTE_NORMAL);
+        DeleteFileA(temporary.c_str());
+        file = CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, kept, nullptr);
+    }
     if (file == INVALID_HANDLE_VALUE)
         return false;
     // A platform that gives a new file its own permissions rather than the old file's (Wine gives the
@@ -114,14 +124,22 @@ bool ReadSettingsFile(const char* path, std::string& bytes)
                               OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return GetFileAttributesA(path) == INVALID_FILE_ATTRIBUTES;
-    bool ok = true;
-    std::vector<char> chunk(65536);
+    // At the size the file has now, in as few reads as the system allows; to its end, should it grow.
+    LARGE_INTEGER size = {};
+    bool ok = GetFileSizeEx(file, &size) != FALSE;
+    std::size_t filled = 0;
+    bytes.resize(ok && size.QuadPart > 0 ? static_cast<std::size_t>(size.QuadPart) + 1 : 65536);
     DWORD got = 0;
-    while ((ok = ReadFile(file, chunk.data(), static_cast<DWORD>(chunk.size()), &got, nullptr) != FALSE) && got > 0)
-        bytes.append(chunk.data(), got);
+    while (ok && (ok = ReadFile(file, &bytes[filled], static_cast<DWORD>(std::min<std::size_t>(bytes.size() - filled,
+                                                                                      1u << 30)),
+                                &got, nullptr) != FALSE) &&
+           got > 0) {
+        filled += got;
+        if (filled == bytes.size())
+            bytes.resize(bytes.size() * 2);
+    }
+    bytes.resize(ok ? filled : 0);
     CloseHandle(file);
-    if (!ok)
-        bytes.clear();
     return ok;
 }
 

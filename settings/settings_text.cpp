@@ -1,5 +1,7 @@
 #include "settings/settings_text.h"
 
+#include <utility>
+
 namespace {
 
 const char Utf8Mark[] = "\xEF\xBB\xBF";
@@ -80,17 +82,19 @@ std::u16string Utf8ToUtf16(std::string_view text)
     return units;
 }
 
-SettingsText DecodeSettingsText(std::string_view bytes)
+SettingsText DecodeSettingsText(std::string bytes)
 {
+    // 8-bit text keeps the very buffer it was read into: a settings file may hold megabytes.
     SettingsText decoded;
     if (StartsWith(bytes, Utf8Mark)) {
         decoded.encoding = TextEncoding::Utf8;
-        decoded.text = std::string(bytes.substr(3));
+        bytes.erase(0, 3);
+        decoded.text = std::move(bytes);
         return decoded;
     }
     const bool little = StartsWith(bytes, "\xFF\xFE");
     if (!little && !StartsWith(bytes, "\xFE\xFF")) {
-        decoded.text = std::string(bytes);
+        decoded.text = std::move(bytes);
         return decoded;
     }
     decoded.encoding = little ? TextEncoding::Utf16LittleEndian : TextEncoding::Utf16BigEndian;
@@ -102,7 +106,7 @@ SettingsText DecodeSettingsText(std::string_view bytes)
         units += static_cast<char16_t>(little ? first | (second << 8) : (first << 8) | second);
     }
     decoded.text = Utf16ToUtf8(units);
-    decoded.tail = std::string(bytes.substr(pos));
+    decoded.tail = bytes.substr(pos);
     return decoded;
 }
 

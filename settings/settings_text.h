@@ -16,7 +16,7 @@ struct SettingsText {
     std::string tail;   // a UTF-16 file's odd last byte, kept as it was
 };
 
-SettingsText DecodeSettingsText(std::string_view bytes);
+SettingsText DecodeSettingsText(std::string bytes);
 std::string EncodeSettingsText(const SettingsText& text);
 
 // UTF-16 code units (in host order) to UTF-8 and back. An unpaired surrogate is carried as the 3-byte

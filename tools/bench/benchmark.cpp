@@ -14,7 +14,6 @@
 #include <vector>
 
 #include "settings/profile_store.h"
-#include "app/main_window.h"
 #include "sample_settings.h"
 #include "test_support.h"
 
@@ -163,24 +162,6 @@ int main()
     for (int index = 0; foreign.size() < 1024 * 1024; ++index)
         foreign += "[Foreign" + std::to_string(index) + "]\r\nsomeKey=some value that fills the file\r\n"
                    "otherKey=another value of the same kind\r\n";
-    {
-        ScratchDirectory directory("phases");
-        directory.WriteSettings(SampleSettings);
-        EditorWindow window;
-        window.Build();
-        for (int r = 0; r < 5; ++r) {
-            double t0 = Now();
-            OpenSettingsFile();
-            double t1 = Now();
-            StoreAllPages();
-            double t2 = Now();
-            SettingsDocumentText();
-            SaveSettingsFile(nullptr);
-            double t3 = Now();
-            std::printf("open %.2f store %.2f save %.2f\n", (t1 - t0) * 1000, (t2 - t1) * 1000, (t3 - t2) * 1000);
-        }
-    }
-    return 0;
     const std::pair<const char*, std::string> files[] = {{"1.4 KB", SampleSettings},
                                                          {"1.4 KB + 1 MB foreign", SampleSettings + foreign}};
     for (const auto& [label, bytes] : files) {
