@@ -116,7 +116,10 @@ Section FindSection(std::string_view file, std::string_view name)
     section.found = name.empty();
     for (std::size_t pos = 0; pos < file.size();) {
         Line line = LineAt(file, pos);
-        Entry entry = Parse(file, line);
+        std::size_t first = pos;
+        while (first < line.end && IsBlank(file[first])) ++first;
+        Entry entry;
+        if (first < line.end && file[first] == '[') entry = Parse(file, line);   // only these can be headers
         if (entry.kind == Entry::Header) {
             if (section.found) {
                 section.bodyEnd = line.begin;
@@ -309,13 +312,6 @@ void Apply(std::string& file, const IniEdit& edit, const std::string& eol)
         SetString(file, edit.section, edit.key, edit.value, eol);
 }
 
-std::string LowerAscii(std::string_view name)
-{
-    std::string lower(name);
-    for (char& c : lower) c = LowerAscii(c);
-    return lower;
-}
-
 }  // namespace
 
 void IniSetString(std::string& file, std::string_view section, std::string_view key, std::string_view value)
@@ -328,26 +324,14 @@ void IniSetSection(std::string& file, std::string_view section, const std::vecto
     SetSection(file, section, lines, LineEndOf(file));
 }
 
-std::vector<IniSpan> IniSections(std::string_view file)
+IniSpan IniFindSection(std::string_view file, std::string_view name)
 {
-    // The lines before the first header come first, so that they are what "" finds, never a "[]".
-    std::vector<IniSpan> spans(1, IniSpan{"", 0, file.size()});
-    for (std::size_t pos = 0; pos < file.size();) {
-        Line line = LineAt(file, pos);
-        std::size_t first = pos;
-        while (first < line.end && IsBlank(file[first])) ++first;
-        Entry entry;
-        if (first < line.end && file[first] == '[') entry = Parse(file, line);   // only these can be headers
-        if (entry.kind == Entry::Header) {
-            spans.back().end = line.begin;
-            spans.push_back({LowerAscii(entry.name), line.begin, file.size()});
-        }
-        pos = line.next;
-    }
-    return spans;
+    Section found = FindSection(file, name);
+    if (!found.found) return {file.size(), file.size(), false};
+    return {name.empty() ? 0 : found.header.begin, found.bodyEnd, true};
 }
 
-void IniApply(std::string& file, const std::vector<IniEdit>& edits, const std::vector<IniSpan>* known)
+void IniApply(std::string& file, const std::vector<IniEdit>& edits)
 {
     const std::string eol = LineEndOf(file);
     // Each edit changes only its own section, so the edits of one section can be made on that section's
@@ -363,45 +347,42 @@ void IniApply(std::string& file, const std::vector<IniEdit>& edits, const std::v
             return;
         }
     }
-    // The sections edited, in the order of their first edit, each with its new text.
+    // The sections edited, in the order of their first edit, each with where it stands and its new text.
     struct Edited {
         std::string name;
+        IniSpan span;
         std::string text;
-        bool exists = false;
     };
     std::vector<Edited> sections;
     for (const IniEdit& edit : edits) {
-        std::string name = LowerAscii(edit.section);
         bool listed = false;
-        for (const Edited& section : sections) listed = listed || section.name == name;
-        if (!listed) sections.push_back({name, std::string(), false});
+        for (const Edited& section : sections) listed = listed || SameName(section.name, edit.section);
+        if (!listed) sections.push_back({edit.section, IniFindSection(file, edit.section), std::string()});
     }
-    std::vector<IniSpan> found;
-    if (!known) found = IniSections(file);
-    const std::vector<IniSpan>& spans = known ? *known : found;
-    std::vector<bool> replaced(spans.size(), false);
     for (Edited& section : sections) {
-        for (std::size_t index = 1; index < spans.size() && !section.exists; ++index) {
-            if (spans[index].name != section.name) continue;
-            section.exists = replaced[index] = true;
-            section.text = file.substr(spans[index].begin, spans[index].end - spans[index].begin);
-        }
+        if (section.span.found) section.text = file.substr(section.span.begin, section.span.end - section.span.begin);
         for (const IniEdit& edit : edits)
-            if (LowerAscii(edit.section) == section.name) Apply(section.text, edit, eol);
+            if (SameName(edit.section, section.name)) Apply(section.text, edit, eol);
+    }
+    // The sections found, in file order; few, so sorted by insertion.
+    std::vector<const Edited*> inFile;
+    for (const Edited& section : sections) {
+        if (!section.span.found) continue;
+        auto at = inFile.begin();
+        while (at != inFile.end() && (*at)->span.begin < section.span.begin) ++at;
+        inFile.insert(at, &section);
     }
     std::string result;
     result.reserve(file.size() + 4096);
-    for (std::size_t index = 0; index < spans.size(); ++index) {
-        const std::string* text = nullptr;
-        for (const Edited& section : sections)
-            if (replaced[index] && section.name == spans[index].name) text = &section.text;
-        if (text)
-            result += *text;
-        else
-            result.append(file, spans[index].begin, spans[index].end - spans[index].begin);
+    std::size_t kept = 0;
+    for (const Edited* section : inFile) {
+        result.append(file, kept, section->span.begin - kept);
+        result += section->text;
+        kept = section->span.end;
     }
+    result.append(file, kept, std::string::npos);
     for (const Edited& section : sections) {
-        if (section.exists) continue;
+        if (section.span.found) continue;
         EndLastLine(result, eol);
         result += section.text;
     }

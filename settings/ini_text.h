@@ -42,15 +42,14 @@ void IniSetString(std::string& file, std::string_view section, std::string_view 
 // section is added at the end of the file, also when `lines` is empty. Every other byte is kept.
 void IniSetSection(std::string& file, std::string_view section, const std::vector<std::string>& lines);
 
-// Where each section stands, in file order: from its header line to the next header. `name` is in ASCII
-// lower case; the first entry, named "", is the lines before the first header. Of two sections with one
-// name the first counts. Reads of a section on its text answer as on the whole file.
+// Where the section's first occurrence stands: from its header line to the next header ("" stands for
+// the lines before the first header). Reads of the section on that text answer as on the whole file.
 struct IniSpan {
-    std::string name;
     std::size_t begin;
     std::size_t end;
+    bool found;
 };
-std::vector<IniSpan> IniSections(std::string_view file);
+IniSpan IniFindSection(std::string_view file, std::string_view name);
 
 // One write: a key (IniSetString) or, with wholeSection, a section's lines (IniSetSection).
 struct IniEdit {
@@ -61,6 +60,6 @@ struct IniEdit {
     std::vector<std::string> lines;
 };
 
-// Makes the edits in order, as the writes one by one would, with one pass over the file's lines.
-// `sections`, when given, is what IniSections says of `file`.
-void IniApply(std::string& file, const std::vector<IniEdit>& edits, const std::vector<IniSpan>* sections = nullptr);
+// Makes the edits in order, as the writes one by one would, finding each edited section once and
+// copying the rest of the file as it stands.
+void IniApply(std::string& file, const std::vector<IniEdit>& edits);

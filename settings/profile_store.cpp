@@ -18,45 +18,37 @@ bool DocumentReadable = true;
 // The writes not yet made in the text, made together in one pass when the text is next needed; and where
 // each section stands in the text, so that a read looks at its own section only.
 std::vector<IniEdit> Pending;
-std::vector<IniSpan> Sections;
-bool SectionsKnown = false;   // Sections describes the text as it is
+// Where the sections read so far stand in the text as it is now.
+struct KnownSection {
+    std::string name;
+    IniSpan span;
+};
+std::vector<KnownSection> Sections;
 
 void MakePendingWrites()
 {
     if (Pending.empty())
         return;
-    IniApply(Document.text, Pending, SectionsKnown ? &Sections : nullptr);
+    IniApply(Document.text, Pending);
     Pending.clear();
-    SectionsKnown = false;   // found again only when a read needs it
-}
-
-char LowerAscii(char c)
-{
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+    Sections.clear();
 }
 
 // The text of the section's first occurrence (or of the lines before the first header, for ""); empty
-// when there is no such section.
+// when there is no such section. The pages read a few sections many times over: each is found once.
 std::string_view SectionText(const std::string& section)
 {
     MakePendingWrites();
-    // The pages read one section many times over: the last one found (always a first occurrence, found
-    // in the sections as they are now) is found again at once.
-    static std::size_t last = 0;
-    if (!SectionsKnown) {
-        Sections = IniSections(Document.text);
-        SectionsKnown = true;
-        last = Sections.size();
+    const KnownSection* known = nullptr;
+    for (const KnownSection& each : Sections)
+        if (each.name == section) known = &each;
+    if (!known) {
+        Sections.push_back({section, IniFindSection(Document.text, section)});
+        known = &Sections.back();
     }
-    std::string name = section.substr(0, section.find('\0'));
-    for (char& c : name) c = LowerAscii(c);
-    if (last >= Sections.size() || Sections[last].name != name) {
-        last = 0;
-        while (last < Sections.size() && Sections[last].name != name) ++last;
-    }
-    if (last == Sections.size())
+    if (!known->span.found)
         return std::string_view();
-    return std::string_view(Document.text).substr(Sections[last].begin, Sections[last].end - Sections[last].begin);
+    return std::string_view(Document.text).substr(known->span.begin, known->span.end - known->span.begin);
 }
 
 std::string Convert(const std::string& text, UINT from, UINT to)
@@ -120,7 +112,7 @@ int OpenSettingsFile()
     DocumentReadable = ReadSettingsFile(ProfilePath, bytes);
     Document = DecodeSettingsText(std::move(bytes));
     Pending.clear();
-    SectionsKnown = false;
+    Sections.clear();
     return DocumentReadable ? 1 : 0;
 }
 
