@@ -364,27 +364,20 @@ void IniApply(std::string& file, const std::vector<IniEdit>& edits)
         for (const IniEdit& edit : edits)
             if (SameName(edit.section, section.name)) Apply(section.text, edit, eol);
     }
-    // The sections found, in file order; few, so sorted by insertion.
+    // The sections found are replaced in the file itself, the last first, so that the places of the others
+    // stay as found; a big file is then neither copied nor moved more than its changed tail.
     std::vector<const Edited*> inFile;
     for (const Edited& section : sections) {
         if (!section.span.found) continue;
         auto at = inFile.begin();
-        while (at != inFile.end() && (*at)->span.begin < section.span.begin) ++at;
+        while (at != inFile.end() && (*at)->span.begin > section.span.begin) ++at;
         inFile.insert(at, &section);
     }
-    std::string result;
-    result.reserve(file.size() + 4096);
-    std::size_t kept = 0;
-    for (const Edited* section : inFile) {
-        result.append(file, kept, section->span.begin - kept);
-        result += section->text;
-        kept = section->span.end;
-    }
-    result.append(file, kept, std::string::npos);
+    for (const Edited* section : inFile)
+        file.replace(section->span.begin, section->span.end - section->span.begin, section->text);
     for (const Edited& section : sections) {
         if (section.span.found) continue;
-        EndLastLine(result, eol);
-        result += section.text;
+        EndLastLine(file, eol);
+        file += section.text;
     }
-    file.swap(result);
 }

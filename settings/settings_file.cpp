@@ -124,11 +124,12 @@ bool ReadSettingsFile(const char* path, std::string& bytes)
                               OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return GetFileAttributesA(path) == INVALID_FILE_ATTRIBUTES;
-    // At the size the file has now, in as few reads as the system allows; to its end, should it grow.
+    // At the size the file has now, in as few reads as the system allows; to its end, should it grow. The
+    // buffer keeps room for what a build adds, so that its edits do not move the text to a new one.
     LARGE_INTEGER size = {};
     bool ok = GetFileSizeEx(file, &size) != FALSE;
     std::size_t filled = 0;
-    bytes.resize(ok && size.QuadPart > 0 ? static_cast<std::size_t>(size.QuadPart) + 1 : 65536);
+    bytes.resize((ok && size.QuadPart > 0 ? static_cast<std::size_t>(size.QuadPart) : 0) + 65536);
     DWORD got = 0;
     while (ok && (ok = ReadFile(file, &bytes[filled], static_cast<DWORD>(std::min<std::size_t>(bytes.size() - filled,
                                                                                       1u << 30)),
