@@ -43,8 +43,7 @@ int main(int argc, char** argv)
     if (!window)
         return CannotTell("cannot create the editor's window");
     SetWindowTextA(window, "skyvarn-check");
-    if (!OpenSettingsFile())
-        return CannotTell(std::string("cannot read ") + ProfilePath);
+    // The pages were loaded from the document as read at start-up; a build stores into it as it stands.
     const std::string before = SettingsDocumentText();
     const std::string refusal = StoreAllPages();
     if (!refusal.empty())

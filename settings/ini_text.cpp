@@ -1,7 +1,5 @@
 #include "settings/ini_text.h"
 
-#include <algorithm>
-
 namespace {
 
 // One line of the file: text in [begin, end), its line end (if any) in [end, next).
@@ -171,10 +169,6 @@ void AppendSection(std::string& file, std::string_view name, const std::string& 
     file += eol;
     file += lines;
 }
-
-}  // namespace
-
-namespace {
 
 // The first line of `key` in the first section named `section`.
 bool FindKey(std::string_view file, std::string_view section, std::string_view key, Entry& found)
