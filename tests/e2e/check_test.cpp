@@ -5,50 +5,29 @@
 #include <cstring>
 #include <string>
 
-#include "editor_process.h"
+#include "editor.h"
 #include "sample_settings.h"
-#include "test_support.h"
 
 namespace {
 
 struct CheckRun {
     DWORD status = 0xFFFFFFFF;
-    std::string out;
-    std::string err;
+    std::string out, err;
 };
 
-std::string ReadAndRemove(const std::string& path)
-{
-    std::string text;
-    if (std::FILE* file = std::fopen(path.c_str(), "rb")) {
-        char chunk[4096];
-        for (std::size_t got; (got = std::fread(chunk, 1, sizeof chunk, file)) > 0;) text.append(chunk, got);
-        std::fclose(file);
-    }
-    DeleteFileA(path.c_str());
-    return text;
-}
-
-// Runs skyvarn-check (beside the tests) on `directory`, its output kept in files outside that directory.
+// Runs skyvarn-check on `directory`, its output kept in files of each run's own outside that directory (a
+// console's helper process may hold the last run's files a moment longer).
 CheckRun Check(const std::string& directory)
 {
-    const std::string program = EditorProcess::ProgramPath();
-    const std::string checker = program.substr(0, program.find_last_of('\\') + 1) + "skyvarn-check.exe";
-    char temp[MAX_PATH];
-    GetTempPathA(MAX_PATH, temp);
-    // Names of each run's own: a console's helper process may hold the last run's files a moment longer.
     static int runs = 0;
-    const std::string stem = std::string(temp) + "skyvarn-check-" + std::to_string(GetCurrentProcessId()) + "-" +
-                             std::to_string(++runs);
-    const std::string outPath = stem + "-out.txt", errPath = stem + "-err.txt";
+    const std::string checker = Editor::ProgramPath("skyvarn-check.exe"), stem = directory + "-check" +
+                                std::to_string(++runs), outPath = stem + "-out.txt", errPath = stem + "-err.txt";
     SECURITY_ATTRIBUTES inherit = {sizeof inherit, nullptr, TRUE};
-    HANDLE out = CreateFileA(outPath.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS, 0, nullptr);
-    HANDLE err = CreateFileA(errPath.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS, 0, nullptr);
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESTDHANDLES;
-    startup.hStdOutput = out;
-    startup.hStdError = err;
+    startup.hStdOutput = CreateFileA(outPath.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS, 0, nullptr);
+    startup.hStdError = CreateFileA(errPath.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS, 0, nullptr);
     PROCESS_INFORMATION process = {};
     std::string commandLine = "\"" + checker + "\" \"" + directory + "\"";
     CheckRun run;
@@ -59,21 +38,13 @@ CheckRun Check(const std::string& directory)
         CloseHandle(process.hProcess);
         CloseHandle(process.hThread);
     }
-    CloseHandle(out);
-    CloseHandle(err);
-    run.out = ReadAndRemove(outPath);
-    run.err = ReadAndRemove(errPath);
+    CloseHandle(startup.hStdOutput);
+    CloseHandle(startup.hStdError);
+    run.out = FileBytes(outPath);
+    run.err = FileBytes(errPath);
+    DeleteFileA(outPath.c_str());
+    DeleteFileA(errPath.c_str());
     return run;
-}
-
-TEST(Check, AFileInTheEditorsFormNeedsNoChange)
-{
-    ScratchDirectory directory("check-same");
-    directory.WriteSettings(SampleSettings);
-    CheckRun run = Check(directory.Path());
-    EXPECT_EQ(run.status, 0u) << run.err;
-    EXPECT_EQ(run.out + run.err, "");
-    EXPECT_EQ(directory.ReadSettings(), SampleSettings);
 }
 
 // The diff names exactly the normalised lines, and a build in the editor then writes exactly its new side.
@@ -95,17 +66,19 @@ TEST(Check, NamesWhatABuildWouldNormaliseAndTheEditorThenWritesIt)
     EXPECT_EQ(run.out, expected);
     EXPECT_EQ(directory.ReadSettings(), settings) << "the check writes nothing";
     {
-        EditorProcess editor(directory.Path());
-        ASSERT_TRUE(editor.WaitForWindow());
-        EXPECT_TRUE(editor.BuildAnsweringBoxes().empty());
+        Editor editor(directory.Path());
+        ASSERT_TRUE(editor.Shown());
+        EXPECT_TRUE(editor.Build().empty());
         editor.Exit();
     }
     const std::string built = directory.ReadSettings();
     for (std::size_t pos = run.out.find("\n+", 30); pos != std::string::npos; pos = run.out.find("\n+", pos + 1))
         EXPECT_NE(built.find("\n" + run.out.substr(pos + 2, run.out.find('\n', pos + 1) - pos - 2) + "\r\n"),
                   std::string::npos) << run.out.substr(pos);
-    CheckRun again = Check(directory.Path());
-    EXPECT_EQ(again.status, 0u) << again.out << again.err;
+    const CheckRun again = Check(directory.Path());
+    EXPECT_EQ(again.status, 0u) << "a file in the editor's own form";
+    EXPECT_EQ(again.out + again.err, "");
+    EXPECT_EQ(directory.ReadSettings(), built);
 }
 
 TEST(Check, NoFileOrALockedFileCannotBeTold)
@@ -114,7 +87,7 @@ TEST(Check, NoFileOrALockedFileCannotBeTold)
     CheckRun none = Check(directory.Path());
     EXPECT_EQ(none.status, 2u);
     EXPECT_NE(none.err.find("there is no "), std::string::npos) << none.err;
-    EXPECT_FALSE(directory.SettingsExist());
+    EXPECT_TRUE(FilesIn(directory.Path()).empty());
     directory.WriteSettings(SampleSettings);
     HANDLE lock = CreateFileA(directory.SettingsPath().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     CheckRun locked = Check(directory.Path());

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "editor_process.h"
+#include "editor.h"
 #include "resource.h"
 
 namespace {
@@ -16,14 +16,14 @@ std::string VersionString(const std::string& program, const std::string& name)
     char* value = nullptr;
     UINT length = 0;
     if (GetFileVersionInfoA(program.c_str(), 0, static_cast<DWORD>(data.size()), data.data()))
-        VerQueryValueA(data.data(), ("\\StringFileInfo\\040904B0\\" + name).c_str(),
-                       reinterpret_cast<void**>(&value), &length);
+        VerQueryValueA(data.data(), ("\\StringFileInfo\\040904B0\\" + name).c_str(), reinterpret_cast<void**>(&value),
+                       &length);
     return value ? value : "";
 }
 
-TEST(Release, BothProgramsCarryTheirManifestVersionAndIcon)
+TEST(Program, BothBuildsCarryTheirManifestVersionAndIcon)
 {
-    const std::string program = EditorProcess::ProgramPath();   // the 64-bit one, beside the tests
+    const std::string program = Editor::ProgramPath();
     const std::string release32 = program.substr(0, program.rfind("\\win64\\")) + "\\win32\\bin\\skyvarn-config.exe";
     for (const std::string& path : {program, release32}) {
         HMODULE module = LoadLibraryExA(path.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
@@ -37,8 +37,8 @@ TEST(Release, BothProgramsCarryTheirManifestVersionAndIcon)
             EXPECT_NE(manifest.find(needed), std::string::npos) << path << " lacks " << needed;
         EXPECT_NE(FindResourceA(module, MAKEINTRESOURCEA(IDI_APP), MAKEINTRESOURCEA(14)), nullptr) << path;
         FreeLibrary(module);
-        EXPECT_EQ(VersionString(path, "ProductName"), "Skyvarn Arena Server Configuration") << path;
-        EXPECT_EQ(VersionString(path, "FileVersion"), "1.0.0.0") << path;
+        EXPECT_EQ(VersionString(path, "ProductName") + " " + VersionString(path, "FileVersion"),
+                  "Skyvarn Arena Server Configuration 1.0.0.0") << path;
     }
 }
 

@@ -7,137 +7,135 @@
 #include <vector>
 
 #include "app/app_state.h"
-#include "editor_process.h"
+#include "editor.h"
 #include "resource.h"
 #include "sample_settings.h"
-#include "test_support.h"
 
 using namespace std::string_literals;
+using Texts = std::vector<std::string>;
 
 namespace {
 
-// Builds once in a freshly started editor and gives back the file.
-std::string BuildOnce(const ScratchDirectory& directory, std::vector<std::string>* boxes = nullptr)
+const std::string WriteError =
+    "Error: An error occurred while writing to the INI file.  The INI file may be write-protected.";
+
+// Builds once in a freshly started editor; the file afterwards, and the boxes shown in `boxes`.
+std::string BuildOnce(const ScratchDirectory& directory, Texts* boxes = nullptr)
 {
-    EditorProcess editor(directory.Path());
-    if (!editor.WaitForWindow())
+    Editor editor(directory.Path());
+    if (!editor.Shown())
         return "(no window)";
-    std::vector<std::string> shown = editor.BuildAnsweringBoxes();
+    const Texts shown = editor.Build();
     if (boxes)
         *boxes = shown;
-    editor.Exit();
+    EXPECT_EQ(editor.Exit(), 1u);
     return directory.ReadSettings();
 }
 
-std::vector<std::string> FilesIn(const std::string& path)
-{
-    std::vector<std::string> names;
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA((path + "\\*").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE)
-        return names;
-    do
-        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.push_back(found.cFileName);
-    while (FindNextFileA(search, &found));
-    FindClose(search);
-    return names;
-}
+bool Holds(const std::string& file, const std::string& line) { return file.find(line) != std::string::npos; }
 
-TEST(SettingsFile, ANewFileHasWholeLinesAndEveryFurtherBuildWritesTheSameBytes)
+TEST(SettingsFile, EditsReachTheFileInWholeLinesAndEveryFurtherBuildWritesTheSameBytes)
 {
     ScratchDirectory directory("e2e-new-file");
-    EditorProcess editor(directory.Path());
-    ASSERT_TRUE(editor.WaitForWindow());
-    EXPECT_TRUE(editor.BuildAnsweringBoxes().empty());
+    Editor editor(directory.Path());
+    ASSERT_TRUE(editor.Shown());
+    EXPECT_EQ(editor.Build(), Texts{});
     const std::string first = directory.ReadSettings();
-    for (std::size_t pos = first.find('\n'); pos != std::string::npos; pos = first.find('\n', pos + 1))
+    for (size_t pos = first.find('\n'); pos != std::string::npos; pos = first.find('\n', pos + 1))
         ASSERT_EQ(first[pos - 1], '\r') << "a bare line feed at " << pos << ":\n" << first;
-    for (const char* line : {"\nserverDesc=\"\"\r\n", "\nmaxPlayers=\r\n", "\nnightRate=1.0\r\n", "\ncloudsOn=1\r\n"})
-        EXPECT_NE(first.find(line), std::string::npos) << line;
-    EXPECT_TRUE(editor.BuildAnsweringBoxes().empty());
+    EXPECT_EQ(editor.Build(), Texts{});
     EXPECT_EQ(directory.ReadSettings(), first) << "second build in the same run";
-    // A line break that reached a box by program or paste cannot break the file's lines.
+    // Edits of every kind; a line break that reached a box by program or paste cannot break the file's lines.
     editor.SetText(GeneralPageIndex, IDC_GENERAL_SERVER_DESC, "one\r\ntwo");
     editor.SetText(GeneralPageIndex, IDC_GENERAL_MAX_PLAYERS, "8\n");
-    EXPECT_TRUE(editor.BuildAnsweringBoxes().empty());
-    std::string edited = directory.ReadSettings();
-    for (const char* line : {"\nserverDesc=\"one  two\"\r\n", "\nmaxPlayers=8 \r\nclientTimeoutSec"})
-        EXPECT_NE(edited.find(line), std::string::npos) << line << "\n" << edited;
+    editor.Click(GeneralPageIndex, IDC_GENERAL_LIMITED_AMMO);
+    editor.SelectItem(GeneralPageIndex, IDC_GENERAL_MAP, 4);
+    editor.SelectItem(GeneralPageIndex, IDC_GENERAL_GAME_TYPE, 2);
+    EXPECT_FALSE(editor.Enabled(GamePageIndex, IDC_GAME_TARGET_SWAP_TIME)) << "the game-type rule ran";
+    editor.SetText(GamePageIndex, IDC_GAME_MAX_VORAKS, "9");
+    EXPECT_EQ(editor.Build(), Texts{});
+    const std::string edited = directory.ReadSettings();
+    for (const char* line : {"\nserverDesc=\"one  two\"\r\n", "\nmaxPlayers=8 \r\nclientTimeoutSec", "\nrandomizeMap=0\r\n",
+                             "\nuseMap=MARNE\r\n", "\ngameType=GET_THE_VORAK\r\n", "\nunlimitedAmmo=0\r\n", "\nnumVoraks=9\r\n"})
+        EXPECT_TRUE(Holds(edited, line)) << line << "\n" << edited;
     editor.SetText(GeneralPageIndex, IDC_GENERAL_SERVER_DESC, "");
     editor.SetText(GeneralPageIndex, IDC_GENERAL_MAX_PLAYERS, "");
-    EXPECT_TRUE(editor.BuildAnsweringBoxes().empty());
+    EXPECT_EQ(editor.Build(), Texts{});
+    const std::string last = directory.ReadSettings();
     editor.Exit();
-    EXPECT_EQ(BuildOnce(directory), first) << "build after a restart";
-    EXPECT_EQ(FilesIn(directory.Path()), std::vector<std::string>{"qv3server.ini"});
+    EXPECT_EQ(BuildOnce(directory), last) << "built again after a restart";
+    EXPECT_EQ(FilesIn(directory.Path()), Texts{"qv3server.ini"});
 }
 
 // Files as operators hand them over: each builds to the expected lines, and then stays as it is.
-TEST(SettingsFile, HandMadeFilesAreReadAsTheProfileServiceReadsThem)
+TEST(SettingsFile, HandMadeAndOddFilesAreReadAsTheProfileServiceReadsThem)
 {
-    const std::string sample = SampleSettings;
-    const struct { const char* name; std::string bytes; std::vector<std::string> present, absent; } files[] = {
-        {"byte-order-mark", "\xEF\xBB\xBF" + sample, {"\xEF\xBB\xBF[QV3Server]\r\n", "\nmaxPlayers=32\r\n"},
-         {"\n[QV3Server]"}},
-        {"padded-sections", "[QV3Server]\r\nmaxPlayers=4\r\n[Clients]\r\n  Cookie = abc  \r\n[RegisterWith]\r\n"
-         "   TCP:host  \r\n", {"\r\nCookie=abc\r\n", "\r\nTCP:host\r\n"}, {"Cookie=Cookie", " TCP"}},
+    std::string noise, big = "[QV3Server]\r\nmaxPlayers=12\r\n";
+    for (unsigned seed = 12345; noise.size() < 64 * 1024; seed = seed * 1103515245u + 12345u)
+        noise += static_cast<char>(seed >> 16);
+    while (big.size() < 10 * 1024 * 1024)
+        big += "[Filler" + std::to_string(big.size()) + "]\r\nsomeKey=some value that fills the file\r\n";
+    const struct { const char* name; std::string bytes; Texts present, absent; } files[] = {
+        {"mark", "\xEF\xBB\xBF"s + SampleSettings, {"\xEF\xBB\xBF[QV3Server]\r\n", "\nmaxPlayers=32\r\n"}, {"\n[QV3Server]"}},
+        {"padded", "[QV3Server]\r\nmaxPlayers=4\r\n[Clients]\r\n  Cookie = abc  \r\n[RegisterWith]\r\n   TCP:host  \r\n",
+         {"\r\nCookie=abc\r\n", "\r\nTCP:host\r\n"}, {"Cookie=Cookie", " TCP"}},
         {"nul-bytes", "[QV3Server]\r\ncloudsOn=0\0\0\0\r\n[RegisterWith]\r\nTCP:a\r\n\0\0\r\nTCP:b\r\nUDP:c\r\n"s,
          {"\ncloudsOn=0", "\nTCP:a\r\nTCP:b\r\nUDP:c\r\n"}, {"cloudsOn=1"}},
         {"bare-keys", "[QV3Server]\r\nmaxPlayers\r\ntorqueOn\r\n", {"\nmaxPlayers=\r\n", "\ntorqueOn=1\r\n"}, {}},
-    };
+        {"empty", "", {"serverDesc=\"\"\r\n"}, {"maxPlayers=12"}}, {"noise", noise, {"serverDesc="}, {}},
+        {"ten-megabytes", big, {"\nmaxPlayers=12\r\n", "[Filler"}, {}},
+        {"long-line", "[QV3Server]\r\nserverDesc=" + std::string(100 * 1024, 'x') + "\r\nmaxPlayers=12\r\n",
+         {"\nmaxPlayers=12\r\n", "\nserverDesc=\"" + std::string(254, 'x') + "\"\r\n"}, {}},
+        {"lf-only", "[QV3Server]\nmaxPlayers=12\n[Clients]\nCookie=a\n", {"\nmaxPlayers=12\n", "\nCookie=a\n"}, {}},
+        {"twice", "[QV3Server]\r\nmaxPlayers=12\r\n[QV3Server]\r\nmaxPlayers=99\r\n", {"\nmaxPlayers=12\r\n"}, {}}};
     for (const auto& file : files) {
         ScratchDirectory directory(std::string("e2e-hand-") + file.name);
         directory.WriteSettings(file.bytes);
-        const std::string built = BuildOnce(directory);
+        Texts boxes;
+        const std::string built = BuildOnce(directory, &boxes);
+        EXPECT_EQ(boxes, Texts{}) << file.name;
         for (const std::string& line : file.present)
-            EXPECT_NE(built.find(line), std::string::npos) << file.name << ": " << line << "\n" << built;
+            EXPECT_TRUE(Holds(built, line)) << file.name << ": " << line.substr(0, 60);
         for (const std::string& line : file.absent)
-            EXPECT_EQ(built.find(line), std::string::npos) << file.name << ": " << line << "\n" << built;
-        EXPECT_EQ(BuildOnce(directory), built) << file.name << ": the second build";
+            EXPECT_FALSE(Holds(built, line)) << file.name << ": " << line;
+        if (file.bytes.size() < 1024 * 1024) {
+            EXPECT_EQ(BuildOnce(directory), built) << file.name << ": the second build";
+        }
     }
-}
-
-// A UTF-16 file stays UTF-16, and its text stays readable to the platform's own reads.
-TEST(SettingsFile, AUtf16FileIsWrittenAsUtf16)
-{
-    ScratchDirectory directory("e2e-utf16");
-    const std::string text = "[QV3Server]\r\nserverDesc=\"Caf\xE9\"\r\nmaxPlayers=12\r\n";
-    std::string bytes = "\xFF\xFE";
-    for (char c : text) bytes += c, bytes += '\0';
-    directory.WriteSettings(bytes);
-    const std::string built = BuildOnce(directory);
-    EXPECT_EQ(built.compare(0, 2, "\xFF\xFE"), 0);
-    char value[32] = "";
-    GetPrivateProfileStringA("QV3Server", "serverDesc", "", value, sizeof value, directory.SettingsPath().c_str());
-    EXPECT_STREQ(value, "Caf\xE9");
-    GetPrivateProfileStringA("QV3Server", "cloudsOn", "", value, sizeof value, directory.SettingsPath().c_str());
-    EXPECT_STREQ(value, "1");
-    EXPECT_EQ(BuildOnce(directory), built);
 }
 
 TEST(SettingsFile, AFileThatMustNotChangeGetsOneMessageAndKeepsItsBytesAndAttributes)
 {
-    const std::string error = "Error: An error occurred while writing to the INI file.  The INI file may be "
-                              "write-protected.";
     ScratchDirectory directory("e2e-attributes");
     directory.WriteSettings(SampleSettings);
     const std::string path = directory.SettingsPath();
     SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY);
-    std::vector<std::string> boxes;
+    Texts boxes;
     BuildOnce(directory, &boxes);
-    EXPECT_EQ(boxes, std::vector<std::string>{error});
+    EXPECT_EQ(boxes, Texts{WriteError});
     EXPECT_EQ(directory.ReadSettings(), SampleSettings);
     EXPECT_NE(GetFileAttributesA(path.c_str()) & FILE_ATTRIBUTE_READONLY, 0u);
+    EXPECT_EQ(FilesIn(directory.Path()), Texts{"qv3server.ini"});
 
     SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_HIDDEN);
-    const std::string built = BuildOnce(directory, &boxes);
-    EXPECT_TRUE(boxes.empty());
-    EXPECT_EQ(built, SampleSettings) << "the sample is in the editor's own form";
+    Editor editor(directory.Path());
+    ASSERT_TRUE(editor.Shown());
+    editor.SetText(GeneralPageIndex, IDC_GENERAL_SERVER_DESC, "Other");
+    {
+        WriteBlocker blocker(path);
+        EXPECT_EQ(editor.Build(), Texts{WriteError});
+    }
+    EXPECT_EQ(directory.ReadSettings(), SampleSettings);
+    EXPECT_EQ(FilesIn(directory.Path()), Texts{"qv3server.ini"}) << "a failed build leaves nothing beside the file";
+    EXPECT_EQ(editor.Build(), Texts{}) << "the next build, once the file is free";
+    EXPECT_TRUE(Holds(directory.ReadSettings(), "\nserverDesc=\"Other\"\r\nmaxPlayers=32\r\n"));
     EXPECT_NE(GetFileAttributesA(path.c_str()) & FILE_ATTRIBUTE_HIDDEN, 0u);
-    EXPECT_EQ(FilesIn(directory.Path()), std::vector<std::string>{"qv3server.ini"});
+    EXPECT_EQ(FilesIn(directory.Path()), Texts{"qv3server.ini"});
 }
 
-// Near the path limit the build still replaces the file in one step, and leaves nothing beside it.
-TEST(SettingsFile, FoldersNearThePathLimitKeepOneFile)
+// Up to the path limit a build replaces the file in one step and leaves nothing beside it; past it the
+// program refuses to start and touches no file.
+TEST(SettingsFile, FoldersUpToThePathLimitKeepOneFileAndLongerOnesAreRefused)
 {
     ScratchDirectory directory("e2e-deep");
     std::string deep = directory.Path();
@@ -146,15 +144,21 @@ TEST(SettingsFile, FoldersNearThePathLimitKeepOneFile)
         ASSERT_TRUE(CreateDirectoryA(deep.c_str(), nullptr)) << deep;
     }
     // 241 characters: the longest folder whose settings file still fits the path limit.
-    for (std::size_t length : {236u, 241u}) {
+    for (size_t length : {236u, 241u, 244u}) {
         const std::string folder = deep + "\\" + std::string(length - deep.size() - 1, 'e');
         ASSERT_TRUE(CreateDirectoryA(folder.c_str(), nullptr));
         for (bool exists : {false, true}) {
-            EditorProcess editor(folder);
-            ASSERT_TRUE(editor.WaitForWindow()) << length;
-            EXPECT_TRUE(editor.BuildAnsweringBoxes().empty()) << length << " exists " << exists;
+            Editor editor(folder);
+            if (length > 241) {
+                EXPECT_TRUE(editor.AnswerBox().find("too long to hold the settings file") != std::string::npos);
+                EXPECT_EQ(editor.WaitForExit(), 1u);
+                EXPECT_EQ(GetFileAttributesA((folder + "\\qv3server.ini").c_str()), INVALID_FILE_ATTRIBUTES);
+                break;
+            }
+            ASSERT_TRUE(editor.Shown()) << length;
+            EXPECT_EQ(editor.Build(), Texts{}) << length << " exists " << exists;
             editor.Exit();
-            EXPECT_EQ(FilesIn(folder), std::vector<std::string>{"qv3server.ini"}) << length;
+            EXPECT_EQ(FilesIn(folder), Texts{"qv3server.ini"}) << length;
         }
     }
 }
@@ -164,17 +168,16 @@ TEST(SettingsFile, AnAircraftValueTooLongToReadBackIsRefused)
     ScratchDirectory directory("e2e-long-dates");
     const std::string settings = "[QV3Server]\r\nFOKKER_EIII=1," + std::string(200, 's') + ",end\r\n";
     directory.WriteSettings(settings);
-    EditorProcess editor(directory.Path());
-    ASSERT_TRUE(editor.WaitForWindow());
+    Editor editor(directory.Path());
+    ASSERT_TRUE(editor.Shown());
     editor.SetText(GermanPlanesPageIndex, IDC_GERMAN_FOKKER_EIII_END, std::string(60, 'e'));
-    std::vector<std::string> boxes = editor.BuildAnsweringBoxes();
+    const Texts boxes = editor.Build();
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].find("Error: The dates of FOKKER_EIII are too long"), 0u) << boxes[0];
     EXPECT_EQ(directory.ReadSettings(), settings);
     editor.SetText(GermanPlanesPageIndex, IDC_GERMAN_FOKKER_EIII_END, "1918");
-    EXPECT_TRUE(editor.BuildAnsweringBoxes().empty());
-    EXPECT_NE(directory.ReadSettings().find("\nFOKKER_EIII=1," + std::string(200, 's') + ",1918\r\n"),
-              std::string::npos);
+    EXPECT_EQ(editor.Build(), Texts{});
+    EXPECT_TRUE(Holds(directory.ReadSettings(), "\nFOKKER_EIII=1," + std::string(200, 's') + ",1918\r\n"));
 }
 
 }  // namespace

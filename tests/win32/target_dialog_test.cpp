@@ -5,7 +5,7 @@
 #include "app/app_state.h"
 #include "resource.h"
 #include "targets/target_dialog.h"
-#include "test_support.h"
+#include "editor.h"
 
 namespace {
 
@@ -15,7 +15,7 @@ const std::string DuplicateId = "Duplicate ID: This target already exists within
 void Press(HWND dialog, int id) { SendDlgItemMessageA(dialog, id, BM_CLICK, 0, 0); }
 
 // Runs `action` inside the dialog, opened as the operator does for a team game on `map` ("": none selected).
-bool WithTargetDialog(const EditorWindow& editor, const std::string& map, const std::function<void(HWND)>& action)
+bool WithTargetDialog(const Editor& editor, const std::string& map, const std::function<void(HWND)>& action)
 {
     editor.SelectItem(GeneralPageIndex, IDC_GENERAL_MAP, static_cast<int>(SendMessageA(editor.Item(GeneralPageIndex,
         IDC_GENERAL_MAP), CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(map.c_str()))));
@@ -40,11 +40,11 @@ void ExpectAdd(HWND dialog, const std::string& id, const std::string& box = "")
     SetDlgItemTextA(dialog, IDC_TARGET_ID, id.c_str());
     std::string shown;
     WithNextDialog([&](HWND opened) {
-        shown = WholeText(opened) + ": " + MessageBoxText(opened);
+        shown = TextOf(opened) + ": " + TextOf(GetDlgItem(opened, 0xFFFF));
         SendMessageA(opened, WM_COMMAND, IDOK, 0);
     }, [&] { Press(dialog, IDC_TARGET_ADD); });
     EXPECT_EQ(shown, box) << id;
-    EXPECT_EQ(WholeText(GetDlgItem(dialog, IDC_TARGET_ID)), box.empty() ? "" : id);
+    EXPECT_EQ(TextOf(GetDlgItem(dialog, IDC_TARGET_ID)), box.empty() ? "" : id);
     EXPECT_TRUE(box.empty() || GetFocus() == GetDlgItem(dialog, IDC_TARGET_ID)) << id << ": focus elsewhere";
 }
 
@@ -69,11 +69,11 @@ TEST(TargetDialog, IdsResolveOnTheCurrentMapCancelWritesNothingAndDoneWritesEver
         {"Flanders", {"", "0", "411", std::string(40, '9'), "-3"}, {"410", "85"}, "179", {"Lens", "Village71"}}};
     BitmapOpener = RecordBitmapRequest;
     ScratchDirectory directory("target-dialog");
-    EditorWindow editor;
+    Editor editor;
     for (const Case& row : cases) {
         SCOPED_TRACE(std::string("map [") + row.map + "]");
         ASSERT_TRUE(WithTargetDialog(editor, row.map, [&](HWND dialog) {
-            EXPECT_EQ(WholeText(dialog), std::string("Target Management - ") + row.map);
+            EXPECT_EQ(TextOf(dialog), std::string("Target Management - ") + row.map);
             for (const std::string& id : row.invalid) ExpectAdd(dialog, id, InvalidId + row.map + " map.");
             for (const std::string& id : row.added) ExpectAdd(dialog, id);
             if (row.duplicate) ExpectAdd(dialog, row.duplicate, DuplicateId);
@@ -86,7 +86,7 @@ TEST(TargetDialog, IdsResolveOnTheCurrentMapCancelWritesNothingAndDoneWritesEver
             Press(dialog, IDCANCEL);
         }));
     }
-    EXPECT_FALSE(directory.SettingsExist());
+    EXPECT_TRUE(FilesIn(directory.Path()).empty());
     // Read on opening: other maps' lines in mixed case, two empty ones, a line and a section beyond any buffer.
     std::string longLines = "Long " + std::string(295, 'x') + "\r\n";
     for (int index = 0; index < 200; ++index) longLines += "Target " + std::to_string(1000 + index) + "\r\n";

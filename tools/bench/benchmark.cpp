@@ -15,7 +15,7 @@
 
 #include "settings/profile_store.h"
 #include "sample_settings.h"
-#include "test_support.h"
+#include "editor.h"
 
 namespace {
 
@@ -183,7 +183,7 @@ int main()
 
         Row build{"Build INI File", {}, {}, {}, {}};
         {
-            EditorWindow window;
+            Editor window;
             window.Build();
             const std::string finalBytes = directory.ReadSettings();
             for (int round = 0; round < Rounds; ++round) {

@@ -7,10 +7,9 @@
 #include <vector>
 
 #include "app/app_state.h"
-#include "editor_process.h"
 #include "resource.h"
 #include "sample_settings.h"
-#include "test_support.h"
+#include "editor.h"
 
 namespace {
 
@@ -46,14 +45,14 @@ bool SaveWindow(HWND window, const std::string& path)
 }
 
 // Opens a dialog with a page's button, saves it and cancels it.
-bool SaveDialog(const EditorProcess& editor, int page, int button, const std::string& caption,
+bool SaveDialog(const Editor& editor, int page, int button, const std::string& caption,
                 const std::string& path)
 {
     editor.SelectTab(page);
     editor.Click(page, button);
     HWND dialog = nullptr;
     for (int attempt = 0; attempt < 200 && !dialog; ++attempt) {
-        dialog = editor.FindDialog(caption);
+        dialog = editor.Dialog(caption);
         if (!dialog)
             Sleep(50);
     }
@@ -76,8 +75,8 @@ int main(int argc, char** argv)
 
     ScratchDirectory directory("screenshots");
     directory.WriteSettings(SampleSettings);
-    EditorProcess editor(directory.Path());
-    if (!editor.WaitForWindow())
+    Editor editor(directory.Path());
+    if (!editor.Shown())
         return 1;
     const char* pages[PageCount] = {"general", "game", "allied-planes", "german-planes", "server"};
     bool ok = true;

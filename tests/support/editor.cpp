@@ -1,0 +1,389 @@
+#include "editor.h"
+
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <cstdio>
+
+#include "app/app_state.h"
+#include "app/main_window.h"
+#include "resource.h"
+
+namespace {
+
+void RemoveTree(const std::string& path)
+{
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA((path + "\\*").c_str(), &found);
+    for (bool more = search != INVALID_HANDLE_VALUE; more; more = FindNextFileA(search, &found)) {
+        const std::string name = found.cFileName, child = path + "\\" + name;
+        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
+            SetFileAttributesA(child.c_str(), FILE_ATTRIBUTE_NORMAL);
+            DeleteFileA(child.c_str());
+        } else if (name != "." && name != "..") {
+            RemoveTree(child);
+        }
+    }
+    FindClose(search);
+    RemoveDirectoryA(path.c_str());
+}
+
+// In this process: the dialogs waited for, innermost last, and the one whose action is due in its own loop.
+struct PendingDialog {
+    std::function<void(HWND)> action;
+    HWND dialog = nullptr;
+};
+std::vector<PendingDialog*> waiting;
+PendingDialog* due = nullptr;
+
+void CALLBACK RunPending(HWND, UINT, UINT_PTR timer, DWORD)
+{
+    KillTimer(nullptr, timer);
+    PendingDialog* pending = due;
+    due = nullptr;
+    if (pending)
+        pending->action(pending->dialog);
+}
+
+LRESULT CALLBACK WatchDialogs(int code, WPARAM wParam, LPARAM lParam)
+{
+    HWND window = reinterpret_cast<HWND>(wParam);
+    if (code == HCBT_ACTIVATE && !waiting.empty() && !waiting.back()->dialog && HasClass(window, "#32770") &&
+        window != MainWindowHandle && !(GetWindowLongA(window, GWL_STYLE) & WS_CHILD)) {
+        waiting.back()->dialog = window;
+        due = waiting.back();
+        SetTimer(nullptr, 0, 0, RunPending);   // once the dialog is fully shown
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+void PumpMessages()
+{
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+}
+
+struct SentMessage {
+    HWND target;
+    UINT message;
+    WPARAM wParam;
+    LPARAM lParam;
+};
+
+DWORD WINAPI SendFromWorker(void* data)
+{
+    SentMessage* sent = static_cast<SentMessage*>(data);
+    SendMessageA(sent->target, sent->message, sent->wParam, sent->lParam);
+    delete sent;
+    return 0;
+}
+
+// A control that tells the pages apart, in tab order.
+const int PageMarkers[] = {IDC_GENERAL_SERVER_DESC, IDC_GAME_TARGET_SWAP_TIME, IDC_ALLIED_MORANE_BULLET,
+                           IDC_GERMAN_FOKKER_EIII, IDC_SERVER_LIST};
+const char Caption[] = "Skyvarn - Arena Server Configuration";
+
+}  // namespace
+
+ScratchDirectory::ScratchDirectory(const std::string& name)
+{
+    char temp[MAX_PATH], current[MAX_PATH];
+    GetTempPathA(MAX_PATH, temp);
+    GetCurrentDirectoryA(MAX_PATH, current);
+    previous_ = current;
+    path_ = std::string(temp) + "skyvarn-" + name + "-" + std::to_string(GetCurrentProcessId());
+    RemoveTree(path_);
+    CreateDirectoryA(path_.c_str(), nullptr);
+    SetCurrentDirectoryA(path_.c_str());
+}
+
+ScratchDirectory::~ScratchDirectory()
+{
+    SetCurrentDirectoryA(previous_.c_str());
+    RemoveTree(path_);
+}
+
+void WriteBytes(const std::string& path, const std::string& bytes)
+{
+    if (std::FILE* file = std::fopen(path.c_str(), "wb")) {
+        std::fwrite(bytes.data(), 1, bytes.size(), file);
+        std::fclose(file);
+    }
+}
+
+std::string FileBytes(const std::string& path)
+{
+    std::string bytes;
+    if (std::FILE* file = std::fopen(path.c_str(), "rb")) {
+        char block[4096];
+        for (size_t got; (got = std::fread(block, 1, sizeof block, file)) > 0;)
+            bytes.append(block, got);
+        std::fclose(file);
+    }
+    return bytes;
+}
+
+std::vector<std::string> FilesIn(const std::string& folder)
+{
+    std::vector<std::string> names;
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
+    if (search != INVALID_HANDLE_VALUE) {
+        do
+            if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.push_back(found.cFileName);
+        while (FindNextFileA(search, &found));
+        FindClose(search);
+    }
+    return names;
+}
+
+WriteBlocker::WriteBlocker(const std::string& path)
+    : handle_(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr))
+{
+}
+
+std::string TextOf(HWND window)
+{
+    std::string text(static_cast<size_t>(SendMessageA(window, WM_GETTEXTLENGTH, 0, 0)) + 1, '\0');
+    text.resize(static_cast<size_t>(SendMessageA(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(&text[0]))));
+    return text;
+}
+
+bool HasClass(HWND window, const char* className)
+{
+    char name[32] = "";
+    GetClassNameA(window, name, sizeof name);
+    return lstrcmpiA(name, className) == 0;
+}
+
+bool WithNextDialog(const std::function<void(HWND)>& action, const std::function<void()>& trigger)
+{
+    bool done = false;
+    PendingDialog pending{[&](HWND dialog) { done = true; action(dialog); }};
+    HHOOK hook = SetWindowsHookExA(WH_CBT, WatchDialogs, nullptr, GetCurrentThreadId());
+    waiting.push_back(&pending);
+    trigger();
+    waiting.pop_back();
+    UnhookWindowsHookEx(hook);
+    return done;
+}
+
+Editor::Editor() : window_(CreateMainWindowModeless(GetModuleHandleA(nullptr)))
+{
+    ShowWindow(window_, SW_SHOW);
+    PumpMessages();
+}
+
+Editor::Editor(const std::string& directory)
+{
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    const std::string program = ProgramPath();
+    std::string commandLine = "\"" + program + "\"";
+    if (!CreateProcessA(program.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, directory.c_str(),
+                        &startup, &process_))
+        process_ = {};
+}
+
+Editor::~Editor()
+{
+    if (!process_.hProcess) {
+        if (IsWindow(window_))
+            DestroyWindow(window_);
+        for (HWND& page : PageTable)
+            page = nullptr;
+        MainWindowHandle = nullptr;
+        PumpMessages();
+        return;
+    }
+    if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT) {
+        TerminateProcess(process_.hProcess, 99);
+        WaitForSingleObject(process_.hProcess, INFINITE);
+    }
+    for (HANDLE worker : pending_) {
+        WaitForSingleObject(worker, 60000);
+        CloseHandle(worker);
+    }
+    CloseHandle(process_.hThread);
+    CloseHandle(process_.hProcess);
+}
+
+std::string Editor::ProgramPath(const std::string& name)
+{
+    char path[MAX_PATH];
+    DWORD length = GetEnvironmentVariableA("SKYVARN_EDITOR", path, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH)
+        length = GetModuleFileNameA(nullptr, path, MAX_PATH);
+    const std::string beside(path, length);
+    return beside.substr(0, beside.find_last_of("\\/") + 1) + name;
+}
+
+bool Editor::Shown()
+{
+    if (!process_.hProcess)
+        return window_ != nullptr;
+    WaitForInputIdle(process_.hProcess, 60000);
+    // A bound only against a program that hangs; nothing is measured.
+    for (int attempt = 0; attempt < 1200 && !window_; ++attempt) {
+        HWND candidate = FindWindowA(nullptr, Caption);
+        DWORD owner = 0;
+        GetWindowThreadProcessId(candidate, &owner);
+        if (candidate && owner == process_.dwProcessId && IsWindowVisible(candidate))
+            window_ = candidate;
+        else if (WaitForSingleObject(process_.hProcess, 50) == WAIT_OBJECT_0)
+            return false;
+    }
+    Sync();
+    return window_ != nullptr;
+}
+
+void Editor::Sync() const
+{
+    DWORD_PTR result;
+    SendMessageTimeoutA(window_, WM_NULL, 0, 0, SMTO_NORMAL, 60000, &result);
+}
+
+HWND Editor::Page(int index) const
+{
+    HWND child = nullptr;
+    while ((child = FindWindowExA(window_, child, "#32770", nullptr)) != nullptr)
+        if (GetDlgItem(child, PageMarkers[index]))
+            return child;
+    return nullptr;
+}
+
+void Editor::SetText(int page, int id, const std::string& text) const
+{
+    SendMessageA(Item(page, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+bool Editor::Checked(int page, int id) const
+{
+    return SendMessageA(Item(page, id), BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+int Editor::Selection(int page, int id) const
+{
+    HWND control = Item(page, id);
+    return static_cast<int>(SendMessageA(control, HasClass(control, "ComboBox") ? CB_GETCURSEL : LB_GETCURSEL, 0, 0));
+}
+
+void Editor::SelectItem(int page, int id, int index) const
+{
+    HWND control = Item(page, id);
+    const bool isCombo = HasClass(control, "ComboBox");
+    SendMessageA(control, isCombo ? CB_SETCURSEL : LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    SendMessageA(Page(page), WM_COMMAND, MAKEWPARAM(id, isCombo ? CBN_SELCHANGE : LBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(control));
+}
+
+void Editor::SelectTab(int index) const
+{
+    // Focusing a tab selects it, with the notifications a click sends (their pointers could not cross processes).
+    SendMessageA(GetDlgItem(window_, IDC_MAIN_TAB), TCM_SETCURFOCUS, static_cast<WPARAM>(index), 0);
+}
+
+std::vector<HWND> Editor::Dialogs() const
+{
+    std::vector<HWND> dialogs;
+    HWND window = nullptr;
+    while ((window = FindWindowExA(nullptr, window, "#32770", nullptr)) != nullptr) {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(window, &owner);
+        if (owner == process_.dwProcessId && window != window_ && IsWindowVisible(window))
+            dialogs.push_back(window);
+    }
+    return dialogs;
+}
+
+// Sends from a worker thread, so that a modal loop the message starts in the program cannot hold the test.
+// With `answered`, every message box is answered and recorded; without, the send is left pending as soon as
+// a new dialog opens.
+bool Editor::Send(HWND target, UINT message, WPARAM wParam, LPARAM lParam, std::vector<std::string>* answered) const
+{
+    if (!process_.hProcess) {
+        SendMessageA(target, message, wParam, lParam);
+        return true;
+    }
+    const size_t dialogsBefore = Dialogs().size();
+    HANDLE worker = CreateThread(nullptr, 0, SendFromWorker, new SentMessage{target, message, wParam, lParam}, 0,
+                                 nullptr);
+    // A bound only against a program that hangs; nothing is measured.
+    for (int attempt = 0; attempt < 12000; ++attempt) {
+        if (WaitForSingleObject(worker, 10) == WAIT_OBJECT_0) {
+            CloseHandle(worker);
+            return true;
+        }
+        if (answered) {
+            for (std::string box; !(box = AnswerBox(1)).empty();)
+                answered->push_back(box);
+        } else if (Dialogs().size() > dialogsBefore) {
+            break;   // a modal dialog opened; the worker's send ends with it
+        }
+    }
+    pending_.push_back(worker);
+    return false;
+}
+
+bool Editor::Click(HWND button) const
+{
+    return Send(button, BM_CLICK, 0, 0, nullptr);
+}
+
+std::vector<std::string> Editor::Build() const
+{
+    std::vector<std::string> boxes;
+    Send(window_, WM_COMMAND, MAKEWPARAM(IDC_MAIN_BUILD, BN_CLICKED),
+         reinterpret_cast<LPARAM>(GetDlgItem(window_, IDC_MAIN_BUILD)), &boxes);
+    return boxes;
+}
+
+HWND Editor::Dialog(const std::string& caption) const
+{
+    for (int attempt = 0; attempt < 1200; ++attempt, Sleep(5))
+        for (HWND dialog : Dialogs())
+            if (TextOf(dialog) == caption)
+                return dialog;
+    return nullptr;
+}
+
+std::string Editor::AnswerBox(int attempts) const
+{
+    for (int attempt = 0; attempt < attempts; ++attempt, Sleep(5)) {
+        for (HWND dialog : Dialogs()) {
+            // A message box: a text of id 0xFFFF (as the program's labels have), and no field or list.
+            HWND text = GetDlgItem(dialog, 0xFFFF);
+            if (!text || FindWindowExA(dialog, nullptr, "Edit", nullptr) ||
+                FindWindowExA(dialog, nullptr, "ListBox", nullptr))
+                continue;
+            const std::string box = TextOf(dialog) + ": " + TextOf(text);
+            PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+            for (int wait = 0; wait < 1200 && IsWindow(dialog) && IsWindowVisible(dialog); ++wait)
+                Sleep(5);
+            return box;
+        }
+    }
+    return "";
+}
+
+DWORD Editor::Exit(bool closeBox)
+{
+    if (closeBox)
+        PostMessageA(window_, WM_CLOSE, 0, 0);
+    else
+        PostMessageA(window_, WM_COMMAND, MAKEWPARAM(IDC_MAIN_EXIT, BN_CLICKED),
+                     reinterpret_cast<LPARAM>(GetDlgItem(window_, IDC_MAIN_EXIT)));
+    return WaitForExit();
+}
+
+DWORD Editor::WaitForExit()
+{
+    DWORD code = 0xFFFFFFFF;
+    if (process_.hProcess && WaitForSingleObject(process_.hProcess, 60000) == WAIT_OBJECT_0)
+        GetExitCodeProcess(process_.hProcess, &code);
+    return code;
+}

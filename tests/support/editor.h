@@ -1,0 +1,96 @@
+#pragma once
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+// What the Win32 and end-to-end tests share: a directory of their own, a file held against writes, and one
+// driver of the editor's main window, made in the test process or in the real program started beside it.
+
+void WriteBytes(const std::string& path, const std::string& bytes);
+std::string FileBytes(const std::string& path);   // empty when there is no file
+
+// A fresh directory under the temporary folder, the current directory while it lives, removed afterwards.
+class ScratchDirectory {
+public:
+    explicit ScratchDirectory(const std::string& name);
+    ~ScratchDirectory();
+    ScratchDirectory(const ScratchDirectory&) = delete;
+    ScratchDirectory& operator=(const ScratchDirectory&) = delete;
+
+    const std::string& Path() const { return path_; }
+    std::string SettingsPath() const { return path_ + "\\qv3server.ini"; }
+    void WriteSettings(const std::string& bytes) const { WriteBytes(SettingsPath(), bytes); }
+    std::string ReadSettings() const { return FileBytes(SettingsPath()); }
+
+private:
+    std::string path_, previous_;
+};
+
+// Holds a file open without write sharing, so that every write to it fails as on a write-protected file
+// (Wine ignores the read-only attribute for root).
+class WriteBlocker {
+public:
+    explicit WriteBlocker(const std::string& path);
+    ~WriteBlocker() { CloseHandle(handle_); }
+
+private:
+    HANDLE handle_;
+};
+
+// The names of the files in a folder.
+std::vector<std::string> FilesIn(const std::string& folder);
+
+// A window's text by WM_GETTEXT, which also reaches the controls of another process.
+std::string TextOf(HWND window);
+bool HasClass(HWND window, const char* className);   // case ignored: "ComboBox", the dialog class "#32770"
+
+// In this process: runs `action` inside the next dialog or message box that `trigger` opens, from that
+// dialog's own message loop; the action must end it. False when none opened.
+bool WithNextDialog(const std::function<void(HWND dialog)>& action, const std::function<void()>& trigger);
+
+class Editor {
+public:
+    Editor();                                        // in this process, with the real start-up
+    explicit Editor(const std::string& directory);   // the real program, started in `directory`
+    ~Editor();                                       // ends the program if it still runs
+    Editor(const Editor&) = delete;
+    Editor& operator=(const Editor&) = delete;
+
+    // Waits until the program's window is shown; false when it ended first.
+    bool Shown();
+    HWND Window() const { return window_; }
+    HWND Page(int index) const;
+    HWND Item(int page, int id) const { return GetDlgItem(Page(page), id); }
+    std::string Text(int page, int id) const { return TextOf(Item(page, id)); }
+    void SetText(int page, int id, const std::string& text) const;
+    bool Checked(int page, int id) const;
+    bool Enabled(int page, int id) const { return IsWindowEnabled(Item(page, id)) != FALSE; }
+    int Selection(int page, int id) const;
+    void SelectItem(int page, int id, int index) const;   // with the notification the control sends
+    void SelectTab(int index) const;                      // as a click on the tab
+    // A click on a button. In the program: true once handled, false when it opened a dialog (left open).
+    bool Click(HWND button) const;
+    bool Click(int page, int id) const { return Click(Item(page, id)); }
+    // "&Build INI File", each message box of the program answered with OK; their "caption: text".
+    std::vector<std::string> Build() const;
+    // The program's open dialog with this caption (waited for a while), or null.
+    HWND Dialog(const std::string& caption) const;
+    // Waits for a message box of the program, answers it with OK; its "caption: text", "" when none came.
+    std::string AnswerBox(int attempts = 1200) const;
+    DWORD Exit(bool closeBox = false);   // "E&xit" or the close box; the program's exit code
+    DWORD WaitForExit();
+    void Sync() const;   // the program has handled everything sent so far
+
+    // A program beside the editor under test (SKYVARN_EDITOR when set, else the one beside the tests).
+    static std::string ProgramPath(const std::string& name = "skyvarn-config.exe");
+
+private:
+    std::vector<HWND> Dialogs() const;   // the program's visible dialogs other than the main window
+    bool Send(HWND target, UINT message, WPARAM wParam, LPARAM lParam, std::vector<std::string>* answered) const;
+
+    PROCESS_INFORMATION process_ = {};
+    HWND window_ = nullptr;
+    mutable std::vector<HANDLE> pending_;
+};

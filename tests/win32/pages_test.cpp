@@ -1,0 +1,291 @@
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <string>
+#include <vector>
+
+#include "app/app_state.h"
+#include "app/pages.h"
+#include "editor.h"
+#include "resource.h"
+#include "settings/ini_text.h"
+#include "settings/profile_store.h"
+
+namespace {
+
+
+const int General = GeneralPageIndex, Game = GamePageIndex;
+
+// The page's keys as it writes them, each flag unlike its missing-key default; a built file starts with them.
+const std::string Complete =
+    "[QV3Server]\r\nserverDesc=\"  Arena One \"\r\nmaxPlayers=16\r\nclientTimeoutSec=45\r\npassword=s3cret\r\n"
+    "randomizeMap=0\r\nuseMap=MARNE\r\nregionSize=LARGE\r\nlandmarkDensity=DENSE\r\nstartDate=1917-04-15\r\n"
+    "startTime=13:30\r\nnightRate=30.0\r\ndayRate=1440.0\r\ngameLengthInSeconds=3600\r\ndifficulty=ACE\r\n"
+    "gameMode=ADVANCED\r\ngameType=GET_THE_VORAK\r\ncloudsOn=0\r\ntorqueOn=1\r\nunlimitedAmmo=0\r\n"
+    "rocketsAllowed=0\r\nlimitedFuel=1\r\nsecurityEnabled=0\r\nminAerosPerSide=2\r\nmaxPlaneTypes=6\r\n"
+    "minKillsToScore=3\r\nhistoricAircraftDates=0\r\nhideTeamIndicators=1\r\nbalanceLandmarks=0\r\n";
+
+// The complete keys with `change` ("key=value", or a bare "key" to leave it out) in place of that key's line.
+std::string Settings(const std::string& change, std::string text = Complete)
+{
+    const std::string key = change.substr(0, change.find('='));
+    const size_t start = text.find("\n" + key + "=") + 1;
+    return text.replace(start, text.find('\n', start) + 1 - start, change == key ? "" : change + "\r\n");
+}
+
+TEST(GeneralPage, WithoutAFileShowsTheListsAndDefaultsAndANewFileTakesTheStoreOrder)
+{
+    ScratchDirectory directory("general-defaults");
+    Editor editor;
+    const struct { int id; WPARAM index; const char* item; } items[] = {{IDC_GENERAL_START_DAY, 8, "09"},
+        {IDC_GENERAL_START_DAY, 29, "30"}, {IDC_GENERAL_START_DAY, 30, ""}, {IDC_GENERAL_START_TIME, 3, "1:30"},
+        {IDC_GENERAL_START_TIME, 47, "23:30"}, {IDC_GENERAL_START_TIME, 48, ""}, {IDC_GENERAL_MAP, 0, "Random"}};
+    for (const auto& i : items) {
+        char text[16] = "";
+        SendMessageA(editor.Item(General, i.id), CB_GETLBTEXT, i.index, reinterpret_cast<LPARAM>(text));
+        EXPECT_STREQ(text, i.item) << "list " << i.id << ", item " << i.index;
+    }
+    EXPECT_EQ(editor.Text(General, IDC_GENERAL_DAY_RATE) + editor.Text(General, IDC_GENERAL_NIGHT_RATE) +
+              (editor.Checked(General, IDC_GENERAL_LIMITED_AMMO) ? "1" : "0"), "0:10:10");
+    editor.Build();
+    // A missing text key shows as an empty box and is written as an empty value.
+    const std::string expected =
+        "[QV3Server]\r\nserverDesc=\"\"\r\nmaxPlayers=\r\nclientTimeoutSec=\r\npassword=\r\nrandomizeMap=1\r\n"
+        "regionSize=\r\nlandmarkDensity=\r\nstartDate=--\r\nstartTime=\r\nnightRate=1.0\r\ndayRate=1.0\r\n"
+        "gameLengthInSeconds=\r\ndifficulty=\r\ngameMode=\r\ngameType=\r\ncloudsOn=1\r\ntorqueOn=1\r\n"
+        "unlimitedAmmo=1\r\nrocketsAllowed=1\r\nlimitedFuel=1\r\nsecurityEnabled=1\r\nminAerosPerSide=\r\n"
+        "maxPlaneTypes=\r\nminKillsToScore=\r\nhistoricAircraftDates=1\r\nhideTeamIndicators=1\r\nbalanceLandmarks=1\r\n";
+    EXPECT_EQ(directory.ReadSettings().substr(0, expected.size()), expected);
+}
+
+TEST(GeneralPage, EmptyValuesKeepTheSelectionOthersAreShownAndStoredInTheirOwnForms)
+{
+    ScratchDirectory directory("general-values");
+    Editor editor;
+    const int lists[] = {IDC_GENERAL_REGION_SIZE, IDC_GENERAL_GAME_MODE, IDC_GENERAL_START_YEAR,
+                         IDC_GENERAL_START_MONTH, IDC_GENERAL_START_DAY};
+    for (int id : lists) editor.SelectItem(General, id, 1);
+    // Loaded again over the operator's choices; the second date has no parts at all.
+    for (const char* date : {"startDate=1917-06", "startDate"}) {
+        directory.WriteSettings(Settings("regionSize=", Settings("gameMode", Settings(date))));
+        OpenSettingsFile();
+        LoadGeneralPage();
+        std::string shown;
+        for (int id : lists)
+            shown += editor.Text(General, id) + " ";
+        EXPECT_EQ(shown, "Large Advanced 1917 06 02 ") << date;
+    }
+    const struct { const char* file; int control; const char* shown; const char* stored; } cases[] = {
+        {"useMap=random", IDC_GENERAL_MAP, "Random", "randomizeMap=1"},   // useMap stays as it was
+        {"gameType=TEAM", IDC_GENERAL_GAME_TYPE, "Team Melee", "gameType=TEAM_MELEE"},
+        {"regionSize=medium", IDC_GENERAL_REGION_SIZE, "Medium", "regionSize=MEDIUM"},
+        {"startDate=1917-04-31", IDC_GENERAL_START_DAY, "15", "startDate=1917-04-15"},   // no such day: kept
+        {"startDate=1916-7-3", IDC_GENERAL_START_MONTH, "07", "startDate=1916-07-03"},
+        {"dayRate=2000", IDC_GENERAL_DAY_RATE, "2000:1", "dayRate=1440.0"}};
+    for (const auto& c : cases) {
+        directory.WriteSettings(Settings(c.file));
+        OpenSettingsFile();
+        LoadGeneralPage();
+        EXPECT_EQ(editor.Text(General, c.control), c.shown) << c.file;
+        editor.Build();
+        EXPECT_EQ(directory.ReadSettings().find(Settings(c.stored, Settings(c.file))), 0u) << c.file;
+    }
+}
+
+
+// The page's inputs, then two labels that no game type disables; an enabled set has a digit per control.
+const int Controls[] = {
+    IDC_GAME_MAX_VORAKS, IDC_GAME_VORAKS_GLOW, IDC_GAME_TARGET_SWAP_TIME, IDC_GAME_PLAYERS_PER_TARGET,
+    IDC_GAME_TARGET_REGION_SIZE, IDC_GAME_FIRST_TO_DEFEND, IDC_GAME_END_GAME, IDC_GAME_AUTO_RESTART_SERVER,
+    IDC_GAME_REMOVE_DEAD_TARGETS, IDC_GAME_AUTO_REPAIR_TARGETS, IDC_GAME_TARGETS_CHANGE_TEAMS,
+    IDC_GAME_MANUALLY_CHOOSE_TARGETS, IDC_GAME_MANUAL_TARGET_PROGRESS, IDC_GAME_MANUAL_TARGETS_AT_A_TIME,
+    IDC_GAME_TARGETS, IDC_GAME_FRIENDLY_FIRE, IDC_GAME_TARGET_SWAP_TIME_LABEL, IDC_GAME_MAX_VORAKS_LABEL};
+const char None[] = "000000000000000011", Vorak[] = "110000000000000011";
+const char TeamMelee[] = "001111111111000111", ManualTargets[] = "001111111111111111";
+
+std::string EnabledSet(const Editor& editor)
+{
+    std::string enabled;
+    for (int id : Controls) enabled += editor.Enabled(Game, id) ? '1' : '0';
+    return enabled;
+}
+
+TEST(GamePage, GameTypeDecidesTheEnabledControlsYetEveryValueIsStoredInItsOwnForm)
+{
+    ScratchDirectory directory("game-page");
+    directory.WriteSettings("[QV3Server]\r\ngameType=GET_THE_VORAK\r\ntargetSwapTimeInSeconds=90\r\n"
+                            "germansDefendFirst=2\r\ntargetRegionSize=medium\r\n");
+    Editor editor;
+    EXPECT_EQ(editor.Text(Game, IDC_GAME_TARGET_SWAP_TIME) + "|" + editor.Text(Game, IDC_GAME_FIRST_TO_DEFEND) + "|" +
+              editor.Text(Game, IDC_GAME_TARGET_REGION_SIZE), "1|Germans|Medium");
+    EXPECT_EQ(EnabledSet(editor), Vorak) << "the rule runs after the load enabled the manual targets";
+    const struct { int type; bool manual, click; const char* enabled; } cases[] = {
+        {2, false, false, Vorak}, {0, false, false, TeamMelee}, {0, false, true, ManualTargets},
+        {0, true, false, ManualTargets}, {0, true, true, TeamMelee}, {-1, true, false, None}, {1, true, false, None}};
+    for (const auto& c : cases) {
+        CheckDlgButton(editor.Page(Game), IDC_GAME_MANUALLY_CHOOSE_TARGETS, c.manual ? BST_CHECKED : BST_UNCHECKED);
+        editor.SelectItem(GeneralPageIndex, IDC_GENERAL_GAME_TYPE, c.type);
+        if (c.click) editor.Click(Game, IDC_GAME_MANUALLY_CHOOSE_TARGETS);
+        EXPECT_EQ(EnabledSet(editor), c.enabled) << "type/manual/click " << c.type << c.manual << c.click;
+    }
+    // Disabled under Melee, yet every key is stored; the typed minutes as the nearest seconds that fit.
+    editor.SetText(Game, IDC_GAME_TARGET_SWAP_TIME, "99999999");
+    editor.SelectItem(Game, IDC_GAME_FIRST_TO_DEFEND, 0);
+    editor.Build();
+    for (const char* line : {"targetSwapTimeInSeconds=2147483640", "playersPerTarget=\r\n", "targetRegionSize=MEDIUM",
+             "germansDefendFirst=-1", "endOnNoTargets=1", "autoRestartServer=1", "deadTargetsRemoved=1",
+             "autoRepairTargets=1", "targetsChangeTeams=1", "manuallyChooseTargets=1", "manualTargetsProgress=1",
+             "manualTargetsAtATime=\r\n", "friendlyFire=1", "numVoraks=\r\n", "voraksGlow=1"})
+        EXPECT_NE(directory.ReadSettings().find(std::string("\n") + line), std::string::npos) << line;
+}
+
+
+const int Server = ServerPageIndex, Address = IDC_ADD_SERVER_ADDRESS, Cookie = IDC_ADD_COOKIE_TEXT,
+          Tcp = IDC_ADD_SERVER_TCP;
+
+// Opens an add dialog, checks OK after each step's message, then ends the dialog with `close` (given the last field).
+struct Step { int id; UINT message; WPARAM wParam; const char* text; bool okAfter; };
+void Add(const Editor& editor, int addButton, const std::vector<Step>& steps,
+         void (*close)(HWND, HWND) = [](HWND dialog, HWND) { SendDlgItemMessageA(dialog, IDOK, BM_CLICK, 0, 0); })
+{
+    EXPECT_TRUE(WithNextDialog([&](HWND dialog) {
+        EXPECT_FALSE(IsWindowEnabled(GetDlgItem(dialog, IDOK))) << "on opening";
+        for (const Step& s : steps) {
+            SendDlgItemMessageA(dialog, s.id, s.message, s.wParam, reinterpret_cast<LPARAM>(s.text));
+            EXPECT_EQ(IsWindowEnabled(GetDlgItem(dialog, IDOK)) != FALSE, s.okAfter) << "step " << &s - &steps[0];
+        }
+        close(dialog, GetDlgItem(dialog, steps.back().id));
+    }, [&] { editor.Click(Server, addButton); }));
+}
+
+TEST(ServerPage, ListsLoadAddRemoveAndStoreByTheirRules)
+{
+    const std::string longLine(300, 'L');
+    ScratchDirectory directory("server-page");
+    directory.WriteSettings("[RegisterWith]\r\n/first\r\nhost:1\r\n/mid\r\nTCP:a\r\n" + longLine + "\r\n[Clients]\r\n"
+                            "Cookie=ab\r\nCookie=\r\nName=abcdef\r\ncookie=xyz\r\nCookie=" + longLine + "\r\n");
+    Editor editor;
+    editor.SelectTab(Server);
+    Add(editor, IDC_SERVER_ADD_SERVER, {{Address, WM_SETTEXT, 0, "x", false}, {Tcp, BM_CLICK, 0, nullptr, true},
+        {Address, WM_SETTEXT, 0, "", false}, {Address, EM_REPLACESEL, 0, std::string(80, 'y').c_str(), true},
+        {IDC_ADD_SERVER_UDP, BM_CLICK, 0, nullptr, true}});
+    Add(editor, IDC_SERVER_ADD_COOKIE, {{Cookie, WM_CHAR, 'a', nullptr, true}, {Cookie, WM_SETTEXT, 0, "", false},
+        {Cookie, EM_REPLACESEL, 0, std::string(100, 'c').c_str(), true}});
+    Add(editor, IDC_SERVER_ADD_COOKIE, {{Cookie, WM_SETTEXT, 0, "x", true}, {Cookie, WM_SETTEXT, 0, "", false}},
+        [](HWND dialog, HWND field) {  // OK disabled: neither Enter nor an OK command may add
+        PostMessageA(field, WM_KEYDOWN, VK_RETURN, 0);
+        for (WPARAM command : {IDOK, IDCANCEL}) PostMessageA(dialog, WM_COMMAND, command, 0);
+    });
+    for (const auto& [list, remove] : {std::pair(IDC_SERVER_LIST, IDC_SERVER_REMOVE_SERVER),
+                                       std::pair(IDC_SERVER_COOKIE_LIST, IDC_SERVER_REMOVE_COOKIE)}) {
+        for (int selected : {1, -1, 1}) {
+            editor.SelectItem(Server, list, selected);
+            EXPECT_EQ(editor.Enabled(Server, remove), selected >= 0) << "selected " << selected;
+        }
+        editor.Click(Server, remove);  // the second entry: "host:1", the empty cookie
+        EXPECT_FALSE(editor.Enabled(Server, remove)) << "after a removal";
+    }
+    editor.Build();
+    EXPECT_NE(directory.ReadSettings().find("[RegisterWith]\r\nTCP:a\r\n" + longLine + "\r\nUDP:" +
+        std::string(75, 'y') + "\r\n[Clients]\r\nCookie=ab\r\nCookie=Name=abcdef\r\nCookie=xyz\r\nCookie=" + longLine +
+        "\r\nCookie=" + std::string(79, 'c') + "\r\n"), std::string::npos) << directory.ReadSettings();
+    for (int list : {IDC_SERVER_LIST, IDC_SERVER_COOKIE_LIST}) SendMessageA(editor.Item(Server, list), LB_RESETCONTENT, 0, 0);
+    editor.Build();
+    EXPECT_NE(directory.ReadSettings().find("[RegisterWith]\r\n[Clients]\r\n["), std::string::npos) << "both emptied";
+}
+
+
+// In the order they are read and written: the German page first, each page from its top row down.
+const char* const Keys[] = {"FOKKER_EIII", "ALBATROS_DII", "HALBERSTADT_DII", "ALBATROS_DIII", "ALBATROS_DV",
+    "FOKKER_DRI", "PFALZ_DIII", "FOKKER_DVII", "PFALZ_DXII", "MORANE_BULLET", "NIEUPORT_11", "NIEUPORT_17", "SPAD_VII",
+    "SPAD_XIII", "AIRCO_DH2", "SOPWITH_PUP", "SOPWITH_TRIPLANE", "SOPWITH_CAMEL", "SOPWITH_SNIPE", "NIEUPORT_24",
+    "NIEUPORT_28", "SE5A"};
+
+// Column 0, 1, 2 (check box, start, end date) of a row of Keys, walking the template rather than the code's ids.
+HWND Control(const Editor& editor, size_t row, size_t column)
+{
+    HWND control = GetWindow(editor.Page(row < 9 ? GermanPlanesPageIndex : AlliedPlanesPageIndex), GW_CHILD);
+    for (size_t skip = 3 * (row < 9 ? row : row - 9) + column; skip > 0; --skip)
+        control = GetWindow(control, GW_HWNDNEXT);
+    return control;
+}
+std::string Shown(const Editor& editor, size_t row)  // "flag|start|end"
+{
+    const std::string flag = SendMessageA(Control(editor, row, 0), BM_GETCHECK, 0, 0) ? "1|" : "0|";
+    return flag + TextOf(Control(editor, row, 1)) + "|" + TextOf(Control(editor, row, 2));
+}
+
+TEST(AircraftPages, DatesAreBoundedAndStoredGermanFirstAndWorkedValuesAreNormalised)
+{
+    ScratchDirectory directory("aircraft-pages");
+    {
+        Editor editor;
+        for (size_t i = 0; i < std::size(Keys); ++i) EXPECT_EQ(Shown(editor, i), "1||") << Keys[i];  // no line feed
+        for (char typed : {'7', '-', ',', '7', 'a'}) SendMessageA(Control(editor, 5, 1), WM_CHAR, WPARAM(typed), 0);
+        SendMessageA(Control(editor, 5, 2), EM_REPLACESEL, 0, reinterpret_cast<LPARAM>(std::string(130, '8').c_str()));
+        editor.Build();
+    }
+    std::string block;
+    for (auto key : Keys) block += key + ("=" + (key == Keys[5] ? "1,77," + std::string(125, '8') : "1")) + "\r\n";
+    EXPECT_NE(directory.ReadSettings().find("\n" + block), std::string::npos) << directory.ReadSettings();
+    directory.WriteSettings("[QV3Server]\r\nFOKKER_EIII=\r\nALBATROS_DII=0\r\nHALBERSTADT_DII=10,1917\r\n"
+        "ALBATROS_DIII=1,1917\r\nALBATROS_DV=1,a,b,c\r\nFOKKER_DRI=0,1916-02-01,1917\r\nPFALZ_DIII=01,1917,1918\r\n");
+    const char* const shownThenStored[] = {"1|| -> 1", "0|| -> 0", "1||1917 -> 1", "1|1917| -> 1", "1|a|b,c -> 1,a,b,c",
+                                           "0|1916-02-01|1917 -> 0,1916-02-01,1917", "0||1917,1918 -> 0"};
+    Editor editor;
+    editor.Build();
+    for (size_t i = 0; i < std::size(shownThenStored); ++i)
+        EXPECT_EQ(Shown(editor, i) + " -> " + IniGetString(directory.ReadSettings(), "QV3Server", Keys[i], "", 999),
+                  shownThenStored[i]) << Keys[i];
+}
+
+
+
+// A click on an arrow as the operator's mouse gives it; the control then asks the page for its own step.
+void ClickArrow(HWND spinner, bool up)
+{
+    RECT rect;
+    GetClientRect(spinner, &rect);
+    LPARAM point = MAKELPARAM(rect.right / 2, up ? rect.bottom / 4 : rect.bottom * 3 / 4);
+    SendMessageA(spinner, WM_LBUTTONDOWN, MK_LBUTTON, point);
+    SendMessageA(spinner, WM_LBUTTONUP, 0, point);
+}
+
+TEST(RateSpinners, HaveTheirRangeAndStepsAndWrapAtBothEnds)
+{
+    ScratchDirectory directory("spinners");
+    Editor editor;
+    const struct { int spinner, box, other; } rates[] = {
+        {IDC_GENERAL_DAY_RATE_SPIN, IDC_GENERAL_DAY_RATE, IDC_GENERAL_NIGHT_RATE},
+        {IDC_GENERAL_NIGHT_RATE_SPIN, IDC_GENERAL_NIGHT_RATE, IDC_GENERAL_DAY_RATE}};
+    // Single steps and the accelerated step of 40, across either end and onto it.
+    const struct { int from; UINT step; bool up; int expected; } cases[] = {
+        {1440, 1, true, 1}, {1, 1, false, 1440}, {30, 1, true, 31}, {1420, 40, true, 1},
+        {30, 40, false, 1440}, {1400, 40, true, 1440}, {41, 40, false, 1}};
+    for (const auto& rate : rates) {
+        HWND spinner = editor.Item(General, rate.spinner);
+        int lower = 0, upper = 0;
+        SendMessageA(spinner, UDM_GETRANGE32, reinterpret_cast<WPARAM>(&lower), reinterpret_cast<LPARAM>(&upper));
+        UDACCEL steps[3] = {};
+        const LRESULT count = SendMessageA(spinner, UDM_GETACCEL, 3, reinterpret_cast<LPARAM>(steps));
+        EXPECT_TRUE(lower == 1 && upper == 1440 && count == 2 && steps[0].nSec == 0 && steps[0].nInc == 1 &&
+                    steps[1].nSec == 1 && steps[1].nInc == 40) << "range or steps of " << rate.spinner;
+        EXPECT_EQ(GetWindow(spinner, GW_HWNDPREV), editor.Item(General, rate.box)) << "buddy order";
+        const std::string other = editor.Text(General, rate.other);
+        for (const auto& c : cases) {
+            SendMessageA(spinner, UDM_SETPOS, 0, MAKELPARAM(c.from, 0));
+            UDACCEL step = {0, c.step};
+            SendMessageA(spinner, UDM_SETACCEL, 1, reinterpret_cast<LPARAM>(&step));
+            ClickArrow(spinner, c.up);
+            const std::string row = std::to_string(c.from) + (c.up ? " up " : " down ") + std::to_string(c.step);
+            EXPECT_EQ(editor.Text(General, rate.box), std::to_string(c.expected) + ":1") << row;
+            EXPECT_EQ(static_cast<int>(LOWORD(SendMessageA(spinner, UDM_GETPOS, 0, 0))), c.expected) << row;
+        }
+        EXPECT_EQ(editor.Text(General, rate.other), other) << "the other rate changed";
+    }
+}
+
+}  // namespace
