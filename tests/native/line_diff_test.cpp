@@ -13,6 +13,8 @@ TEST(UnifiedDiff, NamesTheChangedLinesWithTheirContext)
          "--- old\n+++ new\n@@ -2,6 +2,6 @@\n 2\n-3\n+X\n 4\n 5\n-6\n+Y\n 7\n"},
         {"1\n2\n3\n4\n5\n6\n7\n8\n9\n10\n", "X\n2\n3\n4\n5\n6\n7\n8\n9\nY\n",
          "--- old\n+++ new\n@@ -1,2 +1,2 @@\n-1\n+X\n 2\n@@ -9,2 +9,2 @@\n 9\n-10\n+Y\n"},
+        {"1\n2\n3\n4\n5\n6\n", "X\n2\n3\n4\nY\n6\n",   // 2 * context + 1 lines apart: two hunks
+         "--- old\n+++ new\n@@ -1,2 +1,2 @@\n-1\n+X\n 2\n@@ -4,3 +4,3 @@\n 4\n-5\n+Y\n 6\n"},
         {"a\nk=1", "a\nk=1\nn=2\n", "--- old\n+++ new\n@@ -1,2 +1,3 @@\n a\n-k=1\n\\ No newline at end of file\n+k=1\n+n=2\n"},
         {"a\rb\r", "a\r\nb\r", "--- old\n+++ new\n@@ -1,2 +1,2 @@\n-a\n+a\n b\n"},
     };

@@ -11,6 +11,7 @@ TEST(SettingsText, MarksChooseTheEncodingAndTheTextIsWhatTheEngineReads)
         {"[a]\r\n", TextEncoding::Ansi, "[a]\r\n"}, {"\xEF\xBB\xBF[a]\xE9", TextEncoding::Utf8, "[a]\xE9"},
         {"\xFF\xFE[\0\xE9\0"s, TextEncoding::Utf16LittleEndian, "[\xC3\xA9"},
         {"\xFE\xFF\0[\xD8\x3D\xDE\x00"s, TextEncoding::Utf16BigEndian, "[\xF0\x9F\x98\x80"},
+        {"\xFF\xFE\0\xD8\0\xDC"s, TextEncoding::Utf16LittleEndian, "\xF0\x90\x80\x80"},   // U+10000, the first of four bytes
         {"\xEF\xBB", TextEncoding::Ansi, "\xEF\xBB"}, {"", TextEncoding::Ansi, ""}};
     for (const auto& r : rows) {
         SettingsText decoded = DecodeSettingsText(r.bytes);
