@@ -21,7 +21,7 @@ std::string VersionString(const std::string& program, const std::string& name)
     return value ? value : "";
 }
 
-TEST(Program, BothBuildsCarryTheirManifestVersionAndIcon)
+TEST(Release, BothBuildsCarryTheirManifestVersionAndIcon)
 {
     const std::string program = Editor::ProgramPath();
     const std::string release32 = program.substr(0, program.rfind("\\win64\\")) + "\\win32\\bin\\skyvarn-config.exe";

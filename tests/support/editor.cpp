@@ -160,6 +160,11 @@ bool HasClass(HWND window, const char* className)
     return lstrcmpiA(name, className) == 0;
 }
 
+std::string BoxText(HWND box)
+{
+    return TextOf(box) + ": " + TextOf(GetDlgItem(box, 0xFFFF));
+}
+
 bool WithNextDialog(const std::function<void(HWND)>& action, const std::function<void()>& trigger)
 {
     bool done = false;
@@ -360,7 +365,7 @@ std::string Editor::AnswerBox(int attempts) const
             if (!text || FindWindowExA(dialog, nullptr, "Edit", nullptr) ||
                 FindWindowExA(dialog, nullptr, "ListBox", nullptr))
                 continue;
-            const std::string box = TextOf(dialog) + ": " + TextOf(text);
+            const std::string box = BoxText(dialog);
             PostMessageA(dialog, WM_COMMAND, IDOK, 0);
             for (int wait = 0; wait < 1200 && IsWindow(dialog) && IsWindowVisible(dialog); ++wait)
                 Sleep(5);

@@ -44,7 +44,8 @@ std::vector<std::string> FilesIn(const std::string& folder);
 
 // A window's text by WM_GETTEXT, which also reaches the controls of another process.
 std::string TextOf(HWND window);
-bool HasClass(HWND window, const char* className);   // case ignored: "ComboBox", the dialog class "#32770"
+bool HasClass(HWND window, const char* className);
+std::string BoxText(HWND box);   // a message box's "caption: text"   // case ignored: "ComboBox", the dialog class "#32770"
 
 // In this process: runs `action` inside the next dialog or message box that `trigger` opens, from that
 // dialog's own message loop; the action must end it. False when none opened.

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "app/app_state.h"
+#include "app/control_text.h"
 #include "resource.h"
 #include "targets/target_dialog.h"
 #include "editor.h"
@@ -27,10 +28,9 @@ bool WithTargetDialog(const Editor& editor, const std::string& map, const std::f
 Lines ListLines(HWND dialog)
 {
     Lines lines;
-    for (WPARAM i = 0; i < WPARAM(SendDlgItemMessageA(dialog, IDC_TARGET_LIST, LB_GETCOUNT, 0, 0)); ++i) {
-        lines.emplace_back(size_t(SendDlgItemMessageA(dialog, IDC_TARGET_LIST, LB_GETTEXTLEN, i, 0)), '\0');
-        SendDlgItemMessageA(dialog, IDC_TARGET_LIST, LB_GETTEXT, i, LPARAM(&lines.back()[0]));
-    }
+    HWND list = GetDlgItem(dialog, IDC_TARGET_LIST);
+    for (int i = 0; i < static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0)); ++i)
+        lines.push_back(ListLine(list, i));
     return lines;
 }
 
@@ -40,7 +40,7 @@ void ExpectAdd(HWND dialog, const std::string& id, const std::string& box = "")
     SetDlgItemTextA(dialog, IDC_TARGET_ID, id.c_str());
     std::string shown;
     WithNextDialog([&](HWND opened) {
-        shown = TextOf(opened) + ": " + TextOf(GetDlgItem(opened, 0xFFFF));
+        shown = BoxText(opened);
         SendMessageA(opened, WM_COMMAND, IDOK, 0);
     }, [&] { Press(dialog, IDC_TARGET_ADD); });
     EXPECT_EQ(shown, box) << id;
