@@ -23,7 +23,7 @@ foreach(test_source IN LISTS NATIVE_TESTS)
     add_executable(${test_name} ${test_source})
     target_link_libraries(${test_name} PRIVATE skyvarn_portable GTest::gtest_main)
     add_test(NAME native.${test_name} COMMAND ${test_name})
-    set_tests_properties(native.${test_name} PROPERTIES LABELS native)
+    set_tests_properties(native.${test_name} PROPERTIES LABELS native TIMEOUT 120)
 endforeach()
 
 # --- the Windows builds ----------------------------------------------------------------------------
@@ -86,7 +86,7 @@ foreach(test_source IN LISTS WIN32_TESTS E2E_TESTS)
         add_test(NAME ${name} COMMAND ${WINE_RUN} ${WINE_PREFIX} ${WIN64_DIR}/bin/${test_name}.exe)
         # The program allows one instance per desktop, so the Wine tests take turns.
         set_tests_properties(${name} PROPERTIES
-            FIXTURES_REQUIRED wine RESOURCE_LOCK wine LABELS "${kind};${build}" TIMEOUT 600)
+            FIXTURES_REQUIRED wine RESOURCE_LOCK wine LABELS "${kind};${build}" TIMEOUT 120)
         if(build STREQUAL i686)
             set_tests_properties(${name} PROPERTIES ENVIRONMENT "SKYVARN_EDITOR=${RELEASE_FOR_WINE}")
         endif()

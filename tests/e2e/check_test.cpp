@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <cstdlib>
 #include <cstring>
 #include <string>
 
@@ -11,39 +12,19 @@
 namespace {
 
 struct CheckRun {
-    DWORD status = 0xFFFFFFFF;
+    int status;
     std::string out, err;
 };
 
-// Runs skyvarn-check on `directory`, its output kept in files of each run's own outside that directory (a
-// console's helper process may hold the last run's files a moment longer).
+// Runs skyvarn-check on `directory` through the command processor, its output kept in files outside it.
 CheckRun Check(const std::string& directory)
 {
-    static int runs = 0;
-    const std::string checker = Editor::ProgramPath("skyvarn-check.exe"), stem = directory + "-check" +
-                                std::to_string(++runs), outPath = stem + "-out.txt", errPath = stem + "-err.txt";
-    SECURITY_ATTRIBUTES inherit = {sizeof inherit, nullptr, TRUE};
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof startup;
-    startup.dwFlags = STARTF_USESTDHANDLES;
-    startup.hStdOutput = CreateFileA(outPath.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS, 0, nullptr);
-    startup.hStdError = CreateFileA(errPath.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS, 0, nullptr);
-    PROCESS_INFORMATION process = {};
-    std::string commandLine = "\"" + checker + "\" \"" + directory + "\"";
-    CheckRun run;
-    if (CreateProcessA(checker.c_str(), &commandLine[0], nullptr, nullptr, TRUE, DETACHED_PROCESS, nullptr, nullptr,
-                       &startup, &process)) {
-        WaitForSingleObject(process.hProcess, 60000);
-        GetExitCodeProcess(process.hProcess, &run.status);
-        CloseHandle(process.hProcess);
-        CloseHandle(process.hThread);
-    }
-    CloseHandle(startup.hStdOutput);
-    CloseHandle(startup.hStdError);
-    run.out = FileBytes(outPath);
-    run.err = FileBytes(errPath);
-    DeleteFileA(outPath.c_str());
-    DeleteFileA(errPath.c_str());
+    const std::string stem = directory + "-check", out = stem + "-out.txt", err = stem + "-err.txt";
+    const int status = std::system(("\"\"" + Editor::ProgramPath("skyvarn-check.exe") + "\" \"" + directory + "\" >\"" +
+                                    out + "\" 2>\"" + err + "\"\"").c_str());
+    CheckRun run{status, FileBytes(out), FileBytes(err)};
+    DeleteFileA(out.c_str());
+    DeleteFileA(err.c_str());
     return run;
 }
 
@@ -57,7 +38,7 @@ TEST(Check, NamesWhatABuildWouldNormaliseAndTheEditorThenWritesIt)
         settings.replace(settings.find(from), std::strlen(from), to);
     directory.WriteSettings(settings);
     CheckRun run = Check(directory.Path());
-    EXPECT_EQ(run.status, 1u) << run.err;
+    EXPECT_EQ(run.status, 1) << run.err;
     const std::string expected = "--- qv3server.ini\n+++ after Build INI File\n@@ -8,14 +8,14 @@\n"
         " regionSize=MEDIUM\n landmarkDensity=MODERATE\n startDate=1917-04-15\n-startTime=08:00\n+startTime=\n"
         " nightRate=30.0\n-dayRate=2000\n+dayRate=1440.0\n gameLengthInSeconds=3600\n difficulty=VETERAN\n"
@@ -76,7 +57,7 @@ TEST(Check, NamesWhatABuildWouldNormaliseAndTheEditorThenWritesIt)
         EXPECT_NE(built.find("\n" + run.out.substr(pos + 2, run.out.find('\n', pos + 1) - pos - 2) + "\r\n"),
                   std::string::npos) << run.out.substr(pos);
     const CheckRun again = Check(directory.Path());
-    EXPECT_EQ(again.status, 0u) << "a file in the editor's own form";
+    EXPECT_EQ(again.status, 0) << "a file in the editor's own form";
     EXPECT_EQ(again.out + again.err, "");
     EXPECT_EQ(directory.ReadSettings(), built);
 }
@@ -85,16 +66,16 @@ TEST(Check, NoFileOrALockedFileCannotBeTold)
 {
     ScratchDirectory directory("check-none");
     CheckRun none = Check(directory.Path());
-    EXPECT_EQ(none.status, 2u);
+    EXPECT_EQ(none.status, 2);
     EXPECT_NE(none.err.find("there is no "), std::string::npos) << none.err;
     EXPECT_TRUE(FilesIn(directory.Path()).empty());
     directory.WriteSettings(SampleSettings);
     HANDLE lock = CreateFileA(directory.SettingsPath().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     CheckRun locked = Check(directory.Path());
     CloseHandle(lock);
-    EXPECT_EQ(locked.status, 2u);
+    EXPECT_EQ(locked.status, 2);
     EXPECT_NE(locked.err.find("cannot read "), std::string::npos) << locked.err;
-    EXPECT_EQ(Check(directory.Path() + "\\missing").status, 2u);
+    EXPECT_EQ(Check(directory.Path() + "\\missing").status, 2);
 }
 
 }  // namespace

@@ -11,13 +11,14 @@ TEST(IniRead, AnswersLikeTheProfileFunctions)
         "[Main]\r\n  Name \t= \x1A spaced value \t\r\nquoted=\"  a b \"\r\nsingle='x'\r\nlone=\"abc'\r\nbare\r\n"
         "dup=first\r\ndup=second\r\n  [ other ] trailing\r\nk=other\r\n[main]\r\nlater=1\r\n[a]b]\r\n[open\r\n"
         "[s]\rk=cr\r[t]\nk=lf\n[u]\r\n\n\rk=mix\n[n]\nk=a\0b\nz\0x==6\n"
-        "[nul\0x]\n\0\0\0\nk\0=1\nafter=2\n[List]\n\n  TCP:h \n ; n\nC = \"q \" \n\t\n\0\n = v\n=w\n[LIST]\nno\n"s;
+        "[nul\0x]\n\0\0\0\nk\0=1\nafter=2\n[List]\n\n  TCP:h \n ; n\nC = \"q \" \n\t\n\0\n = v\n=w\n[LIST]\nno\n[v]\n=a\n"s;
     const struct { const char *section, *key; std::string expected; } rows[] = {
         {"MAIN", "name", "spaced value"}, {"Main", "quoted", "  a b "}, {"Main", "single", "x"}, {"s", "k", "cr"},
         {"Main", "lone", "\"abc'"}, {"Main", "bare", "d \t"}, {"Main", "dup", "first"}, {"Main", "later", "d \t"},
         {"missing", "k", "d \t"}, {"OTHER", "k", "other"}, {"a]b", "[open", "d \t"}, {"t", "k", "lf"}, {"u", "k", "mix"},
         {"n", "k", "a"}, {"n", "z", "=6"},
-        {"nul", "k", "1"}, {"nul", "after", "2"}, {"list", nullptr, "TCP:h\0; n\0C=\"q \"\0\0"s}, {"missing", nullptr, "\0"s}};
+        {"nul", "k", "1"}, {"nul", "after", "2"}, {"list", nullptr, "TCP:h\0; n\0C=\"q \"\0\0"s}, {"missing", nullptr, "\0"s},
+        {"v", nullptr, "=a\0\0"s}};   // kept: it follows no entry whose name reads as empty
     for (const auto& r : rows)
         EXPECT_EQ(r.key ? IniGetString(file, r.section, r.key, "d \t  ", 255) : IniGetSection(file, r.section),
                   r.expected) << r.section << "/" << (r.key ? r.key : "");

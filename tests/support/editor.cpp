@@ -4,59 +4,15 @@
 
 #include <commctrl.h>
 
-#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 
 #include "app/app_state.h"
 #include "app/main_window.h"
 #include "resource.h"
 
 namespace {
-
-void RemoveTree(const std::string& path)
-{
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA((path + "\\*").c_str(), &found);
-    for (bool more = search != INVALID_HANDLE_VALUE; more; more = FindNextFileA(search, &found)) {
-        const std::string name = found.cFileName, child = path + "\\" + name;
-        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
-            SetFileAttributesA(child.c_str(), FILE_ATTRIBUTE_NORMAL);
-            DeleteFileA(child.c_str());
-        } else if (name != "." && name != "..") {
-            RemoveTree(child);
-        }
-    }
-    FindClose(search);
-    RemoveDirectoryA(path.c_str());
-}
-
-// In this process: the dialogs waited for, innermost last, and the one whose action is due in its own loop.
-struct PendingDialog {
-    std::function<void(HWND)> action;
-    HWND dialog = nullptr;
-};
-std::vector<PendingDialog*> waiting;
-PendingDialog* due = nullptr;
-
-void CALLBACK RunPending(HWND, UINT, UINT_PTR timer, DWORD)
-{
-    KillTimer(nullptr, timer);
-    PendingDialog* pending = due;
-    due = nullptr;
-    if (pending)
-        pending->action(pending->dialog);
-}
-
-LRESULT CALLBACK WatchDialogs(int code, WPARAM wParam, LPARAM lParam)
-{
-    HWND window = reinterpret_cast<HWND>(wParam);
-    if (code == HCBT_ACTIVATE && !waiting.empty() && !waiting.back()->dialog && HasClass(window, "#32770") &&
-        window != MainWindowHandle && !(GetWindowLongA(window, GWL_STYLE) & WS_CHILD)) {
-        waiting.back()->dialog = window;
-        due = waiting.back();
-        SetTimer(nullptr, 0, 0, RunPending);   // once the dialog is fully shown
-    }
-    return CallNextHookEx(nullptr, code, wParam, lParam);
-}
 
 void PumpMessages()
 {
@@ -96,7 +52,8 @@ ScratchDirectory::ScratchDirectory(const std::string& name)
     GetCurrentDirectoryA(MAX_PATH, current);
     previous_ = current;
     path_ = std::string(temp) + "skyvarn-" + name + "-" + std::to_string(GetCurrentProcessId());
-    RemoveTree(path_);
+    std::error_code ignored;
+    std::filesystem::remove_all(path_, ignored);
     CreateDirectoryA(path_.c_str(), nullptr);
     SetCurrentDirectoryA(path_.c_str());
 }
@@ -104,40 +61,27 @@ ScratchDirectory::ScratchDirectory(const std::string& name)
 ScratchDirectory::~ScratchDirectory()
 {
     SetCurrentDirectoryA(previous_.c_str());
-    RemoveTree(path_);
+    std::error_code ignored;
+    std::filesystem::remove_all(path_, ignored);
 }
 
 void WriteBytes(const std::string& path, const std::string& bytes)
 {
-    if (std::FILE* file = std::fopen(path.c_str(), "wb")) {
-        std::fwrite(bytes.data(), 1, bytes.size(), file);
-        std::fclose(file);
-    }
+    std::ofstream(path, std::ios::binary) << bytes;
 }
 
 std::string FileBytes(const std::string& path)
 {
-    std::string bytes;
-    if (std::FILE* file = std::fopen(path.c_str(), "rb")) {
-        char block[4096];
-        for (size_t got; (got = std::fread(block, 1, sizeof block, file)) > 0;)
-            bytes.append(block, got);
-        std::fclose(file);
-    }
-    return bytes;
+    std::ifstream file(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), {}};
 }
 
 std::vector<std::string> FilesIn(const std::string& folder)
 {
     std::vector<std::string> names;
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
-    if (search != INVALID_HANDLE_VALUE) {
-        do
-            if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.push_back(found.cFileName);
-        while (FindNextFileA(search, &found));
-        FindClose(search);
-    }
+    std::error_code ignored;
+    for (const auto& entry : std::filesystem::directory_iterator(folder, ignored))
+        if (!entry.is_directory(ignored)) names.push_back(entry.path().filename().string());
     return names;
 }
 
@@ -163,18 +107,6 @@ bool HasClass(HWND window, const char* className)
 std::string BoxText(HWND box)
 {
     return TextOf(box) + ": " + TextOf(GetDlgItem(box, 0xFFFF));
-}
-
-bool WithNextDialog(const std::function<void(HWND)>& action, const std::function<void()>& trigger)
-{
-    bool done = false;
-    PendingDialog pending{[&](HWND dialog) { done = true; action(dialog); }};
-    HHOOK hook = SetWindowsHookExA(WH_CBT, WatchDialogs, nullptr, GetCurrentThreadId());
-    waiting.push_back(&pending);
-    trigger();
-    waiting.pop_back();
-    UnhookWindowsHookEx(hook);
-    return done;
 }
 
 Editor::Editor() : window_(CreateMainWindowModeless(GetModuleHandleA(nullptr)))
@@ -250,6 +182,14 @@ void Editor::Sync() const
 {
     DWORD_PTR result;
     SendMessageTimeoutA(window_, WM_NULL, 0, 0, SMTO_NORMAL, 60000, &result);
+}
+
+HWND Editor::Focus() const
+{
+    GUITHREADINFO info = {};
+    info.cbSize = sizeof info;
+    GetGUIThreadInfo(GetWindowThreadProcessId(window_, nullptr), &info);
+    return info.hwndFocus;
 }
 
 HWND Editor::Page(int index) const

@@ -1,7 +1,6 @@
 #pragma once
 #include <windows.h>
 
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -44,12 +43,8 @@ std::vector<std::string> FilesIn(const std::string& folder);
 
 // A window's text by WM_GETTEXT, which also reaches the controls of another process.
 std::string TextOf(HWND window);
-bool HasClass(HWND window, const char* className);
-std::string BoxText(HWND box);   // a message box's "caption: text"   // case ignored: "ComboBox", the dialog class "#32770"
-
-// In this process: runs `action` inside the next dialog or message box that `trigger` opens, from that
-// dialog's own message loop; the action must end it. False when none opened.
-bool WithNextDialog(const std::function<void(HWND dialog)>& action, const std::function<void()>& trigger);
+bool HasClass(HWND window, const char* className);   // case ignored: "ComboBox"
+std::string BoxText(HWND box);   // a message box's "caption: text"
 
 class Editor {
 public:
@@ -83,6 +78,7 @@ public:
     DWORD Exit(bool closeBox = false);   // "E&xit" or the close box; the program's exit code
     DWORD WaitForExit();
     void Sync() const;   // the program has handled everything sent so far
+    HWND Focus() const;  // the program's focused window
 
     // A program beside the editor under test (SKYVARN_EDITOR when set, else the one beside the tests).
     static std::string ProgramPath(const std::string& name = "skyvarn-config.exe");

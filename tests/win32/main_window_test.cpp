@@ -7,6 +7,7 @@
 #include "app/app_state.h"
 #include "editor.h"
 #include "resource.h"
+#include "targets/target_dialog.h"
 
 namespace {
 
@@ -58,6 +59,29 @@ TEST(MainWindow, PagesSitInTheTabOfACentredWindowInTheRealFontAndTabsKeepEdits)
     EXPECT_EQ(editor.Text(GeneralPageIndex, IDC_GENERAL_SERVER_DESC) + "|" +
               editor.Text(GamePageIndex, IDC_GAME_PLAYERS_PER_TARGET), "typed, not built|7");
     EXPECT_TRUE(FilesIn(directory.Path()).empty());
+}
+
+// The last "View Bitmap" request, with its file name copied while it was alive; no viewer ever starts.
+SHELLEXECUTEINFOA bitmapRequest;
+std::string bitmapFile;
+BOOL WINAPI RecordBitmapRequest(SHELLEXECUTEINFOA* request)
+{
+    bitmapRequest = *request;
+    bitmapFile = request->lpFile ? request->lpFile : "(none)";
+    return TRUE;
+}
+
+TEST(TargetDialog, ViewBitmapAsksTheShellToShowTheCurrentMapsPicture)
+{
+    ScratchDirectory directory("view-bitmap");
+    Editor editor;
+    BitmapOpener = RecordBitmapRequest;
+    editor.SelectItem(GeneralPageIndex, IDC_GENERAL_MAP, 2);
+    ViewMapBitmap(editor.Window());
+    const SHELLEXECUTEINFOA& sent = bitmapRequest;
+    EXPECT_EQ(bitmapFile, "landmarks\\Alsace.bmp");
+    EXPECT_TRUE(sent.cbSize == sizeof sent && sent.fMask == 0 && sent.hwnd == editor.Window() && !sent.lpVerb &&
+                !sent.lpParameters && !sent.lpDirectory && sent.nShow == SW_SHOW);
 }
 
 }  // namespace

@@ -5,7 +5,6 @@
 #include <commctrl.h>
 
 #include <string>
-#include <vector>
 
 #include "app/app_state.h"
 #include "app/pages.h"
@@ -36,9 +35,9 @@ std::string Settings(const std::string& change, std::string text = Complete)
     return text.replace(start, text.find('\n', start) + 1 - start, change == key ? "" : change + "\r\n");
 }
 
-TEST(GeneralPage, WithoutAFileShowsTheListsAndDefaultsAndANewFileTakesTheStoreOrder)
+TEST(GeneralPage, ListsHoldTheirItemsAndValuesAreShownAndStoredInTheirOwnForms)
 {
-    ScratchDirectory directory("general-defaults");
+    ScratchDirectory directory("general-values");
     Editor editor;
     const struct { int id; WPARAM index; const char* item; } items[] = {{IDC_GENERAL_START_DAY, 8, "09"},
         {IDC_GENERAL_START_DAY, 29, "30"}, {IDC_GENERAL_START_DAY, 30, ""}, {IDC_GENERAL_START_TIME, 3, "1:30"},
@@ -48,23 +47,7 @@ TEST(GeneralPage, WithoutAFileShowsTheListsAndDefaultsAndANewFileTakesTheStoreOr
         SendMessageA(editor.Item(General, i.id), CB_GETLBTEXT, i.index, reinterpret_cast<LPARAM>(text));
         EXPECT_STREQ(text, i.item) << "list " << i.id << ", item " << i.index;
     }
-    EXPECT_EQ(editor.Text(General, IDC_GENERAL_DAY_RATE) + editor.Text(General, IDC_GENERAL_NIGHT_RATE) +
-              (editor.Checked(General, IDC_GENERAL_LIMITED_AMMO) ? "1" : "0"), "0:10:10");
-    editor.Build();
-    // A missing text key shows as an empty box and is written as an empty value.
-    const std::string expected =
-        "[QV3Server]\r\nserverDesc=\"\"\r\nmaxPlayers=\r\nclientTimeoutSec=\r\npassword=\r\nrandomizeMap=1\r\n"
-        "regionSize=\r\nlandmarkDensity=\r\nstartDate=--\r\nstartTime=\r\nnightRate=1.0\r\ndayRate=1.0\r\n"
-        "gameLengthInSeconds=\r\ndifficulty=\r\ngameMode=\r\ngameType=\r\ncloudsOn=1\r\ntorqueOn=1\r\n"
-        "unlimitedAmmo=1\r\nrocketsAllowed=1\r\nlimitedFuel=1\r\nsecurityEnabled=1\r\nminAerosPerSide=\r\n"
-        "maxPlaneTypes=\r\nminKillsToScore=\r\nhistoricAircraftDates=1\r\nhideTeamIndicators=1\r\nbalanceLandmarks=1\r\n";
-    EXPECT_EQ(directory.ReadSettings().substr(0, expected.size()), expected);
-}
-
-TEST(GeneralPage, EmptyValuesKeepTheSelectionOthersAreShownAndStoredInTheirOwnForms)
-{
-    ScratchDirectory directory("general-values");
-    Editor editor;
+    EXPECT_EQ(editor.Text(General, IDC_GENERAL_DAY_RATE) + editor.Text(General, IDC_GENERAL_NIGHT_RATE), "0:10:1");
     const int lists[] = {IDC_GENERAL_REGION_SIZE, IDC_GENERAL_GAME_MODE, IDC_GENERAL_START_YEAR,
                          IDC_GENERAL_START_MONTH, IDC_GENERAL_START_DAY};
     for (int id : lists) editor.SelectItem(General, id, 1);
@@ -140,61 +123,6 @@ TEST(GamePage, GameTypeDecidesTheEnabledControlsYetEveryValueIsStoredInItsOwnFor
              "autoRepairTargets=1", "targetsChangeTeams=1", "manuallyChooseTargets=1", "manualTargetsProgress=1",
              "manualTargetsAtATime=\r\n", "friendlyFire=1", "numVoraks=\r\n", "voraksGlow=1"})
         EXPECT_NE(directory.ReadSettings().find(std::string("\n") + line), std::string::npos) << line;
-}
-
-
-const int Server = ServerPageIndex, Address = IDC_ADD_SERVER_ADDRESS, Cookie = IDC_ADD_COOKIE_TEXT,
-          Tcp = IDC_ADD_SERVER_TCP;
-
-// Opens an add dialog, checks OK after each step's message, then ends the dialog with `close` (given the last field).
-struct Step { int id; UINT message; WPARAM wParam; const char* text; bool okAfter; };
-void Add(const Editor& editor, int addButton, const std::vector<Step>& steps,
-         void (*close)(HWND, HWND) = [](HWND dialog, HWND) { SendDlgItemMessageA(dialog, IDOK, BM_CLICK, 0, 0); })
-{
-    EXPECT_TRUE(WithNextDialog([&](HWND dialog) {
-        EXPECT_FALSE(IsWindowEnabled(GetDlgItem(dialog, IDOK))) << "on opening";
-        for (const Step& s : steps) {
-            SendDlgItemMessageA(dialog, s.id, s.message, s.wParam, reinterpret_cast<LPARAM>(s.text));
-            EXPECT_EQ(IsWindowEnabled(GetDlgItem(dialog, IDOK)) != FALSE, s.okAfter) << "step " << &s - &steps[0];
-        }
-        close(dialog, GetDlgItem(dialog, steps.back().id));
-    }, [&] { editor.Click(Server, addButton); }));
-}
-
-TEST(ServerPage, ListsLoadAddRemoveAndStoreByTheirRules)
-{
-    const std::string longLine(300, 'L');
-    ScratchDirectory directory("server-page");
-    directory.WriteSettings("[RegisterWith]\r\n/first\r\nhost:1\r\n/mid\r\nTCP:a\r\n" + longLine + "\r\n[Clients]\r\n"
-                            "Cookie=ab\r\nCookie=\r\nName=abcdef\r\ncookie=xyz\r\nCookie=" + longLine + "\r\n");
-    Editor editor;
-    editor.SelectTab(Server);
-    Add(editor, IDC_SERVER_ADD_SERVER, {{Address, WM_SETTEXT, 0, "x", false}, {Tcp, BM_CLICK, 0, nullptr, true},
-        {Address, WM_SETTEXT, 0, "", false}, {Address, EM_REPLACESEL, 0, std::string(80, 'y').c_str(), true},
-        {IDC_ADD_SERVER_UDP, BM_CLICK, 0, nullptr, true}});
-    Add(editor, IDC_SERVER_ADD_COOKIE, {{Cookie, WM_CHAR, 'a', nullptr, true}, {Cookie, WM_SETTEXT, 0, "", false},
-        {Cookie, EM_REPLACESEL, 0, std::string(100, 'c').c_str(), true}});
-    Add(editor, IDC_SERVER_ADD_COOKIE, {{Cookie, WM_SETTEXT, 0, "x", true}, {Cookie, WM_SETTEXT, 0, "", false}},
-        [](HWND dialog, HWND field) {  // OK disabled: neither Enter nor an OK command may add
-        PostMessageA(field, WM_KEYDOWN, VK_RETURN, 0);
-        for (WPARAM command : {IDOK, IDCANCEL}) PostMessageA(dialog, WM_COMMAND, command, 0);
-    });
-    for (const auto& [list, remove] : {std::pair(IDC_SERVER_LIST, IDC_SERVER_REMOVE_SERVER),
-                                       std::pair(IDC_SERVER_COOKIE_LIST, IDC_SERVER_REMOVE_COOKIE)}) {
-        for (int selected : {1, -1, 1}) {
-            editor.SelectItem(Server, list, selected);
-            EXPECT_EQ(editor.Enabled(Server, remove), selected >= 0) << "selected " << selected;
-        }
-        editor.Click(Server, remove);  // the second entry: "host:1", the empty cookie
-        EXPECT_FALSE(editor.Enabled(Server, remove)) << "after a removal";
-    }
-    editor.Build();
-    EXPECT_NE(directory.ReadSettings().find("[RegisterWith]\r\nTCP:a\r\n" + longLine + "\r\nUDP:" +
-        std::string(75, 'y') + "\r\n[Clients]\r\nCookie=ab\r\nCookie=Name=abcdef\r\nCookie=xyz\r\nCookie=" + longLine +
-        "\r\nCookie=" + std::string(79, 'c') + "\r\n"), std::string::npos) << directory.ReadSettings();
-    for (int list : {IDC_SERVER_LIST, IDC_SERVER_COOKIE_LIST}) SendMessageA(editor.Item(Server, list), LB_RESETCONTENT, 0, 0);
-    editor.Build();
-    EXPECT_NE(directory.ReadSettings().find("[RegisterWith]\r\n[Clients]\r\n["), std::string::npos) << "both emptied";
 }
 
 

@@ -4,12 +4,9 @@
 
 #include <sddl.h>
 
-#include <cstdio>
 #include <cstring>
-#include <random>
 #include <string>
 
-#include "settings/ini_text.h"
 #include "settings/profile_store.h"
 #include "editor.h"
 
@@ -136,98 +133,6 @@ TEST(ProfileStore, MarkedFilesAreReadAndWrittenInTheirOwnEncoding)
         std::string value(8, '\0');
         value.resize(GetPrivateProfileStringA("s", "n", "", &value[0], 8, ProfilePath));
         EXPECT_EQ(value, "\xE9");
-    }
-}
-
-// A generated corpus, read by the engine and by the platform's own profile functions. The two known Wine
-// deviations are left out of the comparison: Wine drops ';' lines from sections (Windows keeps them), and
-// a quoted value whose unquoted length is exactly size - 1 loses its last character under Wine.
-const std::string Headers[] = {"[s]", "  [ S ]  ", "[s]x", "[t", "[u]]", "[t]", "[]", "[s\0x]"s, "[\xC7]", "\t[T]"};
-const std::string Names[] = {"k", " K ", "\tk\t", "key", "Key ", "", " ", "; k", "\xC7", "k\0x"s, "\0"s, "u]"};
-const std::string Values[] = {"v", " v ", "\"q\"", "'q'", "\"q'", "\"", "\"\"", "a=b", " \t", "\xC7\xE9\xFF",
-                              "0\0\0\0"s, "\x1Az\x1A", "\"" + std::string(253, 'x') + "\"", std::string(300, 'y'),
-                              "\"" + std::string(3, 'x') + "\"", "\"ab\" c"};
-const std::string Ends[] = {"\r\n", "\n", "\r", "\r\n", "\n\n", "\r\r\n", " \r\n", "\0\0\r\n"s};
-
-template <typename T, std::size_t N>
-const T& Pick(std::mt19937& random, const T (&items)[N])
-{
-    return items[random() % N];
-}
-
-std::string RandomFile(std::mt19937& random)
-{
-    std::string file = random() % 6 == 0 ? "\xEF\xBB\xBF" : "";
-    for (auto lines = random() % 30; lines > 0; --lines) {
-        switch (random() % 6) {
-        case 0: file += Pick(random, Headers); break;
-        case 1: file += Pick(random, Names); break;   // a line without "="
-        default: file += Pick(random, Names) + (random() % 2 ? "=" : " = ") + Pick(random, Values); break;
-        }
-        file += Pick(random, Ends);
-    }
-    return file;
-}
-
-// Our section text without ';' entries, which Wine leaves out.
-std::string WithoutComments(const std::string& section)
-{
-    std::string result;
-    for (std::size_t pos = 0; pos < section.size() && section[pos] != '\0'; pos = section.find('\0', pos) + 1)
-        if (section[pos] != ';') result += section.c_str() + pos + "\0"s;
-    return result + '\0';
-}
-
-bool QuotedOfLength(const std::string& file, const char* section, const std::string& key, std::size_t length)
-{
-    std::string raw;
-    return IniGetRawValue(file, section, key, raw) && raw.size() == length + 2 && (raw[0] == '"' || raw[0] == '\'') &&
-           raw.back() == raw[0];
-}
-
-TEST(ProfileStore, DifferentialCorpusOf200FilesSeed11MatchesThePlatformReads)
-{
-    ScratchDirectory directory("profile-corpus");
-    const char* sections[] = {"s", "S", "t", "u]", "", "s\0x", "\xC7", "none"};
-    const std::string keys[] = {"k", "K", "key", "\xC7", "; k", "u]", "missing"};
-    std::mt19937 random(11);
-    int differences = 0;
-    for (int round = 0; round < 200 && differences < 20; ++round) {
-        const std::string bytes = RandomFile(random);
-        // A name of its own for each file, so that no cached copy of an earlier file can answer.
-        const std::string path = directory.Path() + "\\corpus" + std::to_string(round) + ".ini";
-        WriteBytes(path, bytes);
-        std::snprintf(ProfilePath, sizeof ProfilePath, "%s", path.c_str());
-        ASSERT_EQ(OpenSettingsFile(), 1);
-        const std::string text = bytes.compare(0, 3, "\xEF\xBB\xBF") == 0 ? bytes.substr(3) : bytes;
-        auto differ = [&](const std::string& ours, const std::string& platform, const std::string& what) {
-            if (ours == platform) return;
-            ++differences;
-            ADD_FAILURE() << "round " << round << " " << what << ": engine " << testing::PrintToString(ours)
-                          << ", platform " << testing::PrintToString(platform) << "\nfile "
-                          << testing::PrintToString(bytes);
-        };
-        for (const char* section : sections) {
-            for (const std::string& key : keys) {
-                std::string platform(ProfileTextSize, '\0');
-                platform.resize(GetPrivateProfileStringA(section, key.c_str(), "\n", &platform[0], ProfileTextSize,
-                                                         ProfilePath));
-                if (!QuotedOfLength(text, section, key, ProfileTextSize - 1))
-                    differ(Read(section, key.c_str()), platform, "[" + std::string(section) + "] " + key);
-                for (DWORD size : {5u, 2u}) {   // the short buffers on a quarter of the files
-                    if (round % 4) break;
-                    std::string small(size, '\0');
-                    small.resize(GetPrivateProfileStringA(section, key.c_str(), "d", &small[0], size, ProfilePath));
-                    if (text.size() == bytes.size() && !QuotedOfLength(text, section, key, size - 1))
-                        differ(IniGetString(text, section, key, "d", size), small, key + " size " + std::to_string(size));
-                }
-            }
-            std::string platform(65536, '\0');
-            platform.resize(GetPrivateProfileSectionA(section, &platform[0], 65536, ProfilePath));
-            SectionBuffer ours;
-            ReadSectionList(section, ours);
-            differ(WithoutComments(ours.text), platform + '\0', "section [" + std::string(section) + "]");
-        }
     }
 }
 

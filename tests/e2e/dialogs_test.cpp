@@ -1,0 +1,175 @@
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "app/app_state.h"
+#include "editor.h"
+#include "resource.h"
+
+namespace {
+
+using Lines = std::vector<std::string>;
+const std::string InvalidId = "Invalid ID: The ID you have entered is not a valid ID for the ";
+const std::string DuplicateId = "Duplicate ID: This target already exists within the target list.";
+
+// Waits until the program has ended the dialog (messages posted to it are handled in their order).
+void WaitClosed(HWND dialog)
+{
+    for (int attempt = 0; attempt < 1200 && IsWindow(dialog); ++attempt) Sleep(5);
+}
+
+// Opens Target Management as the operator does for a team game on `map` ("": none selected).
+HWND OpenTargets(const Editor& editor, const std::string& map)
+{
+    editor.SelectItem(GeneralPageIndex, IDC_GENERAL_MAP, static_cast<int>(SendMessageA(editor.Item(GeneralPageIndex,
+        IDC_GENERAL_MAP), CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(map.c_str()))));
+    editor.SelectItem(GeneralPageIndex, IDC_GENERAL_GAME_TYPE, 0);   // "Team Melee"
+    editor.SelectTab(GamePageIndex);   // "Manually Choose Targets: " is on: no test's file says otherwise
+    return editor.Click(GamePageIndex, IDC_GAME_TARGETS) ? nullptr : editor.Dialog("Target Management - " + map);
+}
+
+// Read as UTF-16: Wine hands another process's list lines back wide even to LB_GETTEXT of the ANSI kind.
+Lines ListLines(HWND dialog)
+{
+    Lines lines;
+    HWND list = GetDlgItem(dialog, IDC_TARGET_LIST);
+    for (WPARAM i = 0; i < static_cast<WPARAM>(SendMessageW(list, LB_GETCOUNT, 0, 0)); ++i) {
+        std::wstring wide(static_cast<size_t>(SendMessageW(list, LB_GETTEXTLEN, i, 0)) + 1, L'\0');
+        wide.resize(static_cast<size_t>(SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(&wide[0]))));
+        lines.emplace_back();
+        for (wchar_t c : wide) lines.back() += static_cast<char>(c);   // the catalogue's names are ASCII
+    }
+    return lines;
+}
+
+// Adds `id`, expecting the box "caption: text" ("" for none); a refused ID stays, with the focus.
+void ExpectAdd(const Editor& editor, HWND dialog, const std::string& id, const std::string& box = "")
+{
+    HWND field = GetDlgItem(dialog, IDC_TARGET_ID);
+    SetWindowTextA(field, id.c_str());
+    EXPECT_EQ(editor.Click(GetDlgItem(dialog, IDC_TARGET_ADD)) ? "" : editor.AnswerBox(), box) << id;
+    editor.Sync();
+    EXPECT_EQ(TextOf(field), box.empty() ? "" : id);
+    EXPECT_TRUE(box.empty() || editor.Focus() == field) << id << ": focus elsewhere";
+}
+
+TEST(TargetDialog, IdsResolveOnTheCurrentMapCancelWritesNothingAndDoneWritesEveryLineSorted)
+{
+    struct Case { const char* map; Lines invalid; Lines added; const char* duplicate; Lines listed; };
+    // 4294967297 is 1 once wrapped to 32 bits; 133 "Bridge 1" begins 142 "Bridge 10" but is no duplicate.
+    const Case cases[] = {{"Random", {}, {"5"}, nullptr, {}}, {"", {}, {"5"}, nullptr, {}},
+        {"Marne", {"4294967297"}, {"142", "31", "007", "133"}, "95", {"Bridge 1", "Bridge 10", "Laon", "Vivaise"}},
+        {"Flanders", {"", "0", "411", std::string(40, '9'), "-3"}, {"410", "85"}, "179", {"Lens", "Village71"}}};
+    ScratchDirectory directory("e2e-targets");
+    Editor editor(directory.Path());
+    ASSERT_TRUE(editor.Shown());
+    for (const Case& row : cases) {
+        SCOPED_TRACE(std::string("map [") + row.map + "]");
+        HWND dialog = OpenTargets(editor, row.map);
+        ASSERT_NE(dialog, nullptr);
+        for (const std::string& id : row.invalid) ExpectAdd(editor, dialog, id, InvalidId + row.map + " map.");
+        for (const std::string& id : row.added) ExpectAdd(editor, dialog, id);
+        if (row.duplicate) ExpectAdd(editor, dialog, row.duplicate, DuplicateId);
+        EXPECT_EQ(ListLines(dialog), row.listed);
+        EXPECT_TRUE(editor.Click(GetDlgItem(dialog, IDCANCEL)));
+    }
+    EXPECT_TRUE(FilesIn(directory.Path()).empty());
+    // Read on opening: other maps' lines in mixed case, two empty ones, a line and a section beyond any buffer.
+    std::string longLines = "Long " + std::string(295, 'x') + "\r\n";
+    for (int index = 0; index < 200; ++index) longLines += "Target " + std::to_string(1000 + index) + "\r\n";
+    const std::string before = "[QV3Server]\r\nmaxPlayers=8\r\n[Targets]\r\n" + longLines + "beta\r\n/ a note\r\n"
+                               "Ghistelles\r\nalpha\r\n   LAON \t\r\nzulu\r\n// another\r\n[Clients]\r\nCookie=abc\r\n";
+    directory.WriteSettings(before);
+    HWND dialog = OpenTargets(editor, "Marne");
+    ASSERT_NE(dialog, nullptr);
+    ExpectAdd(editor, dialog, "31", DuplicateId);   // "Laon" is there already, padded and in other case
+    ExpectAdd(editor, dialog, "133");
+    HWND list = GetDlgItem(dialog, IDC_TARGET_LIST), remove = GetDlgItem(dialog, IDC_TARGET_REMOVE);
+    for (int index : {-1, 2}) {   // "alpha", below the two empty lines; with the notification the list sends
+        SendMessageA(list, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+        SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_TARGET_LIST, LBN_SELCHANGE), LPARAM(list));
+        EXPECT_EQ(IsWindowEnabled(remove) != FALSE, index >= 0) << index;
+    }
+    EXPECT_TRUE(editor.Click(remove));
+    EXPECT_TRUE(!IsWindowEnabled(remove) && editor.Focus() == list) << "the disabled button hands the focus on";
+    {
+        // A list that cannot be written is reported, and the dialog stays open with what was chosen.
+        WriteBlocker blocker(directory.SettingsPath());
+        EXPECT_FALSE(editor.Click(GetDlgItem(dialog, IDC_TARGET_DONE))) << "no message";
+        EXPECT_EQ(editor.AnswerBox(), "Error: An error occurred while writing to the INI file.  The INI file may be "
+                                      "write-protected.");
+        editor.Sync();
+        EXPECT_TRUE(IsWindowVisible(dialog));
+    }
+    EXPECT_EQ(directory.ReadSettings(), before);
+    EXPECT_TRUE(editor.Click(GetDlgItem(dialog, IDC_TARGET_DONE)));
+    EXPECT_EQ(directory.ReadSettings(), "[QV3Server]\r\nmaxPlayers=8\r\n[Targets]\r\nbeta\r\nBridge 1\r\n"
+                                        "Ghistelles\r\nLAON\r\n" + longLines + "zulu\r\n[Clients]\r\nCookie=abc\r\n");
+}
+
+const int Server = ServerPageIndex, Address = IDC_ADD_SERVER_ADDRESS, Cookie = IDC_ADD_COOKIE_TEXT,
+          Tcp = IDC_ADD_SERVER_TCP;
+
+// Opens an add dialog and checks OK after each step's message; then OK, or with `refused` Enter, an OK
+// command and Cancel, none of which may add.
+struct Step { int id; UINT message; WPARAM wParam; const char* text; bool okAfter; };
+void Add(const Editor& editor, int addButton, const char* caption, const std::vector<Step>& steps, bool refused = false)
+{
+    ASSERT_FALSE(editor.Click(Server, addButton));
+    HWND dialog = editor.Dialog(caption), ok = GetDlgItem(dialog, IDOK);
+    ASSERT_NE(dialog, nullptr) << caption;
+    EXPECT_FALSE(IsWindowEnabled(ok)) << "on opening";
+    // It leaves its colours to the dialog manager, as the pages do: no brush of its own.
+    HWND page = editor.Page(Server);
+    EXPECT_EQ(SendMessageA(dialog, WM_CTLCOLORDLG, 0, LPARAM(dialog)), SendMessageA(page, WM_CTLCOLORDLG, 0, LPARAM(page)));
+    for (const Step& s : steps) {
+        SendDlgItemMessageA(dialog, s.id, s.message, s.wParam, reinterpret_cast<LPARAM>(s.text));
+        EXPECT_EQ(IsWindowEnabled(ok) != FALSE, s.okAfter) << "step " << &s - &steps[0];
+    }
+    if (!refused) {
+        editor.Click(ok);
+        return;
+    }
+    PostMessageA(GetDlgItem(dialog, steps.back().id), WM_KEYDOWN, VK_RETURN, 0);
+    for (WPARAM command : {IDOK, IDCANCEL}) PostMessageA(dialog, WM_COMMAND, command, 0);
+    WaitClosed(dialog);
+}
+
+TEST(ServerPage, ListsLoadAddRemoveAndStoreByTheirRules)
+{
+    const std::string longLine(300, 'L');
+    ScratchDirectory directory("e2e-server-page");
+    directory.WriteSettings("[RegisterWith]\r\n/first\r\nhost:1\r\n/mid\r\nTCP:a\r\n" + longLine + "\r\n[Clients]\r\n"
+                            "Cookie=ab\r\nCookie=\r\nName=abcdef\r\ncookie=xyz\r\nCookie=" + longLine + "\r\n");
+    Editor editor(directory.Path());
+    ASSERT_TRUE(editor.Shown());
+    editor.SelectTab(Server);
+    Add(editor, IDC_SERVER_ADD_SERVER, "Add New Server", {{Address, WM_SETTEXT, 0, "x", false},
+        {Tcp, BM_CLICK, 0, nullptr, true}, {Address, WM_SETTEXT, 0, "", false},
+        {Address, EM_REPLACESEL, 0, std::string(80, 'y').c_str(), true}, {IDC_ADD_SERVER_UDP, BM_CLICK, 0, nullptr, true}});
+    Add(editor, IDC_SERVER_ADD_COOKIE, "Add New Cookie", {{Cookie, WM_CHAR, 'a', nullptr, true},
+        {Cookie, WM_SETTEXT, 0, "", false}, {Cookie, EM_REPLACESEL, 0, std::string(100, 'c').c_str(), true}});
+    Add(editor, IDC_SERVER_ADD_COOKIE, "Add New Cookie", {{Cookie, WM_SETTEXT, 0, "x", true},
+        {Cookie, WM_SETTEXT, 0, "", false}}, true);
+    for (const auto& [list, remove] : {std::pair(IDC_SERVER_LIST, IDC_SERVER_REMOVE_SERVER),
+                                       std::pair(IDC_SERVER_COOKIE_LIST, IDC_SERVER_REMOVE_COOKIE)}) {
+        for (int selected : {1, -1, 1}) {
+            editor.SelectItem(Server, list, selected);
+            EXPECT_EQ(editor.Enabled(Server, remove), selected >= 0) << "selected " << selected;
+        }
+        editor.Click(Server, remove);  // the second entry: "host:1", the empty cookie
+        EXPECT_FALSE(editor.Enabled(Server, remove)) << "after a removal";
+    }
+    editor.Build();
+    EXPECT_NE(directory.ReadSettings().find("[RegisterWith]\r\nTCP:a\r\n" + longLine + "\r\nUDP:" +
+        std::string(75, 'y') + "\r\n[Clients]\r\nCookie=ab\r\nCookie=Name=abcdef\r\nCookie=xyz\r\nCookie=" + longLine +
+        "\r\nCookie=" + std::string(79, 'c') + "\r\n"), std::string::npos) << directory.ReadSettings();
+    for (int list : {IDC_SERVER_LIST, IDC_SERVER_COOKIE_LIST}) SendMessageA(editor.Item(Server, list), LB_RESETCONTENT, 0, 0);
+    editor.Build();
+    EXPECT_NE(directory.ReadSettings().find("[RegisterWith]\r\n[Clients]\r\n["), std::string::npos) << "both emptied";
+}
+
+}  // namespace
