@@ -122,9 +122,6 @@ void Add(const Editor& editor, int addButton, const char* caption, const std::ve
     HWND dialog = editor.Dialog(caption), ok = GetDlgItem(dialog, IDOK);
     ASSERT_NE(dialog, nullptr) << caption;
     EXPECT_FALSE(IsWindowEnabled(ok)) << "on opening";
-    // It leaves its colours to the dialog manager, as the pages do: no brush of its own.
-    HWND page = editor.Page(Server);
-    EXPECT_EQ(SendMessageA(dialog, WM_CTLCOLORDLG, 0, LPARAM(dialog)), SendMessageA(page, WM_CTLCOLORDLG, 0, LPARAM(page)));
     for (const Step& s : steps) {
         SendDlgItemMessageA(dialog, s.id, s.message, s.wParam, reinterpret_cast<LPARAM>(s.text));
         EXPECT_EQ(IsWindowEnabled(ok) != FALSE, s.okAfter) << "step " << &s - &steps[0];
