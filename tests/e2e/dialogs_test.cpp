@@ -15,12 +15,6 @@ using Lines = std::vector<std::string>;
 const std::string InvalidId = "Invalid ID: The ID you have entered is not a valid ID for the ";
 const std::string DuplicateId = "Duplicate ID: This target already exists within the target list.";
 
-// Waits until the program has ended the dialog (messages posted to it are handled in their order).
-void WaitClosed(HWND dialog)
-{
-    for (int attempt = 0; attempt < 1200 && IsWindow(dialog); ++attempt) Sleep(5);
-}
-
 // Opens Target Management as the operator does for a team game on `map` ("": none selected).
 HWND OpenTargets(const Editor& editor, const std::string& map)
 {
@@ -132,7 +126,7 @@ void Add(const Editor& editor, int addButton, const char* caption, const std::ve
     }
     PostMessageA(GetDlgItem(dialog, steps.back().id), WM_KEYDOWN, VK_RETURN, 0);
     for (WPARAM command : {IDOK, IDCANCEL}) PostMessageA(dialog, WM_COMMAND, command, 0);
-    WaitClosed(dialog);
+    for (int attempt = 0; attempt < 1200 && IsWindow(dialog); ++attempt) Sleep(5);   // posts are handled in order
 }
 
 TEST(ServerPage, ListsLoadAddRemoveAndStoreByTheirRules)

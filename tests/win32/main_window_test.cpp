@@ -11,10 +11,20 @@
 
 namespace {
 
+// The last "View Bitmap" request, with its file name copied while it was alive; no viewer ever starts.
+SHELLEXECUTEINFOA bitmapRequest;
+std::string bitmapFile;
+BOOL WINAPI RecordBitmapRequest(SHELLEXECUTEINFOA* request)
+{
+    bitmapRequest = *request;
+    bitmapFile = request->lpFile ? request->lpFile : "(none)";
+    return TRUE;
+}
+
 // The pages sit inside the tab control at the origin and their templates' sizes, in a centred window, in
 // the real dialog font (with Wine's own fonts missing "MS Sans Serif" falls back to a much wider one).
 // Tabs only hide and show pages, so that what was typed survives them.
-TEST(MainWindow, PagesSitInTheTabOfACentredWindowInTheRealFontAndTabsKeepEdits)
+TEST(MainWindow, PagesSitInTheTabOfACentredWindowInTheRealFontTabsKeepEditsAndMapsShowTheirPicture)
 {
     const SIZE templateSizes[PageCount] = {{302, 237}, {302, 231}, {302, 237}, {302, 237}, {302, 237}};
     ScratchDirectory directory("main-window");
@@ -59,22 +69,7 @@ TEST(MainWindow, PagesSitInTheTabOfACentredWindowInTheRealFontAndTabsKeepEdits)
     EXPECT_EQ(editor.Text(GeneralPageIndex, IDC_GENERAL_SERVER_DESC) + "|" +
               editor.Text(GamePageIndex, IDC_GAME_PLAYERS_PER_TARGET), "typed, not built|7");
     EXPECT_TRUE(FilesIn(directory.Path()).empty());
-}
-
-// The last "View Bitmap" request, with its file name copied while it was alive; no viewer ever starts.
-SHELLEXECUTEINFOA bitmapRequest;
-std::string bitmapFile;
-BOOL WINAPI RecordBitmapRequest(SHELLEXECUTEINFOA* request)
-{
-    bitmapRequest = *request;
-    bitmapFile = request->lpFile ? request->lpFile : "(none)";
-    return TRUE;
-}
-
-TEST(TargetDialog, ViewBitmapAsksTheShellToShowTheCurrentMapsPicture)
-{
-    ScratchDirectory directory("view-bitmap");
-    Editor editor;
+    // "View Bitmap" hands the shell the current map's picture.
     BitmapOpener = RecordBitmapRequest;
     editor.SelectItem(GeneralPageIndex, IDC_GENERAL_MAP, 2);
     ViewMapBitmap(editor.Window());
