@@ -71,10 +71,12 @@ if(SKYVARN_BUILD_TESTS)
     target_link_libraries(bench_baseline PRIVATE comctl32)
     add_executable(benchmark tools/bench/benchmark.cpp ${RESOURCE_SCRIPT})
     target_link_libraries(benchmark PRIVATE skyvarn_test_support)
+    target_include_directories(benchmark PRIVATE ${CMAKE_SOURCE_DIR}/tools)
     add_dependencies(benchmark skyvarn-config bench_baseline bench_floor)
 
     # The user guide's screenshots (scripts/screenshots.sh).
     add_executable(screenshots tools/screenshots/screenshots.cpp)
     target_link_libraries(screenshots PRIVATE skyvarn_test_support)
+    target_include_directories(screenshots PRIVATE ${CMAKE_SOURCE_DIR}/tools)
     add_dependencies(screenshots skyvarn-config)
 endif()

@@ -9,7 +9,6 @@
 #include "app/app_state.h"
 #include "editor.h"
 #include "resource.h"
-#include "sample_settings.h"
 
 using namespace std::string_literals;
 using Texts = std::vector<std::string>;
@@ -88,14 +87,15 @@ TEST(SettingsFile, AnOddFileIsReadAsTheProfileServiceReadsIt)
 
 TEST(SettingsFile, AFileThatMustNotChangeGetsOneMessageAndKeepsItsBytesAndAttributes)
 {
+    const std::string settings = "[QV3Server]\r\nserverDesc=\"Old\"\r\nmaxPlayers=32\r\n";
     ScratchDirectory directory("e2e-attributes");
-    directory.WriteSettings(SampleSettings);
+    directory.WriteSettings(settings);
     const std::string path = directory.SettingsPath();
     SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY);
     Texts boxes;
     BuildOnce(directory, &boxes);
     EXPECT_EQ(boxes, Texts{WriteError});
-    EXPECT_EQ(directory.ReadSettings(), SampleSettings);
+    EXPECT_EQ(directory.ReadSettings(), settings);
     EXPECT_NE(GetFileAttributesA(path.c_str()) & FILE_ATTRIBUTE_READONLY, 0u);
     EXPECT_EQ(FilesIn(directory.Path()), Texts{"qv3server.ini"});
 
@@ -107,7 +107,7 @@ TEST(SettingsFile, AFileThatMustNotChangeGetsOneMessageAndKeepsItsBytesAndAttrib
         WriteBlocker blocker(path);
         EXPECT_EQ(editor.Build(), Texts{WriteError});
     }
-    EXPECT_EQ(directory.ReadSettings(), SampleSettings);
+    EXPECT_EQ(directory.ReadSettings(), settings);
     EXPECT_EQ(FilesIn(directory.Path()), Texts{"qv3server.ini"}) << "a failed build leaves nothing beside the file";
     EXPECT_EQ(editor.Build(), Texts{}) << "the next build, once the file is free";
     EXPECT_TRUE(Holds(directory.ReadSettings(), "\nserverDesc=\"Other\"\r\nmaxPlayers=32\r\n"));

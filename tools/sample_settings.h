@@ -1,7 +1,7 @@
 #pragma once
 
-// A complete settings file as an operator's server might have it: every key of the pages, a few targets,
-// registration servers and cookies.
+// For the benchmark and the screenshots: a complete settings file as an operator's server might have it,
+// every key of the pages, a few targets, registration servers and cookies.
 inline const char SampleSettings[] =
     "[QV3Server]\r\nserverDesc=\"Western Front Arena\"\r\nmaxPlayers=32\r\nclientTimeoutSec=120\r\n"
     "password=secret\r\nrandomizeMap=0\r\nuseMap=FLANDERS\r\nregionSize=MEDIUM\r\nlandmarkDensity=MODERATE\r\n"
