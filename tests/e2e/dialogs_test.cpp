@@ -93,8 +93,7 @@ TEST(TargetDialog, IdsResolveOnTheCurrentMapCancelWritesNothingAndDoneWritesEver
         // A list that cannot be written is reported, and the dialog stays open with what was chosen.
         WriteBlocker blocker(directory.SettingsPath());
         EXPECT_FALSE(editor.Click(GetDlgItem(dialog, IDC_TARGET_DONE))) << "no message";
-        EXPECT_EQ(editor.AnswerBox(), "Error: An error occurred while writing to the INI file.  The INI file may be "
-                                      "write-protected.");
+        EXPECT_EQ(editor.AnswerBox(), WriteErrorBox);
         editor.Sync();
         EXPECT_TRUE(IsWindowVisible(dialog));
     }
@@ -126,7 +125,7 @@ void Add(const Editor& editor, int addButton, const char* caption, const std::ve
     }
     PostMessageA(GetDlgItem(dialog, steps.back().id), WM_KEYDOWN, VK_RETURN, 0);
     for (WPARAM command : {IDOK, IDCANCEL}) PostMessageA(dialog, WM_COMMAND, command, 0);
-    for (int attempt = 0; attempt < 1200 && IsWindow(dialog); ++attempt) Sleep(5);   // posts are handled in order
+    WaitClosed(dialog);   // posts are handled in order
 }
 
 TEST(ServerPage, ListsLoadAddRemoveAndStoreByTheirRules)

@@ -15,8 +15,6 @@ using Texts = std::vector<std::string>;
 
 namespace {
 
-const std::string WriteError =
-    "Error: An error occurred while writing to the INI file.  The INI file may be write-protected.";
 
 // Builds once in a freshly started editor; the file afterwards, and the boxes shown in `boxes`.
 std::string BuildOnce(const ScratchDirectory& directory, Texts* boxes = nullptr)
@@ -94,7 +92,7 @@ TEST(SettingsFile, AFileThatMustNotChangeGetsOneMessageAndKeepsItsBytesAndAttrib
     SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY);
     Texts boxes;
     BuildOnce(directory, &boxes);
-    EXPECT_EQ(boxes, Texts{WriteError});
+    EXPECT_EQ(boxes, Texts{WriteErrorBox});
     EXPECT_EQ(directory.ReadSettings(), settings);
     EXPECT_NE(GetFileAttributesA(path.c_str()) & FILE_ATTRIBUTE_READONLY, 0u);
     EXPECT_EQ(FilesIn(directory.Path()), Texts{"qv3server.ini"});
@@ -105,7 +103,7 @@ TEST(SettingsFile, AFileThatMustNotChangeGetsOneMessageAndKeepsItsBytesAndAttrib
     editor.SetText(GeneralPageIndex, IDC_GENERAL_SERVER_DESC, "Other");
     {
         WriteBlocker blocker(path);
-        EXPECT_EQ(editor.Build(), Texts{WriteError});
+        EXPECT_EQ(editor.Build(), Texts{WriteErrorBox});
     }
     EXPECT_EQ(directory.ReadSettings(), settings);
     EXPECT_EQ(FilesIn(directory.Path()), Texts{"qv3server.ini"}) << "a failed build leaves nothing beside the file";

@@ -104,6 +104,12 @@ bool HasClass(HWND window, const char* className)
     return lstrcmpiA(name, className) == 0;
 }
 
+void WaitClosed(HWND window)
+{
+    for (int attempt = 0; attempt < 1200 && IsWindow(window) && IsWindowVisible(window); ++attempt)
+        Sleep(5);
+}
+
 std::string BoxText(HWND box)
 {
     return TextOf(box) + ": " + TextOf(GetDlgItem(box, 0xFFFF));
@@ -307,8 +313,7 @@ std::string Editor::AnswerBox(int attempts) const
                 continue;
             const std::string box = BoxText(dialog);
             PostMessageA(dialog, WM_COMMAND, IDOK, 0);
-            for (int wait = 0; wait < 1200 && IsWindow(dialog) && IsWindowVisible(dialog); ++wait)
-                Sleep(5);
+            WaitClosed(dialog);
             return box;
         }
     }

@@ -41,6 +41,13 @@ private:
 // The names of the files in a folder.
 std::vector<std::string> FilesIn(const std::string& folder);
 
+// The message box of a settings file that cannot be written, as BoxText gives it.
+inline const char WriteErrorBox[] =
+    "Error: An error occurred while writing to the INI file.  The INI file may be write-protected.";
+
+// Waits until `window` is gone or hidden (a bound only against a program that hangs).
+void WaitClosed(HWND window);
+
 // A window's text by WM_GETTEXT, which also reaches the controls of another process.
 std::string TextOf(HWND window);
 bool HasClass(HWND window, const char* className);   // case ignored: "ComboBox"
