@@ -2,7 +2,6 @@
 
 #include <windows.h>
 
-#include <cstdlib>
 #include <cstring>
 #include <string>
 
@@ -15,13 +14,29 @@ struct CheckRun {
     std::string out, err;
 };
 
-// Runs skyvarn-check on `directory` through the command processor, its output kept in files outside it.
+// Runs skyvarn-check on `directory`, its output kept in files outside it. Started directly: under Wine a
+// 64-bit command processor hands a 32-bit program one handle for both of its redirected streams.
 CheckRun Check(const std::string& directory)
 {
-    const std::string stem = directory + "-check", out = stem + "-out.txt", err = stem + "-err.txt";
-    const int status = std::system(("\"\"" + Editor::ProgramPath("skyvarn-check.exe") + "\" \"" + directory + "\" >\"" +
-                                    out + "\" 2>\"" + err + "\"\"").c_str());
-    CheckRun run{status, FileBytes(out), FileBytes(err)};
+    const std::string out = directory + "-check-out.txt", err = directory + "-check-err.txt";
+    SECURITY_ATTRIBUTES inherited = {sizeof inherited, nullptr, TRUE};
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdOutput = CreateFileA(out.c_str(), GENERIC_WRITE, 0, &inherited, CREATE_ALWAYS, 0, nullptr);
+    startup.hStdError = CreateFileA(err.c_str(), GENERIC_WRITE, 0, &inherited, CREATE_ALWAYS, 0, nullptr);
+    std::string commandLine = "\"" + Editor::ProgramPath("skyvarn-check.exe") + "\" \"" + directory + "\"";
+    PROCESS_INFORMATION process = {};
+    DWORD status = 99;
+    if (CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &process)) {
+        WaitForSingleObject(process.hProcess, 60000);
+        GetExitCodeProcess(process.hProcess, &status);
+        CloseHandle(process.hThread);
+        CloseHandle(process.hProcess);
+    }
+    CloseHandle(startup.hStdOutput);
+    CloseHandle(startup.hStdError);
+    CheckRun run{static_cast<int>(status), FileBytes(out), FileBytes(err)};
     DeleteFileA(out.c_str());
     DeleteFileA(err.c_str());
     return run;
@@ -43,7 +58,8 @@ TEST(Check, NamesWhatABuildWouldNormaliseAndTheEditorThenWritesIt)
         editor.Exit();
     };
     build();
-    std::string settings = directory.ReadSettings();
+    const std::string first = directory.ReadSettings();
+    std::string settings = first;
     const CheckRun same = Check(directory.Path());
     EXPECT_EQ(std::to_string(same.status) + same.out + same.err, "0");
     for (auto [from, to] : {std::pair("startTime=", "startTime=08:00"), {"cloudsOn=1", "cloudsOn=yes"},
@@ -57,11 +73,8 @@ TEST(Check, NamesWhatABuildWouldNormaliseAndTheEditorThenWritesIt)
         "-dayRate=2000\n+dayRate=1440.0\n gameLengthInSeconds=\n difficulty=\n gameMode=\n gameType=\n-cloudsOn=yes\n"
         "+cloudsOn=1\n torqueOn=1\n unlimitedAmmo=1\n rocketsAllowed=1\n");
     EXPECT_EQ(directory.ReadSettings(), settings) << "the check writes nothing";
-    build();
-    const std::string built = directory.ReadSettings();
-    for (std::size_t pos = run.out.find("\n+", 30); pos != std::string::npos; pos = run.out.find("\n+", pos + 1))
-        EXPECT_NE(built.find("\n" + run.out.substr(pos + 2, run.out.find('\n', pos + 1) - pos - 2) + "\r\n"),
-                  std::string::npos) << run.out.substr(pos);
+    build();   // the diff's new side: only the rate differs from the first build
+    EXPECT_EQ(directory.ReadSettings(), std::string(first).replace(first.find("dayRate=1.0"), 11, "dayRate=1440.0"));
     EXPECT_EQ(Check(directory.Path()).status, 0);
     HANDLE lock = CreateFileA(directory.SettingsPath().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     const CheckRun locked = Check(directory.Path());
