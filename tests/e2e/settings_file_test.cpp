@@ -159,4 +159,29 @@ TEST(SettingsFile, AnAircraftValueTooLongToReadBackIsRefused)
     EXPECT_TRUE(Holds(directory.ReadSettings(), "\nFOKKER_EIII=1," + std::string(200, 's') + ",1918\r\n"));
 }
 
+TEST(Program, ASecondStartRaisesTheFirstAndLeavingWritesNothing)
+{
+    ScratchDirectory directory("e2e-single");
+    const std::string settings = "; hand-kept\r\n[QV3Server]\r\nserverDesc=\"Old\"\r\nmaxPlayers=8\r\n\r\n";
+    directory.WriteSettings(settings);
+    for (bool minimisedAndCloseBox : {false, true}) {
+        Editor first(directory.Path());
+        ASSERT_TRUE(first.Shown()) << minimisedAndCloseBox;
+        first.SetText(GeneralPageIndex, IDC_GENERAL_SERVER_DESC, "New");
+        first.SelectTab(AlliedPlanesPageIndex);
+        first.Click(AlliedPlanesPageIndex, IDC_ALLIED_SPAD_VII);
+        if (minimisedAndCloseBox) {
+            ShowWindow(first.Window(), SW_MINIMIZE);
+            first.Sync();
+            ASSERT_TRUE(IsIconic(first.Window()));
+        }
+        Editor second(directory.Path());
+        EXPECT_EQ(second.WaitForExit(), 0u) << minimisedAndCloseBox;
+        first.Sync();
+        EXPECT_TRUE(!IsIconic(first.Window()) && IsWindowVisible(first.Window())) << minimisedAndCloseBox;
+        EXPECT_EQ(first.Exit(minimisedAndCloseBox), 1u) << minimisedAndCloseBox;
+        EXPECT_EQ(directory.ReadSettings(), settings) << minimisedAndCloseBox;
+    }
+}
+
 }  // namespace

@@ -20,11 +20,3 @@ TEST(AircraftValue, ParsesAndFormsStoredValues)
         EXPECT_EQ(IsBareAircraftFlag(value), row.formed.size() == 1) << row.stored;
     }
 }
-
-TEST(AircraftValue, DatesAtTheLimitStayWithinAWholeRead)
-{
-    const std::string date(kAircraftDateLimit, '9');
-    const std::string stored = FormAircraftValue({0, date, date});
-    EXPECT_EQ(stored.size(), 253u) << "the longest value a whole read hands back is 254";
-    EXPECT_EQ(Shown(ParseAircraftValue(stored)), "0|" + date + "|" + date);
-}

@@ -23,19 +23,11 @@ void PumpMessages()
     }
 }
 
-struct SentMessage {
-    HWND target;
-    UINT message;
-    WPARAM wParam;
-    LPARAM lParam;
-};
-
-DWORD WINAPI SendFromWorker(void* data)
+bool HasClass(HWND window, const char* className)   // case ignored: "ComboBox"
 {
-    SentMessage* sent = static_cast<SentMessage*>(data);
-    SendMessageA(sent->target, sent->message, sent->wParam, sent->lParam);
-    delete sent;
-    return 0;
+    char name[32] = "";
+    GetClassNameA(window, name, sizeof name);
+    return lstrcmpiA(name, className) == 0;
 }
 
 // A control that tells the pages apart, in tab order.
@@ -65,11 +57,6 @@ ScratchDirectory::~ScratchDirectory()
     std::filesystem::remove_all(path_, ignored);
 }
 
-void WriteBytes(const std::string& path, const std::string& bytes)
-{
-    std::ofstream(path, std::ios::binary) << bytes;
-}
-
 std::string FileBytes(const std::string& path)
 {
     std::ifstream file(path, std::ios::binary);
@@ -85,11 +72,6 @@ std::vector<std::string> FilesIn(const std::string& folder)
     return names;
 }
 
-WriteBlocker::WriteBlocker(const std::string& path)
-    : handle_(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr))
-{
-}
-
 std::string TextOf(HWND window)
 {
     std::string text(static_cast<size_t>(SendMessageA(window, WM_GETTEXTLENGTH, 0, 0)) + 1, '\0');
@@ -97,22 +79,10 @@ std::string TextOf(HWND window)
     return text;
 }
 
-bool HasClass(HWND window, const char* className)
-{
-    char name[32] = "";
-    GetClassNameA(window, name, sizeof name);
-    return lstrcmpiA(name, className) == 0;
-}
-
 void WaitClosed(HWND window)
 {
     for (int attempt = 0; attempt < 1200 && IsWindow(window) && IsWindowVisible(window); ++attempt)
         Sleep(5);
-}
-
-std::string BoxText(HWND box)
-{
-    return TextOf(box) + ": " + TextOf(GetDlgItem(box, 0xFFFF));
 }
 
 Editor::Editor() : window_(CreateMainWindowModeless(GetModuleHandleA(nullptr)))
@@ -146,10 +116,6 @@ Editor::~Editor()
     if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT) {
         TerminateProcess(process_.hProcess, 99);
         WaitForSingleObject(process_.hProcess, INFINITE);
-    }
-    for (HANDLE worker : pending_) {
-        WaitForSingleObject(worker, 60000);
-        CloseHandle(worker);
     }
     CloseHandle(process_.hThread);
     CloseHandle(process_.hProcess);
@@ -207,22 +173,6 @@ HWND Editor::Page(int index) const
     return nullptr;
 }
 
-void Editor::SetText(int page, int id, const std::string& text) const
-{
-    SendMessageA(Item(page, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
-}
-
-bool Editor::Checked(int page, int id) const
-{
-    return SendMessageA(Item(page, id), BM_GETCHECK, 0, 0) == BST_CHECKED;
-}
-
-int Editor::Selection(int page, int id) const
-{
-    HWND control = Item(page, id);
-    return static_cast<int>(SendMessageA(control, HasClass(control, "ComboBox") ? CB_GETCURSEL : LB_GETCURSEL, 0, 0));
-}
-
 void Editor::SelectItem(int page, int id, int index) const
 {
     HWND control = Item(page, id);
@@ -261,14 +211,11 @@ bool Editor::Send(HWND target, UINT message, WPARAM wParam, LPARAM lParam, std::
         return true;
     }
     const size_t dialogsBefore = Dialogs().size();
-    HANDLE worker = CreateThread(nullptr, 0, SendFromWorker, new SentMessage{target, message, wParam, lParam}, 0,
-                                 nullptr);
+    std::future<void> sent = std::async(std::launch::async, [=] { SendMessageA(target, message, wParam, lParam); });
     // A bound only against a program that hangs; nothing is measured.
     for (int attempt = 0; attempt < 12000; ++attempt) {
-        if (WaitForSingleObject(worker, 10) == WAIT_OBJECT_0) {
-            CloseHandle(worker);
+        if (sent.wait_for(std::chrono::milliseconds(10)) == std::future_status::ready)
             return true;
-        }
         if (answered) {
             for (std::string box; !(box = AnswerBox(1)).empty();)
                 answered->push_back(box);
@@ -276,13 +223,8 @@ bool Editor::Send(HWND target, UINT message, WPARAM wParam, LPARAM lParam, std::
             break;   // a modal dialog opened; the worker's send ends with it
         }
     }
-    pending_.push_back(worker);
+    pending_.push_back(std::move(sent));   // waited for when the editor goes, after the program has ended
     return false;
-}
-
-bool Editor::Click(HWND button) const
-{
-    return Send(button, BM_CLICK, 0, 0, nullptr);
 }
 
 std::vector<std::string> Editor::Build() const

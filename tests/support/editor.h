@@ -1,13 +1,15 @@
 #pragma once
 #include <windows.h>
 
+#include <fstream>
+#include <future>
 #include <string>
 #include <vector>
 
 // What the Win32 and end-to-end tests share: a directory of their own, a file held against writes, and one
 // driver of the editor's main window, made in the test process or in the real program started beside it.
 
-void WriteBytes(const std::string& path, const std::string& bytes);
+inline void WriteBytes(const std::string& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
 std::string FileBytes(const std::string& path);   // empty when there is no file
 
 // A fresh directory under the temporary folder, the current directory while it lives, removed afterwards.
@@ -31,7 +33,8 @@ private:
 // (Wine ignores the read-only attribute for root).
 class WriteBlocker {
 public:
-    explicit WriteBlocker(const std::string& path);
+    explicit WriteBlocker(const std::string& path)
+        : handle_(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr)) {}
     ~WriteBlocker() { CloseHandle(handle_); }
 
 private:
@@ -50,8 +53,8 @@ void WaitClosed(HWND window);
 
 // A window's text by WM_GETTEXT, which also reaches the controls of another process.
 std::string TextOf(HWND window);
-bool HasClass(HWND window, const char* className);   // case ignored: "ComboBox"
-std::string BoxText(HWND box);   // a message box's "caption: text"
+// A message box's "caption: text".
+inline std::string BoxText(HWND box) { return TextOf(box) + ": " + TextOf(GetDlgItem(box, 0xFFFF)); }
 
 class Editor {
 public:
@@ -67,14 +70,15 @@ public:
     HWND Page(int index) const;
     HWND Item(int page, int id) const { return GetDlgItem(Page(page), id); }
     std::string Text(int page, int id) const { return TextOf(Item(page, id)); }
-    void SetText(int page, int id, const std::string& text) const;
-    bool Checked(int page, int id) const;
+    void SetText(int page, int id, const std::string& text) const
+    {
+        SendMessageA(Item(page, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    }
     bool Enabled(int page, int id) const { return IsWindowEnabled(Item(page, id)) != FALSE; }
-    int Selection(int page, int id) const;
     void SelectItem(int page, int id, int index) const;   // with the notification the control sends
     void SelectTab(int index) const;                      // as a click on the tab
     // A click on a button. In the program: true once handled, false when it opened a dialog (left open).
-    bool Click(HWND button) const;
+    bool Click(HWND button) const { return Send(button, BM_CLICK, 0, 0, nullptr); }
     bool Click(int page, int id) const { return Click(Item(page, id)); }
     // "&Build INI File", each message box of the program answered with OK; their "caption: text".
     std::vector<std::string> Build() const;
@@ -96,5 +100,5 @@ private:
 
     PROCESS_INFORMATION process_ = {};
     HWND window_ = nullptr;
-    mutable std::vector<HANDLE> pending_;
+    mutable std::vector<std::future<void>> pending_;   // sends left waiting on a dialog
 };
