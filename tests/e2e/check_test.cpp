@@ -9,10 +9,7 @@
 
 namespace {
 
-struct CheckRun {
-    int status;
-    std::string out, err;
-};
+struct CheckRun { int status; std::string out, err; };
 
 // Runs skyvarn-check on `directory`, its output kept in files outside it. Started directly: under Wine a
 // 64-bit command processor hands a 32-bit program one handle for both of its redirected streams.

@@ -8,7 +8,6 @@
 #include <fstream>
 #include <iterator>
 
-#include "app/app_state.h"
 #include "app/main_window.h"
 #include "resource.h"
 
@@ -30,6 +29,13 @@ bool HasClass(HWND window, const char* className)   // case ignored: "ComboBox"
     return lstrcmpiA(name, className) == 0;
 }
 
+// Waits until `window` is gone or hidden (a bound only against a program that hangs).
+void WaitClosed(HWND window)
+{
+    for (int attempt = 0; attempt < 1200 && IsWindow(window) && IsWindowVisible(window); ++attempt)
+        Sleep(5);
+}
+
 // A control that tells the pages apart, in tab order.
 const int PageMarkers[] = {IDC_GENERAL_SERVER_DESC, IDC_GAME_TARGET_SWAP_TIME, IDC_ALLIED_MORANE_BULLET,
                            IDC_GERMAN_FOKKER_EIII, IDC_SERVER_LIST};
@@ -38,22 +44,20 @@ const char Caption[] = "Skyvarn - Arena Server Configuration";
 }  // namespace
 
 ScratchDirectory::ScratchDirectory(const std::string& name)
+    : path_((std::filesystem::temp_directory_path() / ("skyvarn-" + name + "-" + std::to_string(GetCurrentProcessId())))
+                .string()),
+      previous_(std::filesystem::current_path().string())
 {
-    char temp[MAX_PATH], current[MAX_PATH];
-    GetTempPathA(MAX_PATH, temp);
-    GetCurrentDirectoryA(MAX_PATH, current);
-    previous_ = current;
-    path_ = std::string(temp) + "skyvarn-" + name + "-" + std::to_string(GetCurrentProcessId());
     std::error_code ignored;
     std::filesystem::remove_all(path_, ignored);
-    CreateDirectoryA(path_.c_str(), nullptr);
-    SetCurrentDirectoryA(path_.c_str());
+    std::filesystem::create_directory(path_, ignored);
+    std::filesystem::current_path(path_, ignored);
 }
 
 ScratchDirectory::~ScratchDirectory()
 {
-    SetCurrentDirectoryA(previous_.c_str());
     std::error_code ignored;
+    std::filesystem::current_path(previous_, ignored);
     std::filesystem::remove_all(path_, ignored);
 }
 
@@ -79,11 +83,6 @@ std::string TextOf(HWND window)
     return text;
 }
 
-void WaitClosed(HWND window)
-{
-    for (int attempt = 0; attempt < 1200 && IsWindow(window) && IsWindowVisible(window); ++attempt)
-        Sleep(5);
-}
 
 Editor::Editor() : window_(CreateMainWindowModeless(GetModuleHandleA(nullptr)))
 {
@@ -107,9 +106,6 @@ Editor::~Editor()
     if (!process_.hProcess) {
         if (IsWindow(window_))
             DestroyWindow(window_);
-        for (HWND& page : PageTable)
-            page = nullptr;
-        MainWindowHandle = nullptr;
         PumpMessages();
         return;
     }
@@ -150,12 +146,6 @@ bool Editor::Shown()
     return window_ != nullptr;
 }
 
-void Editor::Sync() const
-{
-    DWORD_PTR result;
-    SendMessageTimeoutA(window_, WM_NULL, 0, 0, SMTO_NORMAL, 60000, &result);
-}
-
 HWND Editor::Focus() const
 {
     GUITHREADINFO info = {};
@@ -180,12 +170,6 @@ void Editor::SelectItem(int page, int id, int index) const
     SendMessageA(control, isCombo ? CB_SETCURSEL : LB_SETCURSEL, static_cast<WPARAM>(index), 0);
     SendMessageA(Page(page), WM_COMMAND, MAKEWPARAM(id, isCombo ? CBN_SELCHANGE : LBN_SELCHANGE),
                  reinterpret_cast<LPARAM>(control));
-}
-
-void Editor::SelectTab(int index) const
-{
-    // Focusing a tab selects it, with the notifications a click sends (their pointers could not cross processes).
-    SendMessageA(GetDlgItem(window_, IDC_MAIN_TAB), TCM_SETCURFOCUS, static_cast<WPARAM>(index), 0);
 }
 
 std::vector<HWND> Editor::Dialogs() const
@@ -230,8 +214,7 @@ bool Editor::Send(HWND target, UINT message, WPARAM wParam, LPARAM lParam, std::
 std::vector<std::string> Editor::Build() const
 {
     std::vector<std::string> boxes;
-    Send(window_, WM_COMMAND, MAKEWPARAM(IDC_MAIN_BUILD, BN_CLICKED),
-         reinterpret_cast<LPARAM>(GetDlgItem(window_, IDC_MAIN_BUILD)), &boxes);
+    Send(GetDlgItem(window_, IDC_MAIN_BUILD), BM_CLICK, 0, 0, &boxes);
     return boxes;
 }
 
@@ -264,11 +247,7 @@ std::string Editor::AnswerBox(int attempts) const
 
 DWORD Editor::Exit(bool closeBox)
 {
-    if (closeBox)
-        PostMessageA(window_, WM_CLOSE, 0, 0);
-    else
-        PostMessageA(window_, WM_COMMAND, MAKEWPARAM(IDC_MAIN_EXIT, BN_CLICKED),
-                     reinterpret_cast<LPARAM>(GetDlgItem(window_, IDC_MAIN_EXIT)));
+    closeBox ? PostMessageA(window_, WM_CLOSE, 0, 0) : PostMessageA(GetDlgItem(window_, IDC_MAIN_EXIT), BM_CLICK, 0, 0);
     return WaitForExit();
 }
 

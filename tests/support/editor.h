@@ -1,10 +1,14 @@
 #pragma once
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include <fstream>
 #include <future>
 #include <string>
 #include <vector>
+
+#include "resource.h"
 
 // What the Win32 and end-to-end tests share: a directory of their own, a file held against writes, and one
 // driver of the editor's main window, made in the test process or in the real program started beside it.
@@ -48,9 +52,6 @@ std::vector<std::string> FilesIn(const std::string& folder);
 inline const char WriteErrorBox[] =
     "Error: An error occurred while writing to the INI file.  The INI file may be write-protected.";
 
-// Waits until `window` is gone or hidden (a bound only against a program that hangs).
-void WaitClosed(HWND window);
-
 // A window's text by WM_GETTEXT, which also reaches the controls of another process.
 std::string TextOf(HWND window);
 // A message box's "caption: text".
@@ -61,8 +62,6 @@ public:
     Editor();                                        // in this process, with the real start-up
     explicit Editor(const std::string& directory);   // the real program, started in `directory`
     ~Editor();                                       // ends the program if it still runs
-    Editor(const Editor&) = delete;
-    Editor& operator=(const Editor&) = delete;
 
     // Waits until the program's window is shown; false when it ended first.
     bool Shown();
@@ -76,7 +75,9 @@ public:
     }
     bool Enabled(int page, int id) const { return IsWindowEnabled(Item(page, id)) != FALSE; }
     void SelectItem(int page, int id, int index) const;   // with the notification the control sends
-    void SelectTab(int index) const;                      // as a click on the tab
+    // As a click on the tab: focusing a tab selects it, with the notifications a click sends (their
+    // pointers could not cross processes).
+    void SelectTab(int index) const { SendMessageA(GetDlgItem(window_, IDC_MAIN_TAB), TCM_SETCURFOCUS, index, 0); }
     // A click on a button. In the program: true once handled, false when it opened a dialog (left open).
     bool Click(HWND button) const { return Send(button, BM_CLICK, 0, 0, nullptr); }
     bool Click(int page, int id) const { return Click(Item(page, id)); }
@@ -88,7 +89,8 @@ public:
     std::string AnswerBox(int attempts = 1200) const;
     DWORD Exit(bool closeBox = false);   // "E&xit" or the close box; the program's exit code
     DWORD WaitForExit();
-    void Sync() const;   // the program has handled everything sent so far
+    // The program has handled everything sent so far.
+    void Sync() const { SendMessageTimeoutA(window_, WM_NULL, 0, 0, SMTO_NORMAL, 60000, nullptr); }
     HWND Focus() const;  // the program's focused window
 
     // A program beside the editor under test (SKYVARN_EDITOR when set, else the one beside the tests).

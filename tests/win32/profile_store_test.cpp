@@ -43,11 +43,6 @@ TEST(ProfileStore, PathAndReadsWithTheirDefaults)
     EXPECT_EQ(std::string(ProfilePath), "C:\\\\qv3server.ini");
 }
 
-bool TemporaryFileLeft(const ScratchDirectory& directory)
-{
-    return FilesIn(directory.Path()) != std::vector<std::string>{"qv3server.ini"};
-}
-
 TEST(ProfileStore, WritesChangeTheDocumentAndOneSaveReplacesTheFile)
 {
     ScratchDirectory directory("profile-write");
@@ -72,7 +67,7 @@ TEST(ProfileStore, WritesChangeTheDocumentAndOneSaveReplacesTheFile)
     // A temporary file left by a killed process is reused, not piled up.
     WriteBytes(directory.SettingsPath() + ".tmp", "");
     EXPECT_EQ(SaveSettingsFile(nullptr), 1);
-    EXPECT_FALSE(TemporaryFileLeft(directory));
+    EXPECT_EQ(FilesIn(directory.Path()), std::vector<std::string>{"qv3server.ini"}) << "a temporary file left";
 }
 
 // Whether the file's access list grants Everyone anything, in the list's own text form.
@@ -106,7 +101,7 @@ TEST(ProfileStore, AFileOnlyItsOwnerMayReadStaysSo)
     EXPECT_EQ(SaveSettingsFile(nullptr), 1);
     EXPECT_EQ(directory.ReadSettings(), "[QV3Server]\r\npassword=other\r\n");
     EXPECT_FALSE(EveryoneListed(directory.SettingsPath()));
-    EXPECT_FALSE(TemporaryFileLeft(directory));
+    EXPECT_EQ(FilesIn(directory.Path()), std::vector<std::string>{"qv3server.ini"}) << "a temporary file left";
 }
 
 // Text in a file with a byte-order mark reaches the pages in the ANSI code page and goes back as it was.
