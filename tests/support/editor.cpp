@@ -83,7 +83,6 @@ std::string TextOf(HWND window)
     return text;
 }
 
-
 Editor::Editor() : window_(CreateMainWindowModeless(GetModuleHandleA(nullptr)))
 {
     ShowWindow(window_, SW_SHOW);

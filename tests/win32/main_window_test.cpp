@@ -21,14 +21,16 @@ BOOL WINAPI RecordBitmapRequest(SHELLEXECUTEINFOA* request)
     return TRUE;
 }
 
-// The pages sit over the tab control, inside it, at the origin. Tabs only hide and show pages, so that what
-// was typed survives them.
-TEST(MainWindow, PagesSitInTheTabTabsKeepEditsAndMapsShowTheirPicture)
+// The window has the real dialog font's size; the pages sit over the tab control, inside it, at the origin.
+// Tabs only hide and show pages, so that what was typed survives them.
+TEST(MainWindow, ItsFontSetsItsWidthPagesSitInTheTabTabsKeepEditsAndMapsShowTheirPicture)
 {
     ScratchDirectory directory("main-window");
     Editor editor;
     HWND tab = GetDlgItem(editor.Window(), IDC_MAIN_TAB);
-    RECT tabRect;
+    RECT tabRect, own;
+    GetWindowRect(editor.Window(), &own);
+    EXPECT_EQ(own.right - own.left, 485) << "not the real dialog font (Wine's fallback for it is much wider)";
     GetWindowRect(tab, &tabRect);
     MapWindowPoints(nullptr, editor.Window(), reinterpret_cast<POINT*>(&tabRect), 2);
     for (int index = 0; index < PageCount; ++index) {
