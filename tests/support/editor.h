@@ -77,7 +77,10 @@ public:
     void SelectItem(int page, int id, int index) const;   // with the notification the control sends
     // As a click on the tab: focusing a tab selects it, with the notifications a click sends (their
     // pointers could not cross processes).
-    void SelectTab(int index) const { SendMessageA(GetDlgItem(window_, IDC_MAIN_TAB), TCM_SETCURFOCUS, index, 0); }
+    void SelectTab(int index) const
+    {
+        SendMessageA(GetDlgItem(window_, IDC_MAIN_TAB), TCM_SETCURFOCUS, static_cast<WPARAM>(index), 0);
+    }
     // A click on a button. In the program: true once handled, false when it opened a dialog (left open).
     bool Click(HWND button) const { return Send(button, BM_CLICK, 0, 0, nullptr); }
     bool Click(int page, int id) const { return Click(Item(page, id)); }
