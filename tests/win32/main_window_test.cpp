@@ -21,16 +21,20 @@ BOOL WINAPI RecordBitmapRequest(SHELLEXECUTEINFOA* request)
     return TRUE;
 }
 
-// The window has the real dialog font's size; the pages sit over the tab control, inside it, at the origin.
+// The window is centred and has the real dialog font's size; the pages sit over the tab control, inside it,
+// at the origin.
 // Tabs only hide and show pages, so that what was typed survives them.
-TEST(MainWindow, ItsFontSetsItsWidthPagesSitInTheTabTabsKeepEditsAndMapsShowTheirPicture)
+TEST(MainWindow, IsCentredInItsFontsWidthPagesSitInTheTabTabsKeepEditsAndMapsShowTheirPicture)
 {
     ScratchDirectory directory("main-window");
     Editor editor;
     HWND tab = GetDlgItem(editor.Window(), IDC_MAIN_TAB);
-    RECT tabRect, own;
+    RECT tabRect, own, desktop;
     GetWindowRect(editor.Window(), &own);
+    GetWindowRect(GetDesktopWindow(), &desktop);
     EXPECT_EQ(own.right - own.left, 485) << "not the real dialog font (Wine's fallback for it is much wider)";
+    EXPECT_NEAR(own.left + own.right, desktop.right, 1) << "centred across";
+    EXPECT_NEAR(own.top + own.bottom, desktop.bottom, 1) << "centred down";
     GetWindowRect(tab, &tabRect);
     MapWindowPoints(nullptr, editor.Window(), reinterpret_cast<POINT*>(&tabRect), 2);
     for (int index = 0; index < PageCount; ++index) {
