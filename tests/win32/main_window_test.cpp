@@ -21,9 +21,8 @@ BOOL WINAPI RecordBitmapRequest(SHELLEXECUTEINFOA* request)
     return TRUE;
 }
 
-// The window is centred and has the real dialog font's size; the pages sit over the tab control, inside it,
-// at the origin.
-// Tabs only hide and show pages, so that what was typed survives them.
+// The window is centred, has the real dialog font's size and its icon in both sizes; the pages sit over the
+// tab control, inside it, at the origin. Tabs only hide and show pages, so that what was typed survives them.
 TEST(MainWindow, IsCentredInItsFontsWidthPagesSitInTheTabTabsKeepEditsAndMapsShowTheirPicture)
 {
     ScratchDirectory directory("main-window");
@@ -35,6 +34,7 @@ TEST(MainWindow, IsCentredInItsFontsWidthPagesSitInTheTabTabsKeepEditsAndMapsSho
     EXPECT_EQ(own.right - own.left, 485) << "not the real dialog font (Wine's fallback for it is much wider)";
     EXPECT_NEAR(own.left + own.right, desktop.right, 1) << "centred across";
     EXPECT_NEAR(own.top + own.bottom, desktop.bottom, 1) << "centred down";
+    for (WPARAM size : {ICON_BIG, ICON_SMALL}) EXPECT_TRUE(SendMessageA(editor.Window(), WM_GETICON, size, 0)) << size;
     GetWindowRect(tab, &tabRect);
     MapWindowPoints(nullptr, editor.Window(), reinterpret_cast<POINT*>(&tabRect), 2);
     for (int index = 0; index < PageCount; ++index) {
