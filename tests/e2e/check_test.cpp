@@ -18,19 +18,13 @@ CheckRun Check(const std::string& directory)
     const std::string out = directory + "-check-out.txt", err = directory + "-check-err.txt";
     SECURITY_ATTRIBUTES inherited = {sizeof inherited, nullptr, TRUE};
     STARTUPINFOA startup = {};
-    startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESTDHANDLES;
     startup.hStdOutput = CreateFileA(out.c_str(), GENERIC_WRITE, 0, &inherited, CREATE_ALWAYS, 0, nullptr);
     startup.hStdError = CreateFileA(err.c_str(), GENERIC_WRITE, 0, &inherited, CREATE_ALWAYS, 0, nullptr);
-    std::string commandLine = "\"" + Editor::ProgramPath("skyvarn-check.exe") + "\" \"" + directory + "\"";
-    PROCESS_INFORMATION process = {};
-    DWORD status = 99;
-    if (CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &process)) {
-        WaitForSingleObject(process.hProcess, 60000);
-        GetExitCodeProcess(process.hProcess, &status);
-        CloseHandle(process.hThread);
-        CloseHandle(process.hProcess);
-    }
+    const PROCESS_INFORMATION process = StartProgram("skyvarn-check.exe", " \"" + directory + "\"", nullptr, startup);
+    const DWORD status = WaitForExitCode(process.hProcess);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
     CloseHandle(startup.hStdOutput);
     CloseHandle(startup.hStdError);
     CheckRun run{static_cast<int>(status), FileBytes(out), FileBytes(err)};

@@ -89,16 +89,27 @@ Editor::Editor() : window_(CreateMainWindowModeless(GetModuleHandleA(nullptr)))
     PumpMessages();
 }
 
-Editor::Editor(const std::string& directory)
+PROCESS_INFORMATION StartProgram(const std::string& name, const std::string& arguments, const char* directory,
+                                 STARTUPINFOA startup)
 {
-    STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
-    const std::string program = ProgramPath();
-    std::string commandLine = "\"" + program + "\"";
-    if (!CreateProcessA(program.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, directory.c_str(),
-                        &startup, &process_))
-        process_ = {};
+    std::string commandLine = "\"" + Editor::ProgramPath(name) + "\"" + arguments;
+    PROCESS_INFORMATION process = {};
+    const BOOL inherit = (startup.dwFlags & STARTF_USESTDHANDLES) != 0;
+    if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, inherit, 0, nullptr, directory, &startup, &process))
+        process = {};
+    return process;
 }
+
+DWORD WaitForExitCode(HANDLE process)
+{
+    DWORD code = 0xFFFFFFFF;
+    if (process && WaitForSingleObject(process, 60000) == WAIT_OBJECT_0)
+        GetExitCodeProcess(process, &code);
+    return code;
+}
+
+Editor::Editor(const std::string& directory) : process_(StartProgram("skyvarn-config.exe", "", directory.c_str())) {}
 
 Editor::~Editor()
 {
@@ -250,10 +261,4 @@ DWORD Editor::Exit(bool closeBox)
     return WaitForExit();
 }
 
-DWORD Editor::WaitForExit()
-{
-    DWORD code = 0xFFFFFFFF;
-    if (process_.hProcess && WaitForSingleObject(process_.hProcess, 60000) == WAIT_OBJECT_0)
-        GetExitCodeProcess(process_.hProcess, &code);
-    return code;
-}
+

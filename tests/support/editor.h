@@ -57,6 +57,14 @@ std::string TextOf(HWND window);
 // A message box's "caption: text".
 inline std::string BoxText(HWND box) { return TextOf(box) + ": " + TextOf(GetDlgItem(box, 0xFFFF)); }
 
+// Starts the program `name` beside the tests (as ProgramPath finds it) with `arguments` (each after a blank),
+// in `directory` (null: this one's); the standard handles `startup` names are inherited. A null process
+// when it cannot start.
+PROCESS_INFORMATION StartProgram(const std::string& name, const std::string& arguments, const char* directory,
+                                 STARTUPINFOA startup = {});
+// A started program's exit code once it has ended; 0xFFFFFFFF when it does not end (a bound against a hang).
+DWORD WaitForExitCode(HANDLE process);
+
 class Editor {
 public:
     Editor();                                        // in this process, with the real start-up
@@ -91,7 +99,7 @@ public:
     // Waits for a message box of the program, answers it with OK; its "caption: text", "" when none came.
     std::string AnswerBox(int attempts = 1200) const;
     DWORD Exit(bool closeBox = false);   // "E&xit" or the close box; the program's exit code
-    DWORD WaitForExit();
+    DWORD WaitForExit() { return WaitForExitCode(process_.hProcess); }
     // The program has handled everything sent so far.
     void Sync() const { SendMessageTimeoutA(window_, WM_NULL, 0, 0, SMTO_NORMAL, 60000, nullptr); }
     HWND Focus() const;  // the program's focused window
