@@ -306,6 +306,85 @@ void Apply(std::string& file, const IniEdit& edit, const std::string& eol)
         SetString(file, edit.section, edit.key, edit.value, eol);
 }
 
+// Key writes to one section, all in one pass over its lines, giving the bytes that SetString one by one
+// gives: each key's first line is found among the section's lines, read once, and the keys not there
+// follow its last non-blank line in the order written. False, with nothing changed, when a key would not
+// read back as itself from its new line, or where the writes would join line ends; those are left to the
+// writes one by one.
+bool SetStrings(std::string& text, std::string_view section, const IniEdit* first, const IniEdit* last,
+                const std::string& eol)
+{
+    struct Slot {
+        std::string_view name;
+        Line line;          // where it stands; empty for a new line
+        std::string text;   // its new text, if written (never empty: it holds "=")
+    };
+    std::vector<Slot> slots;   // the body's non-blank lines, then the new ones
+    Section found = FindSection(text, section);
+    for (std::size_t pos = found.header.next; pos < found.bodyEnd;) {
+        Line current = LineAt(text, pos);
+        pos = current.next;
+        Entry entry = Parse(text, current);
+        if (entry.kind != Entry::Blank) slots.insert(slots.end(), {entry.name, current, std::string()});
+    }
+    const Line behind = slots.empty() ? found.header : (slots.end() - 1)->line;
+    const std::size_t kept = slots.size();
+    for (const IniEdit* edit = first; edit != last; ++edit) {
+        if (!SameName(edit->section, section)) continue;
+        std::string line = edit->key + '=' + WithoutLineBreaks(edit->value);
+        Entry parsed = Parse(line, Line{0, line.size(), line.size()});
+        if (parsed.kind != Entry::Key || parsed.name != edit->key) return false;
+        auto slot = slots.begin();
+        while (slot != slots.end() && !SameName(slot->name, edit->key)) ++slot;
+        if (slot == slots.end()) {
+            slots.insert(slots.end(), {edit->key, Line{}, std::move(line)});
+        } else {
+            slot->text = std::move(line);
+        }
+    }
+    const bool unterminated = behind.next == behind.end;
+    const std::size_t insertAt = unterminated ? behind.end : behind.next;
+    // A new line's "\r" in front of a lone "\n" would make one line end of the two: left to the writes.
+    if (slots.size() > kept && eol == "\r" && insertAt < text.size() && text.compare(insertAt, 1, "\n") == 0)
+        return false;
+    std::string result;
+    std::size_t copied = 0;
+    for (auto slot = slots.begin(); slot != slots.begin() + static_cast<std::ptrdiff_t>(kept); ++slot) {
+        if (slot->text.empty()) continue;
+        result.append(text, copied, slot->line.begin - copied);
+        result += slot->text;
+        copied = slot->line.end;
+    }
+    result.append(text, copied, insertAt - copied);
+    if (slots.size() > kept && unterminated) result += eol;
+    for (auto slot = slots.begin() + static_cast<std::ptrdiff_t>(kept); slot != slots.end(); ++slot)
+        result += slot->text + eol;
+    result.append(text, insertAt, std::string::npos);
+    text = std::move(result);
+    return true;
+}
+
+// The edits of one section in order: runs of key writes to a section that exists are made together.
+void ApplyToSection(std::string& text, std::string_view section, const std::vector<IniEdit>& edits,
+                    const std::string& eol)
+{
+    const IniEdit* const end = edits.data() + edits.size();
+    for (const IniEdit* edit = edits.data(); edit != end;) {
+        if (!SameName(edit->section, section)) {
+            ++edit;
+        } else if (edit->wholeSection || !FindSection(text, section).found) {
+            Apply(text, *edit++, eol);
+        } else {
+            const IniEdit* run = edit;
+            while (run != end && !(run->wholeSection && SameName(run->section, section))) ++run;
+            if (!SetStrings(text, section, edit, run, eol))
+                for (; edit != run; ++edit)
+                    if (SameName(edit->section, section)) Apply(text, *edit, eol);
+            edit = run;
+        }
+    }
+}
+
 }  // namespace
 
 void IniSetString(std::string& file, std::string_view section, std::string_view key, std::string_view value)
@@ -355,8 +434,7 @@ void IniApply(std::string& file, const std::vector<IniEdit>& edits)
     }
     for (Edited& section : sections) {
         if (section.span.found) section.text = file.substr(section.span.begin, section.span.end - section.span.begin);
-        for (const IniEdit& edit : edits)
-            if (SameName(edit.section, section.name)) Apply(section.text, edit, eol);
+        ApplyToSection(section.text, section.name, edits, eol);
     }
     // The sections found are replaced in the file itself, the last first, so that the places of the others
     // stay as found; a big file is then neither copied nor moved more than its changed tail.

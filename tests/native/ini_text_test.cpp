@@ -73,11 +73,12 @@ TEST(IniApply, GivesWhatTheWritesOneByOneGive)
         std::string file;
         for (std::size_t n = random() % 120; n > 0; --n) file += alphabet[random() % alphabet.size()];
         if (round % 3 == 0) file += "[ab]\r\nk=1\r\n[sec]\nx";
+        if (round % 3 == 1) file = "\r[a]\rz\n\n" + file;   // lines ended unlike the file's first
         std::vector<IniEdit> edits(random() % 8);
         for (IniEdit& edit : edits) {
             edit.section = names[random() % (round % 10 ? 5 : 7)];
             edit.wholeSection = random() % 4 == 0;
-            edit.key = names[random() % 4];
+            edit.key = names[random() % (round % 10 ? 4 : 7)];
             edit.value = names[random() % 4] + "\n";
             for (auto n = random() % 3; n > 0; --n) edit.lines.push_back(names[random() % 5]);
         }
