@@ -17,24 +17,35 @@ bool WriteAll(HANDLE file, const std::string& bytes)
                              written == bytes.size());
 }
 
-// Whether the file's access control list lets everyone read it. A file system without such lists (or a
-// list that cannot be read) counts as readable by everyone.
-bool EveryoneMayRead(const char* path)
+// What a replacement must keep of the file it replaces: its owner and who may do what with it.
+const SECURITY_INFORMATION KeptSecurity = OWNER_SECURITY_INFORMATION | DACL_SECURITY_INFORMATION;
+
+// The open file's owner and access list, as self-relative bytes; empty where they cannot be read.
+std::vector<char> SecurityOf(HANDLE file)
 {
-    // Most lists fit the first buffer; a longer one is asked for again at its size.
+    // Most descriptors fit the first buffer; a longer one is asked for again at its size.
     std::vector<char> buffer(1024);
     DWORD size = 0;
-    if (!GetFileSecurityA(path, DACL_SECURITY_INFORMATION, buffer.data(), static_cast<DWORD>(buffer.size()), &size)) {
+    if (!GetKernelObjectSecurity(file, KeptSecurity, buffer.data(), static_cast<DWORD>(buffer.size()), &size)) {
         if (GetLastError() != ERROR_INSUFFICIENT_BUFFER || size == 0)
-            return true;
+            return {};
         buffer.resize(size);
-        if (!GetFileSecurityA(path, DACL_SECURITY_INFORMATION, buffer.data(), size, &size))
-            return true;
+        if (!GetKernelObjectSecurity(file, KeptSecurity, buffer.data(), size, &size))
+            return {};
     }
+    buffer.resize(GetSecurityDescriptorLength(buffer.data()));
+    return buffer;
+}
+
+// Whether the descriptor's access list lets everyone read the file. A file system without such lists (or a
+// descriptor that could not be read) counts as readable by everyone.
+bool EveryoneMayRead(std::vector<char>& security)
+{
     BOOL present = FALSE;
     BOOL defaulted = FALSE;
     PACL list = nullptr;
-    if (!GetSecurityDescriptorDacl(buffer.data(), &present, &list, &defaulted) || !present || !list)
+    if (security.empty() || !GetSecurityDescriptorDacl(security.data(), &present, &list, &defaulted) || !present ||
+        !list)
         return true;
     SID_IDENTIFIER_AUTHORITY world = SECURITY_WORLD_SID_AUTHORITY;
     PSID everyone = nullptr;
@@ -72,15 +83,19 @@ bool WriteInPlace(const char* path, const std::string& bytes)
     return ok;
 }
 
-// Whether the file opens with the access that replacing it takes. Asked first, because Wine's ReplaceFile
-// leaves a file of its own behind when it fails.
-bool CanBeReplaced(const char* path)
+// What replacing the file must keep of it, read through the access that replacing it takes. False when it
+// does not open so (another program holds it without sharing its writes): it is then not replaced, also
+// because Wine's ReplaceFile leaves a file of its own behind when it fails.
+bool OpenForReplacing(const char* path, std::vector<char>& security, FILETIME& created)
 {
-    HANDLE file = CreateFileA(path, GENERIC_READ | GENERIC_WRITE | DELETE,
+    HANDLE file = CreateFileA(path, GENERIC_READ | GENERIC_WRITE | DELETE | READ_CONTROL,
                               FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return false;
+    security = SecurityOf(file);
+    if (!GetFileTime(file, &created, nullptr, nullptr))
+        created = FILETIME{};
     CloseHandle(file);
     return true;
 }
@@ -90,26 +105,40 @@ bool CanBeReplaced(const char* path)
 bool ReplaceByTemporary(const char* path, const std::string& temporary, const std::string& bytes, bool exists,
                         DWORD attributes)
 {
+    std::vector<char> security;
+    FILETIME created = {};
+    if (exists && !OpenForReplacing(path, security, created))
+        return false;
     const DWORD kept = (exists ? attributes & KeptAttributes : 0) | FILE_ATTRIBUTE_ARCHIVE;
-    HANDLE file = CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, kept, nullptr);
+    const DWORD access = GENERIC_WRITE | READ_CONTROL;
+    HANDLE file = CreateFileA(temporary.c_str(), access, 0, nullptr, CREATE_NEW, kept, nullptr);
     if (file == INVALID_HANDLE_VALUE && GetLastError() == ERROR_FILE_EXISTS) {
         // A file left by a killed process goes first: its attributes would stay with it.
         SetFileAttributesA(temporary.c_str(), FILE_ATTRIBUTE_NORMAL);
         DeleteFileA(temporary.c_str());
-        file = CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, kept, nullptr);
+        file = CreateFileA(temporary.c_str(), access, 0, nullptr, CREATE_NEW, kept, nullptr);
     }
     if (file == INVALID_HANDLE_VALUE)
         return false;
     // A platform that gives a new file its own permissions rather than the old file's (Wine gives the
     // umask's) must not make a file that only some may read readable by everyone: checked before the
     // bytes, which may hold the server's password, are in it.
-    bool ok = !exists || EveryoneMayRead(path) || !EveryoneMayRead(temporary.c_str());
+    std::vector<char> own = exists ? SecurityOf(file) : std::vector<char>();
+    bool ok = !exists || EveryoneMayRead(security) || !EveryoneMayRead(own);
+    // The creation time stays the file's, whichever way it is replaced; a file system that keeps none
+    // does not stop the build.
+    if (ok && (created.dwLowDateTime || created.dwHighDateTime))
+        SetFileTime(file, &created, nullptr, nullptr);
     ok = ok && WriteAll(file, bytes) && FlushFileBuffers(file);
     CloseHandle(file);
-    // ReplaceFile keeps the old file's attributes and security; a rename serves where there is none.
-    ok = ok && (exists ? CanBeReplaced(path) && ReplaceFileA(path, temporary.c_str(), nullptr,
-                                                             REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr)
-                       : MoveFileExA(temporary.c_str(), path, MOVEFILE_WRITE_THROUGH) != FALSE);
+    // Where the new file already has the old one's owner and access list, as a file made in the same folder
+    // by its owner mostly has, a rename keeps everything; ReplaceFile, which keeps them otherwise, costs
+    // several times as much.
+    if (ok && exists && (security.empty() || security != own))
+        ok = ReplaceFileA(path, temporary.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr) != FALSE;
+    else if (ok)
+        ok = MoveFileExA(temporary.c_str(), path, (exists ? MOVEFILE_REPLACE_EXISTING : 0) | MOVEFILE_WRITE_THROUGH) !=
+             FALSE;
     if (!ok)
         DeleteFileA(temporary.c_str());
     return ok;

@@ -102,6 +102,18 @@ TEST(ProfileStore, AFileOnlyItsOwnerMayReadStaysSo)
     EXPECT_EQ(directory.ReadSettings(), "[QV3Server]\r\npassword=other\r\n");
     EXPECT_FALSE(EveryoneListed(directory.SettingsPath()));
     EXPECT_EQ(FilesIn(directory.Path()), std::vector<std::string>{"qv3server.ini"}) << "a temporary file left";
+
+    // A list of its own that a new file would not get, yet lets everyone read: replaced in one step too.
+    PSECURITY_DESCRIPTOR everyone = nullptr;
+    ASSERT_TRUE(ConvertStringSecurityDescriptorToSecurityDescriptorA("D:P(A;;FA;;;WD)", SDDL_REVISION_1, &everyone,
+                                                                     nullptr));
+    ASSERT_TRUE(SetFileSecurityA(directory.SettingsPath().c_str(), DACL_SECURITY_INFORMATION, everyone));
+    LocalFree(everyone);
+    ASSERT_EQ(OpenSettingsFile(), 1);
+    WriteProfileText("QV3Server", "password", "third");
+    EXPECT_EQ(SaveSettingsFile(nullptr), 1);
+    EXPECT_EQ(directory.ReadSettings(), "[QV3Server]\r\npassword=third\r\n");
+    EXPECT_EQ(FilesIn(directory.Path()), std::vector<std::string>{"qv3server.ini"}) << "a temporary file left";
 }
 
 // Text in a file with a byte-order mark reaches the pages in the ANSI code page and goes back as it was.

@@ -186,9 +186,12 @@ int main()
             Editor window;
             window.Build();
             const std::string finalBytes = directory.ReadSettings();
+            // A build that succeeds opens no box, so the click is sent straight from here: the driver's
+            // worker thread and window search would add their own cost to the editor's.
+            const HWND button = GetDlgItem(window.Window(), IDC_MAIN_BUILD);
             for (int round = 0; round < Rounds; ++round) {
                 double begin = Now();
-                window.Build();
+                SendMessageA(button, BM_CLICK, 0, 0);
                 const double own = Now() - begin;
                 begin = Now();
                 FloorBuild(directory.SettingsPath(), finalBytes);
