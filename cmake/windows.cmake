@@ -28,7 +28,7 @@ set_source_files_properties(${RESOURCE_SCRIPT} PROPERTIES OBJECT_DEPENDS
 
 add_library(skyvarn_program STATIC ${PORTABLE_SOURCES} ${PROGRAM_SOURCES})
 target_include_directories(skyvarn_program PUBLIC ${CMAKE_SOURCE_DIR} ${CMAKE_SOURCE_DIR}/resources)
-target_link_libraries(skyvarn_program PUBLIC comctl32 uxtheme shell32 user32 advapi32 kernel32)
+target_link_libraries(skyvarn_program PUBLIC comctl32 uxtheme user32 advapi32 kernel32)
 
 add_executable(skyvarn-config WIN32 app/main.cpp app/runtime.cpp ${RESOURCE_SCRIPT})
 target_link_libraries(skyvarn-config PRIVATE skyvarn_program)

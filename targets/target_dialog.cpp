@@ -11,7 +11,25 @@
 #include "settings/value_text.h"
 #include "targets/target_catalogue.h"
 
-BitmapOpenerFunction BitmapOpener = ShellExecuteExA;
+namespace {
+
+// The shell is loaded the first time a picture is asked for: linked to the program, its libraries would be
+// loaded at every start-up, for a button seldom pressed.
+BOOL WINAPI OpenWithShell(SHELLEXECUTEINFOA* request)
+{
+    // Kept loaded once loaded: the shell may go on working for the request after it returns.
+    HMODULE shell = LoadLibraryExA("shell32.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+    // A system without the search flags refuses them; there the shell, a known DLL, comes from the system
+    // folder all the same.
+    if (!shell)
+        shell = LoadLibraryA("shell32.dll");
+    FARPROC open = shell ? GetProcAddress(shell, "ShellExecuteExA") : nullptr;
+    return open ? reinterpret_cast<BitmapOpenerFunction>(reinterpret_cast<void (*)()>(open))(request) : FALSE;
+}
+
+}  // namespace
+
+BitmapOpenerFunction BitmapOpener = OpenWithShell;
 
 namespace {
 

@@ -58,7 +58,13 @@ TEST(MainWindow, IsCentredInItsFontsWidthPagesSitInTheTabTabsKeepEditsAndMapsSho
     EXPECT_EQ(editor.Text(GeneralPageIndex, IDC_GENERAL_SERVER_DESC) + "|" +
               editor.Text(GamePageIndex, IDC_GAME_PLAYERS_PER_TARGET), "typed, not built|7");
     EXPECT_TRUE(FilesIn(directory.Path()).empty());
-    // "View Bitmap" hands the shell the current map's picture.
+    // "View Bitmap" hands the shell the current map's picture; the shell, loaded only then, answers.
+    SHELLEXECUTEINFOA missing = {};
+    missing.cbSize = sizeof missing;
+    missing.fMask = SEE_MASK_FLAG_NO_UI;
+    missing.lpFile = "none.bmp";
+    SetLastError(0);
+    EXPECT_TRUE(!BitmapOpener(&missing) && GetLastError() == ERROR_FILE_NOT_FOUND) << GetLastError();
     BitmapOpener = RecordBitmapRequest;
     editor.SelectItem(GeneralPageIndex, IDC_GENERAL_MAP, 2);
     ViewMapBitmap(editor.Window());
