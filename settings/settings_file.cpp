@@ -86,7 +86,7 @@ bool WriteInPlace(const char* path, const std::string& bytes)
 // What replacing the file must keep of it, read through the access that replacing it takes. False when it
 // does not open so (another program holds it without sharing its writes): it is then not replaced, also
 // because Wine's ReplaceFile leaves a file of its own behind when it fails.
-bool OpenForReplacing(const char* path, std::vector<char>& security, FILETIME& created)
+bool OpenForReplacing(const char* path, std::vector<char>& security)
 {
     HANDLE file = CreateFileA(path, GENERIC_READ | GENERIC_WRITE | DELETE | READ_CONTROL,
                               FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
@@ -94,8 +94,6 @@ bool OpenForReplacing(const char* path, std::vector<char>& security, FILETIME& c
     if (file == INVALID_HANDLE_VALUE)
         return false;
     security = SecurityOf(file);
-    if (!GetFileTime(file, &created, nullptr, nullptr))
-        created = FILETIME{};
     CloseHandle(file);
     return true;
 }
@@ -103,13 +101,13 @@ bool OpenForReplacing(const char* path, std::vector<char>& security, FILETIME& c
 // Writes the bytes to the temporary file and puts it in the file's place. False, with no temporary file
 // left, when that cannot be done or would let more people read the file than before.
 bool ReplaceByTemporary(const char* path, const std::string& temporary, const std::string& bytes, bool exists,
-                        DWORD attributes)
+                        const WIN32_FILE_ATTRIBUTE_DATA& old)
 {
     std::vector<char> security;
-    FILETIME created = {};
-    if (exists && !OpenForReplacing(path, security, created))
+    if (exists && !OpenForReplacing(path, security))
         return false;
-    const DWORD kept = (exists ? attributes & KeptAttributes : 0) | FILE_ATTRIBUTE_ARCHIVE;
+    const FILETIME& created = old.ftCreationTime;
+    const DWORD kept = (exists ? old.dwFileAttributes & KeptAttributes : 0) | FILE_ATTRIBUTE_ARCHIVE;
     const DWORD access = GENERIC_WRITE | READ_CONTROL;
     HANDLE file = CreateFileA(temporary.c_str(), access, 0, nullptr, CREATE_NEW, kept, nullptr);
     if (file == INVALID_HANDLE_VALUE && GetLastError() == ERROR_FILE_EXISTS) {
@@ -175,13 +173,14 @@ bool ReadSettingsFile(const char* path, std::string& bytes)
 
 bool ReplaceSettingsFile(const char* path, const std::string& bytes)
 {
-    const DWORD attributes = GetFileAttributesA(path);
-    const bool exists = attributes != INVALID_FILE_ATTRIBUTES;
-    if (exists && (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)))
+    // The attributes and the creation time, which the new file keeps.
+    WIN32_FILE_ATTRIBUTE_DATA old = {};
+    const bool exists = GetFileAttributesExA(path, GetFileExInfoStandard, &old) != FALSE;
+    if (exists && (old.dwFileAttributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)))
         return false;
     const std::string temporary = std::string(path) + TemporarySuffix;
     // A temporary name past the platform's path limit could not be renamed: write in place instead.
-    if (temporary.size() < MAX_PATH && ReplaceByTemporary(path, temporary, bytes, exists, attributes))
+    if (temporary.size() < MAX_PATH && ReplaceByTemporary(path, temporary, bytes, exists, old))
         return true;
     return exists && WriteInPlace(path, bytes);
 }
