@@ -39,12 +39,13 @@ std::vector<char> SecurityOf(HANDLE file)
 
 // Whether the descriptor's access list lets everyone read the file. A file system without such lists (or a
 // descriptor that could not be read) counts as readable by everyone.
-bool EveryoneMayRead(std::vector<char>& security)
+bool EveryoneMayRead(const std::vector<char>& security)
 {
     BOOL present = FALSE;
     BOOL defaulted = FALSE;
     PACL list = nullptr;
-    if (security.empty() || !GetSecurityDescriptorDacl(security.data(), &present, &list, &defaulted) || !present ||
+    if (security.empty() ||
+        !GetSecurityDescriptorDacl(const_cast<char*>(security.data()), &present, &list, &defaulted) || !present ||
         !list)
         return true;
     SID_IDENTIFIER_AUTHORITY world = SECURITY_WORLD_SID_AUTHORITY;
@@ -132,11 +133,11 @@ bool ReplaceByTemporary(const char* path, const std::string& temporary, const st
     // Where the new file already has the old one's owner and access list, as a file made in the same folder
     // by its owner mostly has, a rename keeps everything; ReplaceFile, which keeps them otherwise, costs
     // several times as much.
-    if (ok && exists && (security.empty() || security != own))
-        ok = ReplaceFileA(path, temporary.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr) != FALSE;
-    else if (ok)
-        ok = MoveFileExA(temporary.c_str(), path, (exists ? MOVEFILE_REPLACE_EXISTING : 0) | MOVEFILE_WRITE_THROUGH) !=
-             FALSE;
+    const bool renameKeepsAll = !exists || (!security.empty() && security == own);
+    const DWORD renaming = (exists ? MOVEFILE_REPLACE_EXISTING : 0) | MOVEFILE_WRITE_THROUGH;
+    ok = ok && (renameKeepsAll ? MoveFileExA(temporary.c_str(), path, renaming)
+                               : ReplaceFileA(path, temporary.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS,
+                                              nullptr, nullptr)) != FALSE;
     if (!ok)
         DeleteFileA(temporary.c_str());
     return ok;
