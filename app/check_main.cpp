@@ -35,7 +35,7 @@ int main(int argc, char** argv)
     if (GetFileAttributesA(ProfilePath) == INVALID_FILE_ATTRIBUTES)
         return CannotTell(std::string("there is no ") + ProfilePath);
     if (!OpenSettingsFile())
-        return CannotTell(std::string("cannot read ") + ProfilePath);
+        return CannotTell(std::string(UnreadableFileReason) + " Close the program that holds it, then check again.");
 
     // The editor's start-up, never shown; its caption changed at once, so that an editor started
     // meanwhile does not take this window for a running editor.

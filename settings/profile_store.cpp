@@ -9,6 +9,9 @@
 
 char ProfilePath[ProfilePathSize] = "";
 
+const char UnreadableFileReason[] =
+    "The INI file qv3server.ini exists but could not be read: another program may hold it open.";
+
 namespace {
 
 const char SettingsFileName[] = "qv3server.ini";

@@ -24,6 +24,8 @@ int BuildProfilePath();
 // read: the reads then give their defaults and SaveSettingsFile refuses, so that a build never replaces
 // what it could not see.
 int OpenSettingsFile();
+// Why a file that exists could not be read, as the editor and its dry run both say it.
+extern const char UnreadableFileReason[];
 // Replaces the file by the document in one step. 1 on success; 0 after telling the operator, in a message
 // owned by `owner`, that the file could not be written (the file is then as it was).
 int SaveSettingsFile(HWND owner);
