@@ -68,13 +68,28 @@ std::string WholeText(HWND window)
     return text;
 }
 
+std::string BoundedText(HWND window, int size)
+{
+    std::string text(static_cast<size_t>(size), '\0');
+    int got = GetWindowTextA(window, &text[0], size);
+    text.resize(got > 0 ? static_cast<size_t>(got) : 0);
+    return text;
+}
+
 std::string ListLine(HWND list, int index)
 {
-    LRESULT length = SendMessageA(list, LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
-    if (length == LB_ERR)
+    // Asked for in UTF-16, the list's own form: the ANSI message is converted through a fixed buffer under
+    // Wine, which a long hand-edited line overruns.
+    LRESULT length = SendMessageW(list, LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
+    if (length == LB_ERR || length <= 0)
         return std::string();
-    std::string line(static_cast<size_t>(length) + 1, '\0');
-    LRESULT got = SendMessageA(list, LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&line[0]));
-    line.resize(got > 0 ? static_cast<size_t>(got) : 0);
+    std::wstring wide(static_cast<size_t>(length) + 1, L'\0');
+    LRESULT got = SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&wide[0]));
+    if (got <= 0)
+        return std::string();
+    int bytes = WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(got), nullptr, 0, nullptr, nullptr);
+    std::string line(static_cast<size_t>(bytes > 0 ? bytes : 0), '\0');
+    if (bytes > 0)
+        WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(got), &line[0], bytes, nullptr, nullptr);
     return line;
 }

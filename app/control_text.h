@@ -20,5 +20,8 @@ void EnableControl(HWND control, BOOL enable);
 
 // The window's (control's) text; empty when it has none.
 std::string WholeText(HWND window);
+// At most `size` - 1 bytes of the window's text, cut where the platform cuts a text read into a buffer of
+// `size` bytes (never inside a character).
+std::string BoundedText(HWND window, int size);
 // Line `index` of a list box; empty when there is no such line.
 std::string ListLine(HWND list, int index);

@@ -17,6 +17,18 @@ const char MainWindowCaption[] = "Skyvarn - Arena Server Configuration";
 
 namespace {
 
+// Sent to the main window once it is shown, to say that the pages do not show the file.
+const UINT WM_APP_FILE_UNREAD = WM_APP + 1;
+
+// Whether the pages were loaded from the file. Where it could not be read they show defaults, which a
+// build must never write over the operator's settings.
+bool PagesShowTheFile = true;
+
+void ShowError(HWND owner, const char* text)
+{
+    MessageBoxA(owner, text, "Error", MB_OK | MB_ICONERROR);
+}
+
 struct TabPage {
     const char* text;
     int templateId;
@@ -124,6 +136,8 @@ void InitMainWindow(HWND window)
     LoadAllPages();
     UpdateGameTypeControls();
     CentreWindow(window);
+    if (!PagesShowTheFile)
+        PostMessageA(window, WM_APP_FILE_UNREAD, 0, 0);
 }
 
 void ShowSelectedPage(HWND window, int command)
@@ -185,6 +199,11 @@ INT_PTR CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_CLOSE:
         EndDialog(window, 0);
         break;
+    case WM_APP_FILE_UNREAD:
+        ShowError(window, UNREADABLE_FILE_REASON "  The editor shows default values instead of the file's, and Build "
+                          "INI File will not write over the file.  Close the program that holds it, then start the "
+                          "editor again.");
+        break;
     default:
         break;
     }
@@ -193,8 +212,8 @@ INT_PTR CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
 
 void LoadAllPages()
 {
-    // An unreadable file loads as defaults; the build then refuses to replace it.
-    OpenSettingsFile();
+    // An unreadable file loads as defaults; every build of this run then refuses to replace it.
+    PagesShowTheFile = OpenSettingsFile() != 0;
     LoadGeneralPage();
     LoadGamePage();
     LoadGermanPlanesPage();
@@ -215,13 +234,21 @@ std::string StoreAllPages()
 }
 
 // The pages store into the file as read now, so that what another program changed since start-up stays;
-// the file is then replaced once, whole. An unreadable file is never replaced (SaveSettingsFile refuses
-// it with its message), and a page that refuses a value leaves the file as it was.
+// the file is then replaced once, whole. Pages that show defaults because the file could not be read at
+// start-up never replace it, even once it can be read; a file unreadable now is not replaced either
+// (SaveSettingsFile refuses it with its message); a page that refuses a value leaves the file as it was.
 void BuildIniFile()
 {
+    if (!PagesShowTheFile) {
+        ShowError(MainWindowHandle,
+                  "The INI file could not be read when the editor started, so the settings shown are defaults, "
+                  "not the file's.  Nothing was written.  Close the program that holds qv3server.ini, then "
+                  "start the editor again.");
+        return;
+    }
     std::string refusal = OpenSettingsFile() ? StoreAllPages() : "";
     if (!refusal.empty()) {
-        MessageBoxA(MainWindowHandle, refusal.c_str(), "Error", MB_OK | MB_ICONERROR);
+        ShowError(MainWindowHandle, refusal.c_str());
         return;
     }
     SaveSettingsFile(MainWindowHandle);

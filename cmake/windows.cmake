@@ -15,6 +15,11 @@ else()
     # so that the linker drops what nothing calls, and the C runtime's own printf.
     add_compile_options(-Os -fno-exceptions -fno-rtti -ffunction-sections -fdata-sections
                         -fno-asynchronous-unwind-tables)
+    # The two programs are optimised as one whole at link time (a sixth smaller); the objects also keep
+    # their ordinary code, so that the tests link them as they are, without the whole-program pass.
+    add_compile_options(-flto -ffat-lto-objects)
+    add_link_options(-fno-lto)
+    set(WHOLE_PROGRAM -flto)
     add_compile_definitions(__USE_MINGW_ANSI_STDIO=0 _GLIBCXX_ASSERTIONS)
     # Everything static: the program must run with nothing but the DLLs Windows ships.
     add_link_options(-static -static-libgcc -static-libstdc++ -Wl,--gc-sections $<$<CONFIG:Release>:-s>)
@@ -38,6 +43,9 @@ target_link_libraries(skyvarn-check PRIVATE skyvarn_program)
 if(MSVC)
     target_link_options(skyvarn-config PRIVATE /MANIFEST:NO)
     target_link_options(skyvarn-check PRIVATE /MANIFEST:NO)
+else()
+    target_link_options(skyvarn-config PRIVATE ${WHOLE_PROGRAM})
+    target_link_options(skyvarn-check PRIVATE ${WHOLE_PROGRAM})
 endif()
 
 if(SKYVARN_BUILD_TESTS)

@@ -9,7 +9,8 @@
 
 namespace {
 
-// Bounded while typed, so that what the operator sees is what gets added.
+// Bounded while typed, so that what the operator sees is what gets added, and bounded again when read:
+// text set by another program (a paste tool, an automation) is not bound by the typing limit.
 const int CookieLimit = 79;
 
 void UpdateAddCookieOk(HWND dialog)
@@ -20,7 +21,7 @@ void UpdateAddCookieOk(HWND dialog)
 // Appends at the end and leaves the list's selection alone; the same cookie may be listed twice.
 void AddCookieEntry(HWND dialog)
 {
-    std::string cookie = WholeText(GetDlgItem(dialog, IDC_ADD_COOKIE_TEXT));
+    std::string cookie = BoundedText(GetDlgItem(dialog, IDC_ADD_COOKIE_TEXT), CookieLimit + 1);
     SendMessageA(PageItem(ServerPageIndex, IDC_SERVER_COOKIE_LIST), LB_ADDSTRING, 0,
                  reinterpret_cast<LPARAM>(cookie.c_str()));
 }

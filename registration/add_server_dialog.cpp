@@ -10,6 +10,7 @@
 namespace {
 
 // A list entry holds at most 79 characters; the four-character type prefix leaves 75 for the address.
+// Bounded while typed and again when read, since text set by another program is not bound by typing.
 const int AddressLimit = 75;
 
 bool TypeChosen(HWND dialog)
@@ -29,7 +30,7 @@ void UpdateAddServerOk(HWND dialog)
 void AddServerEntry(HWND dialog)
 {
     std::string entry = IsDlgButtonChecked(dialog, IDC_ADD_SERVER_TCP) == BST_CHECKED ? "TCP:" : "UDP:";
-    entry += WholeText(GetDlgItem(dialog, IDC_ADD_SERVER_ADDRESS));
+    entry += BoundedText(GetDlgItem(dialog, IDC_ADD_SERVER_ADDRESS), AddressLimit + 1);
     SendMessageA(PageItem(ServerPageIndex, IDC_SERVER_LIST), LB_ADDSTRING, 0,
                  reinterpret_cast<LPARAM>(entry.c_str()));
 }

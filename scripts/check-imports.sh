@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Every given Windows program may import only DLLs that Windows itself ships.
+# Every given Windows program may import only the DLLs the README names: what Windows itself ships and the
+# release needs, nothing more, so that a library linked again by mistake is caught.
 set -eu
-allowed='^(kernel32|user32|gdi32|comctl32|shell32|advapi32|msvcrt|ole32|uxtheme)\.dll$'
+allowed='^(kernel32|user32|comctl32|uxtheme|advapi32|msvcrt)\.dll$'
 status=0
 for exe in "$@"; do
     case "$(file -b "$exe")" in

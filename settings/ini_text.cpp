@@ -148,16 +148,37 @@ void EndLastLine(std::string& file, const std::string& eol)
     if (!file.empty() && file.back() != '\r' && file.back() != '\n') file += eol;
 }
 
+// Whether a CR that ends the text before `at` would join a LF that begins the text from `at` into one line
+// end, taking a blank line away (and, at the file's first line end, changing the file's convention).
+bool Joins(std::string_view before, std::string_view after)
+{
+    return !before.empty() && before.back() == '\r' && !after.empty() && after.front() == '\n';
+}
+
+// Whole lines (each ended by `eol`, none holding a CR or LF of its own) as they are written in front of
+// `after`: where a lone CR would join the LF that follows, each ends in CR LF instead (as each of them
+// would, written one by one).
+std::string EndedBefore(std::string lines, std::string_view after, const std::string& eol)
+{
+    if (!Joins(eol, after)) return lines;
+    std::string ended;
+    for (char c : lines) {
+        ended += c;
+        if (c == '\r') ended += '\n';
+    }
+    return ended;
+}
+
 // Inserts whole lines behind `line`, giving it a line end first if it is the unterminated last line.
 void InsertAfter(std::string& file, const Line& line, const std::string& lines, const std::string& eol)
 {
     if (lines.empty()) return;
     if (line.begin == line.end)   // the start of the file, where the lines before the first header begin
-        file.insert(0, lines);
+        file.insert(0, EndedBefore(lines, file, eol));
     else if (line.next == line.end)
         file.insert(line.end, eol + lines);
     else
-        file.insert(line.next, lines);
+        file.insert(line.next, EndedBefore(lines, std::string_view(file).substr(line.next), eol));
 }
 
 void AppendSection(std::string& file, std::string_view name, const std::string& lines, const std::string& eol)
@@ -202,14 +223,6 @@ std::string IniGetString(std::string_view file, std::string_view section, std::s
     return std::string(result.substr(0, limit));
 }
 
-bool IniGetRawValue(std::string_view file, std::string_view section, std::string_view key, std::string& value)
-{
-    Entry entry;
-    if (!FindKey(file, section, key, entry) || !entry.hasValue) return false;
-    value = entry.value;
-    return true;
-}
-
 std::string IniGetSection(std::string_view file, std::string_view section)
 {
     std::string result;
@@ -239,16 +252,19 @@ std::string IniGetSection(std::string_view file, std::string_view section)
 
 namespace {
 
-void SetString(std::string& file, std::string_view section, std::string_view key, std::string_view value,
-               const std::string& eol)
+// Whether the key's line, parsed as `entry`, already says what `value` would store.
+bool KeepsValue(const Entry& entry, std::string_view value, IniSameValue same)
 {
-    std::string line(key);
-    line += '=';
-    line += WithoutLineBreaks(value);
+    return same && entry.hasValue && same(entry.value, value);
+}
 
+void SetString(std::string& file, std::string_view section, std::string_view key, std::string_view value,
+               const std::string& eol, IniSameValue same)
+{
+    const std::string written = WithoutLineBreaks(value);
     Section found = FindSection(file, section);
     if (!found.found) {
-        AppendSection(file, section, line + eol, eol);
+        AppendSection(file, section, std::string(key) + '=' + written + eol, eol);
         return;
     }
     Line last = found.header;
@@ -258,13 +274,14 @@ void SetString(std::string& file, std::string_view section, std::string_view key
         Entry entry = Parse(file, current);
         if (entry.kind == Entry::Blank) continue;
         if (SameName(entry.name, key)) {
-            file.replace(current.begin, current.end - current.begin, line);
+            if (!KeepsValue(entry, written, same))
+                file.replace(current.begin, current.end - current.begin, std::string(entry.name) + '=' + written);
             return;
         }
         last = current;
     }
     // Behind the last non-blank line, so blank lines that set the section apart stay where they are.
-    InsertAfter(file, last, line + eol, eol);
+    InsertAfter(file, last, std::string(key) + '=' + written + eol, eol);
 }
 
 void SetSection(std::string& file, std::string_view section, const std::vector<std::string>& lines,
@@ -272,9 +289,10 @@ void SetSection(std::string& file, std::string_view section, const std::vector<s
 {
     std::string body;
     for (const std::string& line : lines) {
-        std::string kept = WithoutLineBreaks(line);
-        if (Trim(kept).empty()) continue;
-        body += kept;
+        const std::string unbroken = WithoutLineBreaks(line);
+        const std::string_view trimmed = Trim(unbroken);
+        if (trimmed.empty()) continue;
+        body += trimmed;
         body += eol;
     }
 
@@ -292,32 +310,36 @@ void SetSection(std::string& file, std::string_view section, const std::vector<s
         hasContent = true;
         last = current;
     }
-    if (hasContent)
-        file.replace(found.header.next, last.next - found.header.next, body);
-    else
+    if (!hasContent) {
         InsertAfter(file, found.header, body, eol);
+        return;
+    }
+    const std::string_view after = std::string_view(file).substr(last.next);
+    body = EndedBefore(std::move(body), after, eol);
+    // With nothing left between them, the header's lone CR would join a LF behind the old lines.
+    if (body.empty() && Joins(std::string_view(file).substr(0, found.header.next), after)) body = eol;
+    file.replace(found.header.next, last.next - found.header.next, body);
 }
 
-void Apply(std::string& file, const IniEdit& edit, const std::string& eol)
+void Apply(std::string& file, const IniEdit& edit, const std::string& eol, IniSameValue same)
 {
     if (edit.wholeSection)
         SetSection(file, edit.section, edit.lines, eol);
     else
-        SetString(file, edit.section, edit.key, edit.value, eol);
+        SetString(file, edit.section, edit.key, edit.value, eol, same);
 }
 
 // Key writes to one section, all in one pass over its lines, giving the bytes that SetString one by one
 // gives: each key's first line is found among the section's lines, read once, and the keys not there
 // follow its last non-blank line in the order written. False, with nothing changed, when a key would not
-// read back as itself from its new line, or where the writes would join line ends; those are left to the
-// writes one by one.
+// read back as itself from its new line; those are left to the writes one by one.
 bool SetStrings(std::string& text, std::string_view section, const IniEdit* first, const IniEdit* last,
-                const std::string& eol)
+                const std::string& eol, IniSameValue same)
 {
     struct Slot {
-        std::string_view name;
-        Line line;          // where it stands; empty for a new line
-        std::string text;   // its new text, if written (never empty: it holds "=")
+        std::string_view name;   // as the file spells it, for a line that stands there
+        Line line;               // where it stands; empty for a new line
+        std::string text;        // its new text, if written (never empty: it holds "=")
     };
     std::vector<Slot> slots;   // the body's non-blank lines, then the new ones
     Section found = FindSection(text, section);
@@ -331,22 +353,23 @@ bool SetStrings(std::string& text, std::string_view section, const IniEdit* firs
     const std::size_t kept = slots.size();
     for (const IniEdit* edit = first; edit != last; ++edit) {
         if (!SameName(edit->section, section)) continue;
-        std::string line = edit->key + '=' + WithoutLineBreaks(edit->value);
-        Entry parsed = Parse(line, Line{0, line.size(), line.size()});
-        if (parsed.kind != Entry::Key || parsed.name != edit->key) return false;
+        const std::string written = WithoutLineBreaks(edit->value);
         auto slot = slots.begin();
         while (slot != slots.end() && !SameName(slot->name, edit->key)) ++slot;
+        std::string line = std::string(slot == slots.end() ? std::string_view(edit->key) : slot->name) + '=' + written;
+        Entry parsed = Parse(line, Line{0, line.size(), line.size()});
+        if (parsed.kind != Entry::Key || !SameName(parsed.name, edit->key)) return false;
         if (slot == slots.end()) {
             slots.insert(slots.end(), {edit->key, Line{}, std::move(line)});
-        } else {
-            slot->text = std::move(line);
+            continue;
         }
+        // The value it holds now: as written earlier in this pass, or as the file has it.
+        const Entry current = slot->text.empty() ? Parse(text, slot->line)
+                                                 : Parse(slot->text, Line{0, slot->text.size(), slot->text.size()});
+        if (!KeepsValue(current, written, same)) slot->text = std::move(line);
     }
     const bool unterminated = behind.next == behind.end;
     const std::size_t insertAt = unterminated ? behind.end : behind.next;
-    // A new line's "\r" in front of a lone "\n" would make one line end of the two: left to the writes.
-    if (slots.size() > kept && eol == "\r" && insertAt < text.size() && text.compare(insertAt, 1, "\n") == 0)
-        return false;
     std::string result;
     std::size_t copied = 0;
     for (auto slot = slots.begin(); slot != slots.begin() + static_cast<std::ptrdiff_t>(kept); ++slot) {
@@ -356,9 +379,11 @@ bool SetStrings(std::string& text, std::string_view section, const IniEdit* firs
         copied = slot->line.end;
     }
     result.append(text, copied, insertAt - copied);
-    if (slots.size() > kept && unterminated) result += eol;
+    std::string added;
     for (auto slot = slots.begin() + static_cast<std::ptrdiff_t>(kept); slot != slots.end(); ++slot)
-        result += slot->text + eol;
+        added += slot->text + eol;
+    if (!added.empty() && unterminated) result += eol;
+    result += EndedBefore(std::move(added), std::string_view(text).substr(insertAt), eol);
     result.append(text, insertAt, std::string::npos);
     text = std::move(result);
     return true;
@@ -366,20 +391,20 @@ bool SetStrings(std::string& text, std::string_view section, const IniEdit* firs
 
 // The edits of one section in order: runs of key writes to a section that exists are made together.
 void ApplyToSection(std::string& text, std::string_view section, const std::vector<IniEdit>& edits,
-                    const std::string& eol)
+                    const std::string& eol, IniSameValue same)
 {
     const IniEdit* const end = edits.data() + edits.size();
     for (const IniEdit* edit = edits.data(); edit != end;) {
         if (!SameName(edit->section, section)) {
             ++edit;
         } else if (edit->wholeSection || !FindSection(text, section).found) {
-            Apply(text, *edit++, eol);
+            Apply(text, *edit++, eol, same);
         } else {
             const IniEdit* run = edit;
             while (run != end && !(run->wholeSection && SameName(run->section, section))) ++run;
-            if (!SetStrings(text, section, edit, run, eol))
+            if (!SetStrings(text, section, edit, run, eol, same))
                 for (; edit != run; ++edit)
-                    if (SameName(edit->section, section)) Apply(text, *edit, eol);
+                    if (SameName(edit->section, section)) Apply(text, *edit, eol, same);
             edit = run;
         }
     }
@@ -387,9 +412,10 @@ void ApplyToSection(std::string& text, std::string_view section, const std::vect
 
 }  // namespace
 
-void IniSetString(std::string& file, std::string_view section, std::string_view key, std::string_view value)
+void IniSetString(std::string& file, std::string_view section, std::string_view key, std::string_view value,
+                  IniSameValue same)
 {
-    SetString(file, section, key, value, LineEndOf(file));
+    SetString(file, section, key, value, LineEndOf(file), same);
 }
 
 void IniSetSection(std::string& file, std::string_view section, const std::vector<std::string>& lines)
@@ -404,7 +430,7 @@ IniSpan IniFindSection(std::string_view file, std::string_view name)
     return {name.empty() ? 0 : found.header.begin, found.bodyEnd, true};
 }
 
-void IniApply(std::string& file, const std::vector<IniEdit>& edits)
+void IniApply(std::string& file, const std::vector<IniEdit>& edits, IniSameValue same)
 {
     const std::string eol = LineEndOf(file);
     // Each edit changes only its own section, so the edits of one section can be made on that section's
@@ -416,7 +442,7 @@ void IniApply(std::string& file, const std::vector<IniEdit>& edits)
         Line line{0, header.size(), header.size()};
         Entry parsed = Parse(header, line);
         if (edit.section.empty() || parsed.kind != Entry::Header || parsed.name != edit.section) {
-            for (const IniEdit& each : edits) Apply(file, each, LineEndOf(file));
+            for (const IniEdit& each : edits) Apply(file, each, LineEndOf(file), same);
             return;
         }
     }
@@ -434,7 +460,7 @@ void IniApply(std::string& file, const std::vector<IniEdit>& edits)
     }
     for (Edited& section : sections) {
         if (section.span.found) section.text = file.substr(section.span.begin, section.span.end - section.span.begin);
-        ApplyToSection(section.text, section.name, edits, eol);
+        ApplyToSection(section.text, section.name, edits, eol, same);
     }
     // The sections found are replaced in the file itself, the last first, so that the places of the others
     // stay as found; a big file is then neither copied nor moved more than its changed tail.

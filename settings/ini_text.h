@@ -20,26 +20,33 @@
 std::string IniGetString(std::string_view file, std::string_view section, std::string_view key,
                          std::string_view defaultValue, std::size_t bufferSize);
 
-// The value of `key` as the file holds it (quotes kept, not cut to any size); false when the key reads as
-// missing.
-bool IniGetRawValue(std::string_view file, std::string_view section, std::string_view key, std::string& value);
-
 // Like GetPrivateProfileSectionA, without a size limit: the entries of `section` in file order, each as
 // "name=value" (or the name alone for a line without "="), NUL-terminated, then one more NUL. Entries that
 // read as nothing (a line of NUL bytes, say) are left out. Lines that begin with ';' are entries like any
 // other, as on Windows. A missing or empty section gives a single NUL.
 std::string IniGetSection(std::string_view file, std::string_view section);
 
-// Like WritePrivateProfileStringA: the line of `key` (the one IniGetString reads) becomes key=value in
-// place; a missing key is added after the last non-blank line of its section, a missing section at the
-// end of the file (no blank line before it). Each CR or LF byte of the value is written as a space, so
-// that no value can break the file's lines. Every other byte of `file` is kept.
-void IniSetString(std::string& file, std::string_view section, std::string_view key, std::string_view value);
+// Whether a key's stored value (as the file holds it: quotes kept, not cut to any size) already says what a
+// write would store, so that the write keeps its line byte for byte. Null: every write rewrites its line.
+using IniSameValue = bool (*)(std::string_view stored, std::string_view written);
+
+// Like WritePrivateProfileStringA: the line of `key` (the one IniGetString reads) becomes name=value in
+// place, the name spelt as the file spells it; a missing key is added after the last non-blank line of its
+// section, a missing section at the end of the file (no blank line before it). Each CR or LF byte of the
+// value is written as a space, so that no value can break the file's lines. Every other byte of `file` is
+// kept.
+void IniSetString(std::string& file, std::string_view section, std::string_view key, std::string_view value,
+                  IniSameValue same = nullptr);
 
 // Like WritePrivateProfileSectionA, but keeping lines without "=": every non-blank line of the section is
 // replaced by `lines`, one line each, in order; blank lines that set the section apart from the next stay.
-// CR and LF bytes become spaces, as in IniSetString, and lines that hold nothing but blanks are left out. A missing
-// section is added at the end of the file, also when `lines` is empty. Every other byte is kept.
+// CR and LF bytes become spaces, as in IniSetString; each line is written without the blanks around it,
+// which a read drops anyway, so that writing what was read gives the same bytes again; lines that hold
+// nothing but blanks are left out. A missing section is added at the end of the file, also when `lines` is
+// empty. Every other byte is kept.
+//
+// No written line end ever joins a byte behind it: in a file whose lines end in a lone CR, lines written
+// in front of a LF end in CR LF, so that the LF stays a blank line of its own.
 void IniSetSection(std::string& file, std::string_view section, const std::vector<std::string>& lines);
 
 // Where the section's first occurrence stands: from its header line to the next header ("" stands for
@@ -60,6 +67,6 @@ struct IniEdit {
     std::vector<std::string> lines;
 };
 
-// Makes the edits in order, as the writes one by one would, finding each edited section once and
-// copying the rest of the file as it stands.
-void IniApply(std::string& file, const std::vector<IniEdit>& edits);
+// Makes the edits in order, as the writes one by one would (with the same `same`), finding each edited
+// section once and copying the rest of the file as it stands.
+void IniApply(std::string& file, const std::vector<IniEdit>& edits, IniSameValue same = nullptr);

@@ -9,8 +9,7 @@
 
 char ProfilePath[ProfilePathSize] = "";
 
-const char UnreadableFileReason[] =
-    "The INI file qv3server.ini exists but could not be read: another program may hold it open.";
+const char UnreadableFileReason[] = UNREADABLE_FILE_REASON;
 
 namespace {
 
@@ -28,11 +27,20 @@ struct KnownSection {
 };
 std::vector<KnownSection> Sections;
 
+std::string ToPages(const std::string& text);
+
+// Text beyond the ANSI code page reaches the pages as '?'; a value written back as the pages show it keeps
+// its line as it is, so that a build without edits keeps such text.
+bool SameOnPages(std::string_view stored, std::string_view written)
+{
+    return ToPages(std::string(stored)) == ToPages(std::string(written));
+}
+
 void MakePendingWrites()
 {
     if (Pending.empty())
         return;
-    IniApply(Document.text, Pending);
+    IniApply(Document.text, Pending, Document.encoding == TextEncoding::Ansi ? nullptr : SameOnPages);
     Pending.clear();
     Sections.clear();
 }
@@ -67,14 +75,17 @@ std::string Convert(const std::string& text, UINT from, UINT to)
     return result;
 }
 
-// The pages speak the ANSI code page; a file with a byte-order mark holds its text as UTF-8. A broken
-// sequence at a value's end is converted as within the file, where a line end follows it.
+// The pages speak the ANSI code page; a file with a byte-order mark holds its text as UTF-8. A sequence
+// cut short at a value's end is converted as within the file, where a line end follows it; the decoder
+// takes a sequence cut short at the very end of its input together with what remains of it, so the line
+// end comes off again only where it is still there.
 std::string ToPages(const std::string& text)
 {
     if (Document.encoding == TextEncoding::Ansi)
         return text;
     std::string converted = Convert(text + '\n', CP_UTF8, CP_ACP);
-    converted.pop_back();
+    if (!converted.empty() && converted.back() == '\n')
+        converted.pop_back();
     return converted;
 }
 
@@ -122,9 +133,13 @@ int OpenSettingsFile()
 int SaveSettingsFile(HWND owner)
 {
     MakePendingWrites();
+    if (!DocumentReadable) {
+        MessageBoxA(owner, UNREADABLE_FILE_REASON "  Nothing was written.  Close the program that holds it, then try again.",
+                    "Error", MB_OK | MB_ICONERROR);
+        return 0;
+    }
     // 8-bit text goes out as it stands, without a copy.
-    if (DocumentReadable &&
-        ReplaceSettingsFile(ProfilePath, Document.encoding == TextEncoding::Ansi ? Document.text
+    if (ReplaceSettingsFile(ProfilePath, Document.encoding == TextEncoding::Ansi ? Document.text
                                                                                  : EncodeSettingsText(Document)))
         return 1;
     MessageBoxA(owner,
@@ -152,19 +167,9 @@ int ReadProfileFlag(const char* section, const char* key)
 
 int WriteProfileText(const char* section, const char* key, const char* value)
 {
-    std::string documentSection = ToDocument(section);
-    std::string documentKey = ToDocument(key);
-    // Text beyond the ANSI code page reaches the pages as '?'; writing the same value back leaves the line
-    // as it is, so that a build without edits keeps such text.
-    if (Document.encoding != TextEncoding::Ansi) {
-        std::string current;
-        if (IniGetRawValue(SectionText(documentSection), documentSection, documentKey, current) &&
-            ToPages(current) == value)
-            return 1;
-    }
     IniEdit edit;
-    edit.section = documentSection;
-    edit.key = documentKey;
+    edit.section = ToDocument(section);
+    edit.key = ToDocument(key);
     edit.value = ToDocument(value);
     Pending.push_back(edit);
     return 1;

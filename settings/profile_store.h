@@ -24,10 +24,14 @@ int BuildProfilePath();
 // read: the reads then give their defaults and SaveSettingsFile refuses, so that a build never replaces
 // what it could not see.
 int OpenSettingsFile();
-// Why a file that exists could not be read, as the editor and its dry run both say it.
+// Why a file that exists could not be read, as the editor and its dry run both say it; a literal, so that
+// each message that begins with it is one text in the program.
+#define UNREADABLE_FILE_REASON \
+    "The INI file qv3server.ini exists but could not be read: another program may hold it open."
 extern const char UnreadableFileReason[];
 // Replaces the file by the document in one step. 1 on success; 0 after telling the operator, in a message
-// owned by `owner`, that the file could not be written (the file is then as it was).
+// owned by `owner`, that the file could not be read when last opened or could not be written (the file is
+// then as it was).
 int SaveSettingsFile(HWND owner);
 
 // The document's text as the reads see it (a UTF-16 file's as UTF-8, any byte-order mark left out).

@@ -57,10 +57,22 @@ void InitTargetDialog(HWND dialog)
 
 }  // namespace
 
+// The dialog remembers (in its DWLP_USER slot) whether its opening read the file: a list that shows
+// nothing because the file could not be read must never replace the file's list.
+const LONG_PTR ListWasRead = 1;
+
 void LoadTargetList(HWND dialog)
 {
     // The section as the file holds it now: a build since start-up may have changed the file.
-    OpenSettingsFile();
+    if (!OpenSettingsFile()) {
+        SetWindowLongPtrA(dialog, DWLP_USER, 0);
+        MessageBoxA(dialog,
+                    UNREADABLE_FILE_REASON "  The list shows no targets, and Done will not write over the file's "
+                    "list.  Close the program that holds it, then open Target Management again.",
+                    "Error", MB_OK | MB_ICONERROR);
+        return;
+    }
+    SetWindowLongPtrA(dialog, DWLP_USER, ListWasRead);
     SectionBuffer buffer;
     ReadSectionList(TargetsSection, buffer);
     std::string entry;
@@ -71,6 +83,14 @@ void LoadTargetList(HWND dialog)
 
 int SaveTargetList(HWND dialog)
 {
+    if (GetWindowLongPtrA(dialog, DWLP_USER) != ListWasRead) {
+        MessageBoxA(dialog,
+                    "The INI file could not be read when Target Management opened, so the list shown is not the "
+                    "file's.  Nothing was written.  Press Cancel, close the program that holds qv3server.ini, "
+                    "then open Target Management again.",
+                    "Error", MB_OK | MB_ICONERROR);
+        return 0;
+    }
     HWND list = GetDlgItem(dialog, IDC_TARGET_LIST);
     LRESULT count = SendMessageA(list, LB_GETCOUNT, 0, 0);
     std::vector<std::string> lines;

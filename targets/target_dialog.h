@@ -11,7 +11,8 @@ extern BitmapOpenerFunction BitmapOpener;
 
 // Each takes the dialog's window.
 void LoadTargetList(HWND dialog);
-// 1 when the list is written; 0 after the write error message.
+// 1 when the list is written; 0 after a message: the file could not be read when the dialog opened or
+// when Done was pressed, or could not be written.
 int SaveTargetList(HWND dialog);
 void AddTarget(HWND dialog);
 void ViewMapBitmap(HWND dialog);

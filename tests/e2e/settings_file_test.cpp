@@ -160,7 +160,8 @@ TEST(Program, ASecondStartRaisesTheFirstAndLeavingWritesNothing)
         Editor second(directory.Path());
         EXPECT_EQ(second.WaitForExit(), 0u) << minimisedAndCloseBox;
         first.Sync();
-        EXPECT_TRUE(!IsIconic(first.Window()) && IsWindowVisible(first.Window())) << minimisedAndCloseBox;
+        EXPECT_FALSE(IsIconic(first.Window())) << minimisedAndCloseBox;
+        EXPECT_TRUE(IsWindowVisible(first.Window())) << minimisedAndCloseBox;
         EXPECT_EQ(first.Exit(minimisedAndCloseBox), 1u) << minimisedAndCloseBox;
         EXPECT_EQ(directory.ReadSettings(), settings) << minimisedAndCloseBox;
     }

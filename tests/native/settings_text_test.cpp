@@ -15,7 +15,8 @@ TEST(SettingsText, MarksChooseTheEncodingAndTheTextIsWhatTheEngineReads)
         {"\xEF\xBB", TextEncoding::Ansi, "\xEF\xBB"}, {"", TextEncoding::Ansi, ""}};
     for (const auto& r : rows) {
         SettingsText decoded = DecodeSettingsText(r.bytes);
-        EXPECT_TRUE(decoded.encoding == r.encoding && decoded.text == r.text) << testing::PrintToString(r.bytes);
+        EXPECT_EQ(decoded.encoding, r.encoding) << testing::PrintToString(r.bytes);
+        EXPECT_EQ(decoded.text, r.text) << testing::PrintToString(r.bytes);
     }
 }
 

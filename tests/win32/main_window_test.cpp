@@ -43,9 +43,12 @@ TEST(MainWindow, IsCentredInItsFontsWidthPagesSitInTheTabTabsKeepEditsAndMapsSho
         GetWindowRect(page, &placed);
         MapWindowPoints(nullptr, editor.Window(), reinterpret_cast<POINT*>(&placed), 2);
         while (above && above != page) above = GetWindow(above, GW_HWNDPREV);   // painted over the tab control
-        EXPECT_TRUE(placed.left == PageOrigin.x && placed.top == PageOrigin.y && PtInRect(&tabRect, POINT{placed.left,
-                    placed.top}) && PtInRect(&tabRect, POINT{placed.right - 1, placed.bottom - 1}) && page && above == page)
-            << "page " << index;
+        ASSERT_NE(page, nullptr) << "page " << index;
+        EXPECT_EQ(placed.left, PageOrigin.x) << "page " << index;
+        EXPECT_EQ(placed.top, PageOrigin.y) << "page " << index;
+        EXPECT_TRUE(PtInRect(&tabRect, POINT{placed.left, placed.top})) << "page " << index;
+        EXPECT_TRUE(PtInRect(&tabRect, POINT{placed.right - 1, placed.bottom - 1})) << "page " << index;
+        EXPECT_EQ(above, page) << "page " << index << " is painted over the tab control";
     }
 
     editor.SetText(GeneralPageIndex, IDC_GENERAL_SERVER_DESC, "typed, not built");
@@ -64,14 +67,20 @@ TEST(MainWindow, IsCentredInItsFontsWidthPagesSitInTheTabTabsKeepEditsAndMapsSho
     missing.fMask = SEE_MASK_FLAG_NO_UI;
     missing.lpFile = "none.bmp";
     SetLastError(0);
-    EXPECT_TRUE(!BitmapOpener(&missing) && GetLastError() == ERROR_FILE_NOT_FOUND) << GetLastError();
+    EXPECT_FALSE(BitmapOpener(&missing));
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_FILE_NOT_FOUND));
     BitmapOpener = RecordBitmapRequest;
     editor.SelectItem(GeneralPageIndex, IDC_GENERAL_MAP, 2);
     ViewMapBitmap(editor.Window());
     EXPECT_EQ(bitmapFile, "landmarks\\Alsace.bmp");
     const SHELLEXECUTEINFOA& r = bitmapRequest;
-    EXPECT_TRUE(r.cbSize == sizeof r && r.fMask == 0 && r.hwnd == editor.Window() && !r.lpVerb && !r.lpParameters &&
-                !r.lpDirectory && r.nShow == SW_SHOW);
+    EXPECT_EQ(r.cbSize, sizeof r);
+    EXPECT_EQ(r.fMask, 0u);
+    EXPECT_EQ(r.hwnd, editor.Window());
+    EXPECT_EQ(r.lpVerb, nullptr);
+    EXPECT_EQ(r.lpParameters, nullptr);
+    EXPECT_EQ(r.lpDirectory, nullptr);
+    EXPECT_EQ(r.nShow, SW_SHOW);
 }
 
 }  // namespace

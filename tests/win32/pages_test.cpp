@@ -100,7 +100,8 @@ TEST(GamePage, GameTypeDecidesTheEnabledControlsYetEveryValueIsStoredInItsOwnFor
 {
     ScratchDirectory directory("game-page");
     directory.WriteSettings("[QV3Server]\r\ngameType=GET_THE_VORAK\r\ntargetSwapTimeInSeconds=90\r\n"
-                            "germansDefendFirst=2\r\ntargetRegionSize=medium\r\n");
+                            "germansDefendFirst=2\r\ntargetRegionSize=medium\r\nplayersPerTarget=4\r\n"
+                            "manualTargetsAtATime=3\r\nnumVoraks=5\r\n");
     Editor editor;
     EXPECT_EQ(editor.Text(Game, IDC_GAME_TARGET_SWAP_TIME) + "|" + editor.Text(Game, IDC_GAME_FIRST_TO_DEFEND) + "|" +
               editor.Text(Game, IDC_GAME_TARGET_REGION_SIZE), "1|Germans|Medium");
@@ -118,10 +119,10 @@ TEST(GamePage, GameTypeDecidesTheEnabledControlsYetEveryValueIsStoredInItsOwnFor
     editor.SetText(Game, IDC_GAME_TARGET_SWAP_TIME, "99999999");
     editor.SelectItem(Game, IDC_GAME_FIRST_TO_DEFEND, 0);
     editor.Build();
-    for (const char* line : {"targetSwapTimeInSeconds=2147483640", "playersPerTarget=\r\n", "targetRegionSize=MEDIUM",
+    for (const char* line : {"targetSwapTimeInSeconds=2147483640", "playersPerTarget=4\r\n", "targetRegionSize=MEDIUM",
              "germansDefendFirst=-1", "endOnNoTargets=1", "autoRestartServer=1", "deadTargetsRemoved=1",
              "autoRepairTargets=1", "targetsChangeTeams=1", "manuallyChooseTargets=1", "manualTargetsProgress=1",
-             "manualTargetsAtATime=\r\n", "friendlyFire=1", "numVoraks=\r\n", "voraksGlow=1"})
+             "manualTargetsAtATime=3\r\n", "friendlyFire=1", "numVoraks=5\r\n", "voraksGlow=1"})
         EXPECT_NE(directory.ReadSettings().find(std::string("\n") + line), std::string::npos) << line;
 }
 
@@ -191,8 +192,10 @@ TEST(RateSpinners, HaveTheirRangeAndStepsAndWrapAtBothEnds)
         SendMessageA(spinner, UDM_GETRANGE32, reinterpret_cast<WPARAM>(&lower), reinterpret_cast<LPARAM>(&upper));
         UDACCEL steps[3] = {};
         const LRESULT count = SendMessageA(spinner, UDM_GETACCEL, 3, reinterpret_cast<LPARAM>(steps));
-        EXPECT_TRUE(lower == 1 && upper == 1440 && count == 2 && steps[0].nSec == 0 && steps[0].nInc == 1 &&
-                    steps[1].nSec == 1 && steps[1].nInc == 40) << "range or steps of " << box;
+        EXPECT_EQ(std::to_string(lower) + ".." + std::to_string(upper), "1..1440") << "range of " << box;
+        EXPECT_EQ(count, 2) << "steps of " << box;
+        EXPECT_EQ(std::to_string(steps[0].nSec) + "s+" + std::to_string(steps[0].nInc) + " " +
+                  std::to_string(steps[1].nSec) + "s+" + std::to_string(steps[1].nInc), "0s+1 1s+40") << "steps of " << box;
         const int other = box == IDC_GENERAL_DAY_RATE ? IDC_GENERAL_NIGHT_RATE : IDC_GENERAL_DAY_RATE;
         const std::string untouched = editor.Text(General, other);
         for (const auto& c : cases) {

@@ -54,8 +54,9 @@ TEST(ProfileStore, WritesChangeTheDocumentAndOneSaveReplacesTheFile)
               WriteProfileFlag("QV3Server", "torqueOn", 0) + WriteProfileText("New", "k", "v"), 4);
     WriteSectionList("Clients", {" Cookie=b ", "", "Cookie=c\nx"});
     EXPECT_EQ(directory.ReadSettings(), before) << "nothing is written before the save";
-    const std::string written = "; kept\r\n[QV3Server]\r\nMAXPLAYERS=16  8\r\ncloudsOn=1\r\ntorqueOn=0\r\n\r\n"
-                                "[Clients]\r\n Cookie=b \r\nCookie=c x\r\n[New]\r\nk=v\r\n";
+    // The key keeps the file's spelling of its name; list lines lose the blanks a read drops.
+    const std::string written = "; kept\r\n[QV3Server]\r\nmaxPlayers=16  8\r\ncloudsOn=1\r\ntorqueOn=0\r\n\r\n"
+                                "[Clients]\r\nCookie=b\r\nCookie=c x\r\n[New]\r\nk=v\r\n";
     {
         // A reader that allows writing but not replacing, as a C runtime's fopen does.
         HANDLE reader = CreateFileA(directory.SettingsPath().c_str(), GENERIC_READ,
@@ -139,6 +140,17 @@ TEST(ProfileStore, MarkedFilesAreReadAndWrittenInTheirOwnEncoding)
         std::string value(8, '\0');
         value.resize(GetPrivateProfileStringA("s", "n", "", &value[0], 8, ProfilePath));
         EXPECT_EQ(value, "\xE9");
+    }
+    // A sequence cut short at a value's end reads as the platform reads it, whatever line end follows.
+    for (const std::string end : {"\r\n", "\n", "", "\r\nnext=1\r\n"}) {
+        for (const std::string cut : {"\xE2", "\xE2\x80", "\xF0\x9F"}) {
+            directory.WriteSettings("\xEF\xBB\xBF[s]\r\nflag=0" + cut + end);
+            ASSERT_EQ(OpenSettingsFile(), 1);
+            std::string platform(8, '\0');
+            platform.resize(GetPrivateProfileStringA("s", "flag", "", &platform[0], 8, ProfilePath));
+            EXPECT_EQ(Read("s", "flag"), platform) << testing::PrintToString(cut + end);
+            EXPECT_EQ(ReadProfileFlag("s", "flag"), 1) << testing::PrintToString(cut + end);
+        }
     }
 }
 
