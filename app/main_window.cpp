@@ -200,6 +200,8 @@ INT_PTR CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         EndDialog(window, 0);
         break;
     case WM_APP_FILE_UNREAD:
+        // A dialog is shown once its queue is first empty, which this message comes before.
+        ShowWindow(window, SW_SHOW);
         ShowError(window, UNREADABLE_FILE_REASON "  The editor shows default values instead of the file's, and Build "
                           "INI File will not write over the file.  Close the program that holds it, then start the "
                           "editor again.");

@@ -252,6 +252,13 @@ std::string IniGetSection(std::string_view file, std::string_view section)
 
 namespace {
 
+// A value as its line holds it: a line break would end the line early, and the blanks around it, which a
+// read drops, would make the next write of what was read differ from this one.
+std::string Written(std::string_view value)
+{
+    return std::string(Trim(WithoutLineBreaks(value)));
+}
+
 // Whether the key's line, parsed as `entry`, already says what `value` would store.
 bool KeepsValue(const Entry& entry, std::string_view value, IniSameValue same)
 {
@@ -261,7 +268,7 @@ bool KeepsValue(const Entry& entry, std::string_view value, IniSameValue same)
 void SetString(std::string& file, std::string_view section, std::string_view key, std::string_view value,
                const std::string& eol, IniSameValue same)
 {
-    const std::string written = WithoutLineBreaks(value);
+    const std::string written = Written(value);
     Section found = FindSection(file, section);
     if (!found.found) {
         AppendSection(file, section, std::string(key) + '=' + written + eol, eol);
@@ -288,10 +295,15 @@ void SetSection(std::string& file, std::string_view section, const std::vector<s
                 const std::string& eol)
 {
     std::string body;
+    bool previousUnnamed = false;
     for (const std::string& line : lines) {
         const std::string unbroken = WithoutLineBreaks(line);
         const std::string_view trimmed = Trim(unbroken);
         if (trimmed.empty()) continue;
+        // A read drops a line with nothing before its "=" behind another such line: it is not written.
+        const bool unnamed = Trim(trimmed.substr(0, trimmed.find('='))).empty();
+        if (unnamed && previousUnnamed) continue;
+        previousUnnamed = unnamed;
         body += trimmed;
         body += eol;
     }
@@ -353,7 +365,7 @@ bool SetStrings(std::string& text, std::string_view section, const IniEdit* firs
     const std::size_t kept = slots.size();
     for (const IniEdit* edit = first; edit != last; ++edit) {
         if (!SameName(edit->section, section)) continue;
-        const std::string written = WithoutLineBreaks(edit->value);
+        const std::string written = Written(edit->value);
         auto slot = slots.begin();
         while (slot != slots.end() && !SameName(slot->name, edit->key)) ++slot;
         std::string line = std::string(slot == slots.end() ? std::string_view(edit->key) : slot->name) + '=' + written;

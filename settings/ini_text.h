@@ -33,8 +33,8 @@ using IniSameValue = bool (*)(std::string_view stored, std::string_view written)
 // Like WritePrivateProfileStringA: the line of `key` (the one IniGetString reads) becomes name=value in
 // place, the name spelt as the file spells it; a missing key is added after the last non-blank line of its
 // section, a missing section at the end of the file (no blank line before it). Each CR or LF byte of the
-// value is written as a space, so that no value can break the file's lines. Every other byte of `file` is
-// kept.
+// value is written as a space, so that no value can break the file's lines, and the blanks around it,
+// which a read drops, are left out. Every other byte of `file` is kept.
 void IniSetString(std::string& file, std::string_view section, std::string_view key, std::string_view value,
                   IniSameValue same = nullptr);
 
@@ -42,7 +42,8 @@ void IniSetString(std::string& file, std::string_view section, std::string_view 
 // replaced by `lines`, one line each, in order; blank lines that set the section apart from the next stay.
 // CR and LF bytes become spaces, as in IniSetString; each line is written without the blanks around it,
 // which a read drops anyway, so that writing what was read gives the same bytes again; lines that hold
-// nothing but blanks are left out. A missing section is added at the end of the file, also when `lines` is
+// nothing but blanks are left out, and so is a line with nothing before its "=" behind another such line,
+// which a read would drop. A missing section is added at the end of the file, also when `lines` is
 // empty. Every other byte is kept.
 //
 // No written line end ever joins a byte behind it: in a file whose lines end in a lone CR, lines written

@@ -133,9 +133,10 @@ TEST(ServerPage, ListsLoadAddRemoveAndStoreByTheirRules)
     editor.SelectTab(Server);
     Add(editor, IDC_SERVER_ADD_SERVER, "Add New Server", {{Address, WM_SETTEXT, 0, "x", false},
         {Tcp, BM_CLICK, 0, nullptr, true}, {Address, WM_SETTEXT, 0, "", false},
-        {Address, EM_REPLACESEL, 0, std::string(80, 'y').c_str(), true}, {IDC_ADD_SERVER_UDP, BM_CLICK, 0, nullptr, true}});
+        {Address, WM_SETTEXT, 0, std::string(100, 'y').c_str(), true}, {IDC_ADD_SERVER_UDP, BM_CLICK, 0, nullptr, true}});
+    // Text set from outside (a paste tool, say) is not bound by the typing limit; the entries still are.
     Add(editor, IDC_SERVER_ADD_COOKIE, "Add New Cookie", {{Cookie, WM_CHAR, 'a', nullptr, true},
-        {Cookie, WM_SETTEXT, 0, "", false}, {Cookie, EM_REPLACESEL, 0, std::string(100, 'c').c_str(), true}});
+        {Cookie, WM_SETTEXT, 0, "", false}, {Cookie, WM_SETTEXT, 0, std::string(100, 'c').c_str(), true}});
     for (const auto& [list, remove] : {std::pair(IDC_SERVER_LIST, IDC_SERVER_REMOVE_SERVER),
                                        std::pair(IDC_SERVER_COOKIE_LIST, IDC_SERVER_REMOVE_COOKIE)}) {
         EXPECT_FALSE(editor.Enabled(Server, remove)) << "nothing selected";

@@ -37,7 +37,7 @@ TEST(IniWrite, ChangesOnlyTheLinesItMustInTheFilesOwnLineEnds)
         {"[L]\nold\n\n; c\n\n[B]\n[l]\n2\n", "l", nullptr, {"a", "k=2"}, "[L]\na\nk=2\n\n[B]\n[l]\n2\n"},
         {"[L]\r\nold\r\n\r\n[B]\r\n", "L", nullptr, {}, "[L]\r\n\r\n[B]\r\n"},
         {"[L]\n", "L", nullptr, {"", " \t", "a\rb", "\n", "d"}, "[L]\na b\nd\n"},
-        {"[S]\nk\nk=1\n", "S", "k", {"2\r\n"}, "[S]\nk=2  \nk=1\n"},
+        {"[S]\nk\nk=1\n", "S", "k", {" 2\r\n3\t"}, "[S]\nk=2  3\nk=1\n"},
         // Lines as a read gives them back; a lone CR never joins the LF of a blank line behind it.
         {"[L]\n", "L", nullptr, {" x ab  ", "1='a "}, "[L]\nx ab\n1='a\n"},
         {"[L]\rold\r\n\n[B]\r", "L", nullptr, {"a", "b"}, "[L]\ra\r\nb\r\n\n[B]\r"},
