@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 // The procedures that the main window and the shared page procedure run, each owned by its page's file.
 
@@ -23,10 +24,13 @@ void UpdateRemoveButton(HWND window, int listId, int buttonId);
 void FillChoiceLists();
 void LoadGeneralPage();
 void StoreGeneralPage();
+// Each page's keys of [QV3Server], in store order, appended to `keys`: what the command line may set.
+void AppendGeneralPageKeys(std::vector<std::string>& keys);
 
 // settings/game_page.cpp
 void LoadGamePage();
 void StoreGamePage();
+void AppendGamePageKeys(std::vector<std::string>& keys);
 void UpdateGameTypeControls();
 void ApplyManualTargetsToggle(HWND gamePage);
 
@@ -36,6 +40,7 @@ void LoadAlliedPlanesPage();
 // "" when stored, else why a row cannot be stored.
 std::string StoreGermanPlanesPage();
 std::string StoreAlliedPlanesPage();
+void AppendAircraftPageKeys(std::vector<std::string>& keys);   // the German page's, then the Allied page's
 
 // registration/server_page.cpp, add_server_dialog.cpp, add_cookie_dialog.cpp
 void LoadServerPage();

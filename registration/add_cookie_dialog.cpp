@@ -5,12 +5,10 @@
 #include "app/app_state.h"
 #include "app/control_text.h"
 #include "app/pages.h"
+#include "registration/list_entry.h"
 #include "resource.h"
 
 namespace {
-
-// Bounded while typed, so that what the operator sees is what gets added.
-const int CookieLimit = 79;
 
 void UpdateAddCookieOk(HWND dialog)
 {
@@ -20,7 +18,7 @@ void UpdateAddCookieOk(HWND dialog)
 // Appends at the end and leaves the list's selection alone; the same cookie may be listed twice.
 void AddCookieEntry(HWND dialog)
 {
-    std::string cookie = WholeText(GetDlgItem(dialog, IDC_ADD_COOKIE_TEXT));
+    std::string cookie = FormCookie(WholeText(GetDlgItem(dialog, IDC_ADD_COOKIE_TEXT)));
     SendMessageA(PageItem(ServerPageIndex, IDC_SERVER_COOKIE_LIST), LB_ADDSTRING, 0,
                  reinterpret_cast<LPARAM>(cookie.c_str()));
 }
@@ -50,7 +48,7 @@ void AddCookieCommand(HWND dialog, int id, int code)
 INT_PTR CALLBACK AddCookieDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM)
 {
     if (message == WM_INITDIALOG)
-        SendDlgItemMessageA(dialog, IDC_ADD_COOKIE_TEXT, EM_LIMITTEXT, CookieLimit, 0);
+        SendDlgItemMessageA(dialog, IDC_ADD_COOKIE_TEXT, EM_LIMITTEXT, ListEntryLimit, 0);
     else if (message == WM_COMMAND)
         AddCookieCommand(dialog, LOWORD(wParam), HIWORD(wParam));
     return 0;

@@ -132,3 +132,11 @@ std::string StoreAlliedPlanesPage()
 {
     return StoreAircraftPage(AlliedPlanesPageIndex, AlliedRows);
 }
+
+void AppendAircraftPageKeys(std::vector<std::string>& keys)
+{
+    for (const AircraftRow& row : GermanRows)
+        keys.push_back(row.key);
+    for (const AircraftRow& row : AlliedRows)
+        keys.push_back(row.key);
+}

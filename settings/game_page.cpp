@@ -193,3 +193,9 @@ void ApplyManualTargetsToggle(HWND gamePage)
     bool manual = SendMessageA(Control(gamePage, IDC_GAME_MANUALLY_CHOOSE_TARGETS), BM_GETCHECK, 0, 0) == BST_CHECKED;
     EnableControls(gamePage, ManualTargetControls, manual ? TRUE : FALSE);
 }
+
+void AppendGamePageKeys(std::vector<std::string>& keys)
+{
+    for (const Binding& row : GameBindings)
+        keys.push_back(row.key);
+}

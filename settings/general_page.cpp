@@ -257,3 +257,12 @@ void StoreGeneralPage()
     for (const Binding& row : StoreOrder)
         StoreBinding(page, row);
 }
+
+void AppendGeneralPageKeys(std::vector<std::string>& keys)
+{
+    for (const Binding& row : StoreOrder) {
+        keys.push_back(row.key);
+        if (row.conversion == Conversion::Map)
+            keys.push_back(UseMapKey);
+    }
+}

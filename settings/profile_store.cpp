@@ -27,6 +27,7 @@ struct KnownSection {
     IniSpan span;
 };
 std::vector<KnownSection> Sections;
+std::vector<ProfileValue> StartUpValues;
 
 void MakePendingWrites()
 {
@@ -116,20 +117,33 @@ int OpenSettingsFile()
     Document = DecodeSettingsText(std::move(bytes));
     Pending.clear();
     Sections.clear();
+    for (const ProfileValue& value : StartUpValues)
+        WriteProfileText(value.section.c_str(), value.key.c_str(), value.value.c_str());
     return DocumentReadable ? 1 : 0;
 }
 
-int SaveSettingsFile(HWND owner)
+void SetStartUpValues(const std::vector<ProfileValue>& values)
+{
+    StartUpValues = values;
+}
+
+std::string SaveSettingsFileQuietly()
 {
     MakePendingWrites();
     // 8-bit text goes out as it stands, without a copy.
     if (DocumentReadable &&
         ReplaceSettingsFile(ProfilePath, Document.encoding == TextEncoding::Ansi ? Document.text
                                                                                  : EncodeSettingsText(Document)))
+        return "";
+    return "An error occurred while writing to the INI file.  The INI file may be write-protected.";
+}
+
+int SaveSettingsFile(HWND owner)
+{
+    const std::string failure = SaveSettingsFileQuietly();
+    if (failure.empty())
         return 1;
-    MessageBoxA(owner,
-                "An error occurred while writing to the INI file.  The INI file may be write-protected.",
-                "Error", MB_OK | MB_ICONERROR);
+    MessageBoxA(owner, failure.c_str(), "Error", MB_OK | MB_ICONERROR);
     return 0;
 }
 

@@ -29,6 +29,15 @@ extern const char UnreadableFileReason[];
 // Replaces the file by the document in one step. 1 on success; 0 after telling the operator, in a message
 // owned by `owner`, that the file could not be written (the file is then as it was).
 int SaveSettingsFile(HWND owner);
+// The same, telling nothing: "" on success, else the message SaveSettingsFile would show.
+std::string SaveSettingsFileQuietly();
+
+// Keys that every later OpenSettingsFile lays over the file as read, as if the file held them (the command
+// line's values, which the pages then load as they load a hand-edited file).
+struct ProfileValue {
+    std::string section, key, value;
+};
+void SetStartUpValues(const std::vector<ProfileValue>& values);
 
 // The document's text as the reads see it (a UTF-16 file's as UTF-8, any byte-order mark left out).
 const std::string& SettingsDocumentText();
