@@ -239,8 +239,6 @@ int Run(const CheckOptions& options)
     if (!refusal.empty())
         return Refuse(refusal);
 
-    // Lines end as the file's own do, on every platform, so that the output reads the same under Wine.
-    _setmode(_fileno(stdout), _O_BINARY);
     std::fwrite(diff.data(), 1, diff.size(), stdout);
     return diff.empty() ? 0 : 1;
 }
@@ -249,5 +247,9 @@ int Run(const CheckOptions& options)
 
 int main(int argc, char** argv)
 {
+    // Lines end as written (the diff's as the file's own do) on every platform, so that the output reads
+    // the same under Wine and patch finds the file's lines.
+    _setmode(_fileno(stdout), _O_BINARY);
+    _setmode(_fileno(stderr), _O_BINARY);
     return Run(ParseCheckOptions(std::vector<std::string>(argv + 1, argv + argc)));
 }
