@@ -59,9 +59,9 @@ std::string ResourceVersion()
 std::vector<std::string> SettableKeys()
 {
     std::vector<std::string> keys;
-    AppendGeneralPageKeys(keys);
-    AppendGamePageKeys(keys);
-    AppendAircraftPageKeys(keys);
+    for (auto key : {GeneralPageKey, GamePageKey, AircraftPageKey})
+        for (int index = 0; key(index); ++index)
+            keys.push_back(key(index));
     return keys;
 }
 
@@ -73,9 +73,21 @@ std::string Joined(const std::vector<std::string>& lines)
     return text;
 }
 
+struct KeyValue {
+    std::string key, value;
+};
+// The values of --set, laid over the file each time it is read.
+std::vector<KeyValue> StartUpValues;
+
+void WriteStartUpValues()
+{
+    for (const KeyValue& each : StartUpValues)
+        WriteProfileText(QV3ServerSection, each.key.c_str(), each.value.c_str());
+}
+
 // The values of --set under the pages' own spelling of each key (the file's names match without regard to
 // case); "" when every key is the pages', else the refusal.
-std::string SetValues(const CheckOptions& options, std::vector<ProfileValue>& values)
+std::string SetValues(const CheckOptions& options, std::vector<KeyValue>& values)
 {
     const std::vector<std::string> keys = SettableKeys();
     for (const auto& [key, value] : options.sets) {
@@ -86,7 +98,7 @@ std::string SetValues(const CheckOptions& options, std::vector<ProfileValue>& va
         if (!owned)
             return "--set " + key + ": no page of the editor owns that key. The keys that may be set:\n" +
                    Joined(keys);
-        values.push_back({QV3ServerSection, *owned, value});
+        values.push_back({*owned, value});
     }
     return "";
 }
@@ -192,8 +204,7 @@ int Run(const CheckOptions& options)
         std::fwrite(text.data(), 1, text.size(), stdout);
         return 0;
     }
-    std::vector<ProfileValue> values;
-    const std::string unknownKey = SetValues(options, values);
+    const std::string unknownKey = SetValues(options, StartUpValues);
     if (!unknownKey.empty())
         return Refuse(unknownKey);
 
@@ -210,7 +221,7 @@ int Run(const CheckOptions& options)
     const std::string before = SettingsDocumentText();
 
     // The editor's start-up, never shown, with the command line's values read as the file's.
-    SetStartUpValues(values);
+    SetStartUpValues(WriteStartUpValues);
     HWND window = CreateHiddenMainWindow(GetModuleHandleA(nullptr), "skyvarn-check");
     if (!window)
         return Refuse("cannot create the editor's window");
@@ -234,7 +245,7 @@ int Run(const CheckOptions& options)
         WriteSectionList("Targets", targets);
     const std::string diff = UnifiedDiff(before, SettingsDocumentText(), "qv3server.ini", "after Build INI File");
     if (refusal.empty() && !diff.empty())
-        refusal = options.build ? SaveSettingsFileQuietly() : WriteRefusal();
+        refusal = options.build ? (SaveSettingsFile(nullptr, false) ? "" : WriteErrorText) : WriteRefusal();
     DestroyWindow(window);
     if (!refusal.empty())
         return Refuse(refusal);

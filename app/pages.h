@@ -2,7 +2,6 @@
 #include <windows.h>
 
 #include <string>
-#include <vector>
 
 // The procedures that the main window and the shared page procedure run, each owned by its page's file.
 
@@ -24,13 +23,14 @@ void UpdateRemoveButton(HWND window, int listId, int buttonId);
 void FillChoiceLists();
 void LoadGeneralPage();
 void StoreGeneralPage();
-// Each page's keys of [QV3Server], in store order, appended to `keys`: what the command line may set.
-void AppendGeneralPageKeys(std::vector<std::string>& keys);
+// Each page's keys of [QV3Server] in store order, one per index, null past the last: what the command
+// line may set.
+const char* GeneralPageKey(int index);
 
 // settings/game_page.cpp
 void LoadGamePage();
 void StoreGamePage();
-void AppendGamePageKeys(std::vector<std::string>& keys);
+const char* GamePageKey(int index);
 void UpdateGameTypeControls();
 void ApplyManualTargetsToggle(HWND gamePage);
 
@@ -40,7 +40,7 @@ void LoadAlliedPlanesPage();
 // "" when stored, else why a row cannot be stored.
 std::string StoreGermanPlanesPage();
 std::string StoreAlliedPlanesPage();
-void AppendAircraftPageKeys(std::vector<std::string>& keys);   // the German page's, then the Allied page's
+const char* AircraftPageKey(int index);   // the German page's, then the Allied page's
 
 // registration/server_page.cpp, add_server_dialog.cpp, add_cookie_dialog.cpp
 void LoadServerPage();

@@ -8,6 +8,7 @@ set(PORTABLE_SOURCES
     settings/aircraft_value.cpp
     targets/target_catalogue.cpp
     targets/target_catalogue_data.cpp
+    targets/target_names.cpp
     registration/list_entry.cpp
     app/check_options.cpp
 )

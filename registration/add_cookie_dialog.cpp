@@ -18,7 +18,7 @@ void UpdateAddCookieOk(HWND dialog)
 // Appends at the end and leaves the list's selection alone; the same cookie may be listed twice.
 void AddCookieEntry(HWND dialog)
 {
-    std::string cookie = FormCookie(WholeText(GetDlgItem(dialog, IDC_ADD_COOKIE_TEXT)));
+    std::string cookie = WholeText(GetDlgItem(dialog, IDC_ADD_COOKIE_TEXT));
     SendMessageA(PageItem(ServerPageIndex, IDC_SERVER_COOKIE_LIST), LB_ADDSTRING, 0,
                  reinterpret_cast<LPARAM>(cookie.c_str()));
 }

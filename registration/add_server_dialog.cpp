@@ -26,8 +26,8 @@ void UpdateAddServerOk(HWND dialog)
 // Appends at the end and leaves the list's selection alone; the same server may be listed twice.
 void AddServerEntry(HWND dialog)
 {
-    std::string entry = FormServerEntry(IsDlgButtonChecked(dialog, IDC_ADD_SERVER_TCP) == BST_CHECKED,
-                                        WholeText(GetDlgItem(dialog, IDC_ADD_SERVER_ADDRESS)));
+    std::string entry = IsDlgButtonChecked(dialog, IDC_ADD_SERVER_TCP) == BST_CHECKED ? TcpPrefix : UdpPrefix;
+    entry += WholeText(GetDlgItem(dialog, IDC_ADD_SERVER_ADDRESS));
     SendMessageA(PageItem(ServerPageIndex, IDC_SERVER_LIST), LB_ADDSTRING, 0,
                  reinterpret_cast<LPARAM>(entry.c_str()));
 }

@@ -1,11 +1,23 @@
 #include "registration/list_entry.h"
 
-std::string FormServerEntry(bool tcp, std::string_view address)
+namespace {
+
+// By resizing: the library's range-checked substrings would cost the release their messages' text.
+std::string CutEntry(std::string entry)
 {
-    return std::string(tcp ? TcpPrefix : UdpPrefix) + std::string(address.substr(0, ServerAddressLimit));
+    if (entry.size() > ListEntryLimit)
+        entry.resize(ListEntryLimit);
+    return entry;
 }
 
-std::string FormCookie(std::string_view cookie)
+}  // namespace
+
+std::string FormServerEntry(bool tcp, const std::string& address)
 {
-    return std::string(cookie.substr(0, ListEntryLimit));
+    return CutEntry((tcp ? TcpPrefix : UdpPrefix) + address);
+}
+
+std::string FormCookie(const std::string& cookie)
+{
+    return CutEntry(cookie);
 }

@@ -1,5 +1,6 @@
 #include <windows.h>
 
+#include <iterator>
 #include <string>
 
 #include "app/app_state.h"
@@ -133,10 +134,11 @@ std::string StoreAlliedPlanesPage()
     return StoreAircraftPage(AlliedPlanesPageIndex, AlliedRows);
 }
 
-void AppendAircraftPageKeys(std::vector<std::string>& keys)
+const char* AircraftPageKey(int index)
 {
-    for (const AircraftRow& row : GermanRows)
-        keys.push_back(row.key);
-    for (const AircraftRow& row : AlliedRows)
-        keys.push_back(row.key);
+    const int german = static_cast<int>(std::size(GermanRows));
+    if (index >= 0 && index < german)
+        return GermanRows[index].key;
+    return index >= german && index - german < static_cast<int>(std::size(AlliedRows)) ? AlliedRows[index - german].key
+                                                                                        : nullptr;
 }

@@ -1,6 +1,7 @@
 #include <windows.h>
 
 #include <cstddef>
+#include <iterator>
 #include <string>
 
 #include "app/app_state.h"
@@ -194,8 +195,7 @@ void ApplyManualTargetsToggle(HWND gamePage)
     EnableControls(gamePage, ManualTargetControls, manual ? TRUE : FALSE);
 }
 
-void AppendGamePageKeys(std::vector<std::string>& keys)
+const char* GamePageKey(int index)
 {
-    for (const Binding& row : GameBindings)
-        keys.push_back(row.key);
+    return index >= 0 && index < static_cast<int>(std::size(GameBindings)) ? GameBindings[index].key : nullptr;
 }

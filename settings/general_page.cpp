@@ -258,11 +258,14 @@ void StoreGeneralPage()
         StoreBinding(page, row);
 }
 
-void AppendGeneralPageKeys(std::vector<std::string>& keys)
+const char* GeneralPageKey(int index)
 {
+    // useMap goes with randomizeMap, as the map's store writes them.
     for (const Binding& row : StoreOrder) {
-        keys.push_back(row.key);
-        if (row.conversion == Conversion::Map)
-            keys.push_back(UseMapKey);
+        if (index-- == 0)
+            return row.key;
+        if (row.conversion == Conversion::Map && index-- == 0)
+            return UseMapKey;
     }
+    return nullptr;
 }

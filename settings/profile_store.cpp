@@ -27,7 +27,7 @@ struct KnownSection {
     IniSpan span;
 };
 std::vector<KnownSection> Sections;
-std::vector<ProfileValue> StartUpValues;
+void (*StartUpValues)() = nullptr;
 
 void MakePendingWrites()
 {
@@ -117,33 +117,28 @@ int OpenSettingsFile()
     Document = DecodeSettingsText(std::move(bytes));
     Pending.clear();
     Sections.clear();
-    for (const ProfileValue& value : StartUpValues)
-        WriteProfileText(value.section.c_str(), value.key.c_str(), value.value.c_str());
+    if (StartUpValues)
+        StartUpValues();
     return DocumentReadable ? 1 : 0;
 }
 
-void SetStartUpValues(const std::vector<ProfileValue>& values)
+void SetStartUpValues(void (*writeValues)())
 {
-    StartUpValues = values;
+    StartUpValues = writeValues;
 }
 
-std::string SaveSettingsFileQuietly()
+const char WriteErrorText[] = "An error occurred while writing to the INI file.  The INI file may be write-protected.";
+
+int SaveSettingsFile(HWND owner, bool tell)
 {
     MakePendingWrites();
     // 8-bit text goes out as it stands, without a copy.
     if (DocumentReadable &&
         ReplaceSettingsFile(ProfilePath, Document.encoding == TextEncoding::Ansi ? Document.text
                                                                                  : EncodeSettingsText(Document)))
-        return "";
-    return "An error occurred while writing to the INI file.  The INI file may be write-protected.";
-}
-
-int SaveSettingsFile(HWND owner)
-{
-    const std::string failure = SaveSettingsFileQuietly();
-    if (failure.empty())
         return 1;
-    MessageBoxA(owner, failure.c_str(), "Error", MB_OK | MB_ICONERROR);
+    if (tell)
+        MessageBoxA(owner, WriteErrorText, "Error", MB_OK | MB_ICONERROR);
     return 0;
 }
 

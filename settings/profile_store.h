@@ -27,17 +27,14 @@ int OpenSettingsFile();
 // Why a file that exists could not be read, as the editor and its dry run both say it.
 extern const char UnreadableFileReason[];
 // Replaces the file by the document in one step. 1 on success; 0 after telling the operator, in a message
-// owned by `owner`, that the file could not be written (the file is then as it was).
-int SaveSettingsFile(HWND owner);
-// The same, telling nothing: "" on success, else the message SaveSettingsFile would show.
-std::string SaveSettingsFileQuietly();
+// owned by `owner`, that the file could not be written (the file is then as it was); with `tell` false the
+// caller tells it, in WriteErrorText's words.
+int SaveSettingsFile(HWND owner, bool tell = true);
+extern const char WriteErrorText[];
 
-// Keys that every later OpenSettingsFile lays over the file as read, as if the file held them (the command
-// line's values, which the pages then load as they load a hand-edited file).
-struct ProfileValue {
-    std::string section, key, value;
-};
-void SetStartUpValues(const std::vector<ProfileValue>& values);
+// Run by every later OpenSettingsFile once the file is read, to lay values over it as if the file held them
+// (the command line's, which the pages then load as they load a hand-edited file); null for none.
+void SetStartUpValues(void (*writeValues)());
 
 // The document's text as the reads see it (a UTF-16 file's as UTF-8, any byte-order mark left out).
 const std::string& SettingsDocumentText();
