@@ -95,9 +95,11 @@ std::string SetValues(const CheckOptions& options, std::vector<KeyValue>& values
         for (const std::string& each : keys)
             if (UpperCaseAscii(each) == UpperCaseAscii(key))
                 owned = &each;
-        if (!owned)
-            return "--set " + key + ": no page of the editor owns that key. The keys that may be set:\n" +
-                   Joined(keys);
+        if (!owned) {
+            std::string listed = Joined(keys);
+            listed.pop_back();   // Refuse ends the line
+            return "--set " + key + ": no page of the editor owns that key. The keys that may be set:\n" + listed;
+        }
         values.push_back({*owned, value});
     }
     return "";
