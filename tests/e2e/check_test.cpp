@@ -154,6 +154,16 @@ TEST(Check, RefusesWhatItCannotDoAndLeavesTheFile)
         EXPECT_EQ(directory.ReadSettings(), settings) << row.arguments;
     }
     EXPECT_TRUE(FilesIn(other.Path()).empty());
+    {
+        // A build that cannot write says so as the editor's message does; the dry run has nothing to write.
+        WriteBlocker blocker(directory.SettingsPath());
+        const CheckRun blocked = Check(directory.Path(), " --set maxPlayers=3 --build");
+        EXPECT_EQ(blocked.status, 2);
+        EXPECT_NE(blocked.err.find("An error occurred while writing to the INI file."), std::string::npos) << blocked.err;
+        EXPECT_EQ(blocked.out, "");
+        EXPECT_EQ(Check(directory.Path(), " --set maxPlayers=3").status, 1);
+    }
+    EXPECT_EQ(directory.ReadSettings(), settings);
     const CheckRun keys = Check(directory.Path(), " --keys");
     EXPECT_EQ(keys.status, 0);
     EXPECT_EQ(keys.out.substr(0, 32), "serverDesc\nmaxPlayers\nclientTime");
