@@ -93,6 +93,31 @@ foreach(test_source IN LISTS WIN32_TESTS E2E_TESTS)
     endforeach()
 endforeach()
 
+# The release package: `cmake --build build --target package` makes skyvarn-config-VERSION-win32.zip with
+# the two 32-bit programs and the operator's guide with its pictures.
+set(PACKAGE_NAME skyvarn-config-${PROJECT_VERSION}-win32)
+install(PROGRAMS ${WIN32_DIR}/bin/skyvarn-config.exe ${WIN32_DIR}/bin/skyvarn-check.exe DESTINATION .)
+install(FILES ${CMAKE_SOURCE_DIR}/docs/guide.html DESTINATION .)
+install(DIRECTORY ${CMAKE_SOURCE_DIR}/docs/screenshots DESTINATION .)
+set(CPACK_GENERATOR ZIP)
+set(CPACK_PACKAGE_NAME skyvarn-config)
+set(CPACK_PACKAGE_FILE_NAME ${PACKAGE_NAME})
+set(CPACK_OUTPUT_CONFIG_FILE ${CMAKE_BINARY_DIR}/CPackConfig.cmake)
+include(CPack)
+
+# The package made and unpacked into a folder of the test run's own; the release test then starts both
+# programs from there (they are the 32-bit ones, so only where 32-bit Wine runs).
+set(PACKAGE_TEST_DIR ${CMAKE_BINARY_DIR}/package-test)
+add_test(NAME release.package
+         COMMAND ${CMAKE_COMMAND} -DCPACK=${CMAKE_CPACK_COMMAND} -DBUILD=${CMAKE_BINARY_DIR}
+                 -DOUT=${PACKAGE_TEST_DIR} -DNAME=${PACKAGE_NAME} -P ${CMAKE_SOURCE_DIR}/tests/release/package.cmake)
+set_tests_properties(release.package PROPERTIES LABELS release FIXTURES_SETUP package)
+if(WINE32_STATUS EQUAL 0)
+    string(REPLACE "/" "\\" PACKAGE_FOR_WINE "Z:${PACKAGE_TEST_DIR}/unpacked/${PACKAGE_NAME}")
+    set_tests_properties(e2e.x64.release_test PROPERTIES FIXTURES_REQUIRED "wine;package"
+                         ENVIRONMENT "SKYVARN_PACKAGE=${PACKAGE_FOR_WINE}")
+endif()
+
 # The release build's imports are checked by a test of its own.
 add_test(NAME release.imports
          COMMAND ${CMAKE_SOURCE_DIR}/scripts/check-imports.sh ${WIN32_DIR}/bin/skyvarn-config.exe

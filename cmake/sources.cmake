@@ -8,6 +8,9 @@ set(PORTABLE_SOURCES
     settings/aircraft_value.cpp
     targets/target_catalogue.cpp
     targets/target_catalogue_data.cpp
+    targets/target_names.cpp
+    registration/list_entry.cpp
+    app/check_options.cpp
 )
 
 # Everything else in the four code folders is the Win32 program; main.cpp and check_main.cpp hold only the

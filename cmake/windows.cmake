@@ -15,8 +15,9 @@ else()
     # so that the linker drops what nothing calls, and the C runtime's own printf.
     add_compile_options(-Os -fno-exceptions -fno-rtti -ffunction-sections -fdata-sections
                         -fno-asynchronous-unwind-tables)
-    # The two programs are optimised as one whole at link time (a sixth smaller); the objects also keep
-    # their ordinary code, so that the tests link them as they are, without the whole-program pass.
+    # The editor is optimised as one whole at link time (a sixth smaller); the objects also keep their
+    # ordinary code, so that the tests and the check link them as they are, without that pass (which this
+    # compiler fails on for the check's code).
     add_compile_options(-flto -ffat-lto-objects)
     add_link_options(-fno-lto)
     set(WHOLE_PROGRAM -flto)
@@ -26,13 +27,17 @@ else()
 endif()
 add_compile_definitions(WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
 
+# The version resource takes the project's VERSION, so that it is said in one place.
+configure_file(${CMAKE_SOURCE_DIR}/resources/version.h.in ${CMAKE_BINARY_DIR}/generated/version.h @ONLY)
+
 # The resource compiler does not report what the script includes; name it, so that an edited manifest,
 # icon or identifier header rebuilds the programs.
 set_source_files_properties(${RESOURCE_SCRIPT} PROPERTIES OBJECT_DEPENDS
-    "${CMAKE_SOURCE_DIR}/resources/resource.h;${CMAKE_SOURCE_DIR}/resources/skyvarn.ico;${CMAKE_SOURCE_DIR}/resources/skyvarn-config.manifest")
+    "${CMAKE_SOURCE_DIR}/resources/resource.h;${CMAKE_SOURCE_DIR}/resources/skyvarn.ico;${CMAKE_SOURCE_DIR}/resources/skyvarn-config.manifest;${CMAKE_BINARY_DIR}/generated/version.h")
 
 add_library(skyvarn_program STATIC ${PORTABLE_SOURCES} ${PROGRAM_SOURCES})
-target_include_directories(skyvarn_program PUBLIC ${CMAKE_SOURCE_DIR} ${CMAKE_SOURCE_DIR}/resources)
+target_include_directories(skyvarn_program PUBLIC ${CMAKE_SOURCE_DIR} ${CMAKE_SOURCE_DIR}/resources
+                                                  ${CMAKE_BINARY_DIR}/generated)
 target_link_libraries(skyvarn_program PUBLIC comctl32 uxtheme user32 advapi32 kernel32)
 
 add_executable(skyvarn-config WIN32 app/main.cpp app/runtime.cpp ${RESOURCE_SCRIPT})
@@ -40,12 +45,12 @@ target_link_libraries(skyvarn-config PRIVATE skyvarn_program)
 # The dry run of "&Build INI File": a console program from the same sources and resources.
 add_executable(skyvarn-check app/check_main.cpp app/runtime.cpp ${RESOURCE_SCRIPT})
 target_link_libraries(skyvarn-check PRIVATE skyvarn_program)
+target_compile_definitions(skyvarn-check PRIVATE SKYVARN_CHECK_PROGRAM)
 if(MSVC)
     target_link_options(skyvarn-config PRIVATE /MANIFEST:NO)
     target_link_options(skyvarn-check PRIVATE /MANIFEST:NO)
 else()
     target_link_options(skyvarn-config PRIVATE ${WHOLE_PROGRAM})
-    target_link_options(skyvarn-check PRIVATE ${WHOLE_PROGRAM})
 endif()
 
 if(SKYVARN_BUILD_TESTS)
@@ -73,7 +78,7 @@ if(SKYVARN_BUILD_TESTS)
     # The benchmark (run by the host build's `benchmark` target, never as a test): the floor program made
     # from the editor's own templates, and an empty dialog for reference.
     add_executable(bench_floor WIN32 tools/bench/floor.cpp ${RESOURCE_SCRIPT})
-    target_include_directories(bench_floor PRIVATE ${CMAKE_SOURCE_DIR}/resources)
+    target_include_directories(bench_floor PRIVATE ${CMAKE_SOURCE_DIR}/resources ${CMAKE_BINARY_DIR}/generated)
     target_link_libraries(bench_floor PRIVATE comctl32)
     add_executable(bench_baseline WIN32 tools/bench/baseline.cpp tools/bench/baseline.rc)
     target_link_libraries(bench_baseline PRIVATE comctl32)

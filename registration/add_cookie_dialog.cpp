@@ -5,13 +5,10 @@
 #include "app/app_state.h"
 #include "app/control_text.h"
 #include "app/pages.h"
+#include "registration/list_entry.h"
 #include "resource.h"
 
 namespace {
-
-// Bounded while typed, so that what the operator sees is what gets added, and bounded again when read:
-// text set by another program (a paste tool, an automation) is not bound by the typing limit.
-const int CookieLimit = 79;
 
 void UpdateAddCookieOk(HWND dialog)
 {
@@ -21,7 +18,9 @@ void UpdateAddCookieOk(HWND dialog)
 // Appends at the end and leaves the list's selection alone; the same cookie may be listed twice.
 void AddCookieEntry(HWND dialog)
 {
-    std::string cookie = BoundedText(GetDlgItem(dialog, IDC_ADD_COOKIE_TEXT), CookieLimit + 1);
+    // Bounded again when read: text set by another program (a paste tool, an automation) is not bound by
+    // the typing limit.
+    std::string cookie = FormCookie(BoundedText(GetDlgItem(dialog, IDC_ADD_COOKIE_TEXT), ListEntryLimit + 1));
     SendMessageA(PageItem(ServerPageIndex, IDC_SERVER_COOKIE_LIST), LB_ADDSTRING, 0,
                  reinterpret_cast<LPARAM>(cookie.c_str()));
 }
@@ -51,7 +50,7 @@ void AddCookieCommand(HWND dialog, int id, int code)
 INT_PTR CALLBACK AddCookieDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM)
 {
     if (message == WM_INITDIALOG)
-        SendDlgItemMessageA(dialog, IDC_ADD_COOKIE_TEXT, EM_LIMITTEXT, CookieLimit, 0);
+        SendDlgItemMessageA(dialog, IDC_ADD_COOKIE_TEXT, EM_LIMITTEXT, ListEntryLimit, 0);
     else if (message == WM_COMMAND)
         AddCookieCommand(dialog, LOWORD(wParam), HIWORD(wParam));
     return 0;

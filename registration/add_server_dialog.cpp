@@ -5,13 +5,10 @@
 #include "app/app_state.h"
 #include "app/control_text.h"
 #include "app/pages.h"
+#include "registration/list_entry.h"
 #include "resource.h"
 
 namespace {
-
-// A list entry holds at most 79 characters; the four-character type prefix leaves 75 for the address.
-// Bounded while typed and again when read, since text set by another program is not bound by typing.
-const int AddressLimit = 75;
 
 bool TypeChosen(HWND dialog)
 {
@@ -29,8 +26,10 @@ void UpdateAddServerOk(HWND dialog)
 // Appends at the end and leaves the list's selection alone; the same server may be listed twice.
 void AddServerEntry(HWND dialog)
 {
-    std::string entry = IsDlgButtonChecked(dialog, IDC_ADD_SERVER_TCP) == BST_CHECKED ? "TCP:" : "UDP:";
-    entry += BoundedText(GetDlgItem(dialog, IDC_ADD_SERVER_ADDRESS), AddressLimit + 1);
+    // Read as into a buffer of an entry's size, and cut to that size behind its prefix: text set by another
+    // program (a paste tool, an automation) is not bound by the typing limit.
+    std::string entry = FormServerEntry(IsDlgButtonChecked(dialog, IDC_ADD_SERVER_TCP) == BST_CHECKED,
+                                        BoundedText(GetDlgItem(dialog, IDC_ADD_SERVER_ADDRESS), ListEntryLimit + 1));
     SendMessageA(PageItem(ServerPageIndex, IDC_SERVER_LIST), LB_ADDSTRING, 0,
                  reinterpret_cast<LPARAM>(entry.c_str()));
 }
@@ -65,7 +64,7 @@ void AddServerCommand(HWND dialog, int id, int code)
 INT_PTR CALLBACK AddServerDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM)
 {
     if (message == WM_INITDIALOG)
-        SendDlgItemMessageA(dialog, IDC_ADD_SERVER_ADDRESS, EM_LIMITTEXT, AddressLimit, 0);
+        SendDlgItemMessageA(dialog, IDC_ADD_SERVER_ADDRESS, EM_LIMITTEXT, ServerAddressLimit, 0);
     else if (message == WM_COMMAND)
         AddServerCommand(dialog, LOWORD(wParam), HIWORD(wParam));
     // Also for WM_INITDIALOG: the dialog manager sets no focus, and the dialog opens as its template is.

@@ -1,5 +1,6 @@
 #include <windows.h>
 
+#include <iterator>
 #include <string>
 
 #include "app/app_state.h"
@@ -131,4 +132,13 @@ std::string StoreGermanPlanesPage()
 std::string StoreAlliedPlanesPage()
 {
     return StoreAircraftPage(AlliedPlanesPageIndex, AlliedRows);
+}
+
+const char* AircraftPageKey(int index)
+{
+    const int german = static_cast<int>(std::size(GermanRows));
+    if (index >= 0 && index < german)
+        return GermanRows[index].key;
+    return index >= german && index - german < static_cast<int>(std::size(AlliedRows)) ? AlliedRows[index - german].key
+                                                                                        : nullptr;
 }

@@ -1,6 +1,7 @@
 #include <windows.h>
 
 #include <cstddef>
+#include <iterator>
 #include <string>
 
 #include "app/app_state.h"
@@ -192,4 +193,9 @@ void ApplyManualTargetsToggle(HWND gamePage)
 {
     bool manual = SendMessageA(Control(gamePage, IDC_GAME_MANUALLY_CHOOSE_TARGETS), BM_GETCHECK, 0, 0) == BST_CHECKED;
     EnableControls(gamePage, ManualTargetControls, manual ? TRUE : FALSE);
+}
+
+const char* GamePageKey(int index)
+{
+    return index >= 0 && index < static_cast<int>(std::size(GameBindings)) ? GameBindings[index].key : nullptr;
 }

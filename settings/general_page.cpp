@@ -257,3 +257,15 @@ void StoreGeneralPage()
     for (const Binding& row : StoreOrder)
         StoreBinding(page, row);
 }
+
+const char* GeneralPageKey(int index)
+{
+    // useMap goes with randomizeMap, as the map's store writes them.
+    for (const Binding& row : StoreOrder) {
+        if (index-- == 0)
+            return row.key;
+        if (row.conversion == Conversion::Map && index-- == 0)
+            return UseMapKey;
+    }
+    return nullptr;
+}

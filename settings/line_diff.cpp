@@ -5,13 +5,13 @@
 
 namespace {
 
+// The lines as patch reads them: each up to and including its LF, so that a CR before it stays in the line.
 std::vector<std::string_view> SplitLines(std::string_view text)
 {
     std::vector<std::string_view> lines;
     for (std::size_t pos = 0; pos < text.size();) {
-        std::size_t end = text.find_first_of("\r\n", pos);
-        if (end == std::string_view::npos) end = text.size();
-        else end += (text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n') ? 2 : 1;
+        std::size_t end = text.find('\n', pos);
+        end = end == std::string_view::npos ? text.size() : end + 1;
         lines.push_back(text.substr(pos, end - pos));
         pos = end;
     }
@@ -81,13 +81,12 @@ std::vector<Edit> EditScript(const std::vector<std::string_view>& a, const std::
     return script;
 }
 
+// The line with its own end, so that patch finds a CRLF file's lines as they are.
 void AppendLine(std::string& out, char mark, std::string_view line)
 {
-    std::string_view text = line.substr(0, line.find_first_of("\r\n"));
     out += mark;
-    out += text;
-    out += '\n';
-    if (text.size() == line.size()) out += "\\ No newline at end of file\n";
+    out += line;
+    if (line.empty() || line.back() != '\n') out += "\n\\ No newline at end of file\n";
 }
 
 std::string Range(std::size_t start, std::size_t count)

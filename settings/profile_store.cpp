@@ -26,6 +26,7 @@ struct KnownSection {
     IniSpan span;
 };
 std::vector<KnownSection> Sections;
+void (*StartUpValues)() = nullptr;
 
 std::string ToPages(const std::string& text);
 
@@ -127,24 +128,33 @@ int OpenSettingsFile()
     Document = DecodeSettingsText(std::move(bytes));
     Pending.clear();
     Sections.clear();
+    if (StartUpValues)
+        StartUpValues();
     return DocumentReadable ? 1 : 0;
 }
 
-int SaveSettingsFile(HWND owner)
+void SetStartUpValues(void (*writeValues)())
+{
+    StartUpValues = writeValues;
+}
+
+const char WriteErrorText[] = "An error occurred while writing to the INI file.  The INI file may be write-protected.";
+
+int SaveSettingsFile(HWND owner, bool tell)
 {
     MakePendingWrites();
     if (!DocumentReadable) {
-        MessageBoxA(owner, UNREADABLE_FILE_REASON "  Nothing was written.  Close the program that holds it, then try again.",
-                    "Error", MB_OK | MB_ICONERROR);
+        if (tell)
+            MessageBoxA(owner, UNREADABLE_FILE_REASON "  Nothing was written.  Close the program that holds it, "
+                        "then try again.", "Error", MB_OK | MB_ICONERROR);
         return 0;
     }
     // 8-bit text goes out as it stands, without a copy.
     if (ReplaceSettingsFile(ProfilePath, Document.encoding == TextEncoding::Ansi ? Document.text
                                                                                  : EncodeSettingsText(Document)))
         return 1;
-    MessageBoxA(owner,
-                "An error occurred while writing to the INI file.  The INI file may be write-protected.",
-                "Error", MB_OK | MB_ICONERROR);
+    if (tell)
+        MessageBoxA(owner, WriteErrorText, "Error", MB_OK | MB_ICONERROR);
     return 0;
 }
 

@@ -31,8 +31,13 @@ int OpenSettingsFile();
 extern const char UnreadableFileReason[];
 // Replaces the file by the document in one step. 1 on success; 0 after telling the operator, in a message
 // owned by `owner`, that the file could not be read when last opened or could not be written (the file is
-// then as it was).
-int SaveSettingsFile(HWND owner);
+// then as it was); with `tell` false the caller tells it, in WriteErrorText's words.
+int SaveSettingsFile(HWND owner, bool tell = true);
+extern const char WriteErrorText[];
+
+// Run by every later OpenSettingsFile once the file is read, to lay values over it as if the file held them
+// (the command line's, which the pages then load as they load a hand-edited file); null for none.
+void SetStartUpValues(void (*writeValues)());
 
 // The document's text as the reads see it (a UTF-16 file's as UTF-8, any byte-order mark left out).
 const std::string& SettingsDocumentText();

@@ -2,7 +2,11 @@
 
 #include <windows.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <string>
+#include <tuple>
+#include <vector>
 
 #include "editor.h"
 #include "resource.h"
@@ -27,6 +31,68 @@ TEST(Release, BothBuildsCarryTheirManifestVersionAndIcon)
                     FindResourceA(module, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(16))) << path << ": icon, version";
         FreeLibrary(module);
     }
+}
+
+// "major.minor.patch" of a program's version resource.
+std::string ResourceVersion(const std::string& path)
+{
+    std::vector<char> data(GetFileVersionInfoSizeA(path.c_str(), nullptr));
+    VS_FIXEDFILEINFO* fixed = nullptr;
+    UINT size = 0;
+    if (data.empty() || !GetFileVersionInfoA(path.c_str(), 0, static_cast<DWORD>(data.size()), data.data()) ||
+        !VerQueryValueA(data.data(), "\\", reinterpret_cast<void**>(&fixed), &size))
+        return "none";
+    return std::to_string(HIWORD(fixed->dwFileVersionMS)) + "." + std::to_string(LOWORD(fixed->dwFileVersionMS)) +
+           "." + std::to_string(HIWORD(fixed->dwFileVersionLS));
+}
+
+// The package's folder, unpacked by the test run: its name, both programs' version resources and the
+// check's --version say one version; both programs start from there and work on a folder of their own.
+TEST(Release, ThePackagedProgramsStartFromTheUnpackedFolderAndSayOneVersion)
+{
+    const char* folder = std::getenv("SKYVARN_PACKAGE");
+    if (!folder)
+        GTEST_SKIP() << "the package holds 32-bit programs, and there is no 32-bit Wine here";
+    std::vector<std::string> files = FilesIn(folder);
+    std::sort(files.begin(), files.end());
+    EXPECT_EQ(files, (std::vector<std::string>{"guide.html", "skyvarn-check.exe", "skyvarn-config.exe"}));
+    EXPECT_FALSE(FilesIn(std::string(folder) + "\\screenshots").empty());
+    const std::string editor = std::string(folder) + "\\skyvarn-config.exe";
+    const std::string version = ResourceVersion(editor);
+    EXPECT_EQ(ResourceVersion(std::string(folder) + "\\skyvarn-check.exe"), version);
+    const std::string name = std::string(folder).substr(std::string(folder).rfind('\\') + 1);
+    EXPECT_EQ(name, "skyvarn-config-" + version + "-win32");
+
+    // The programs beside the tests are the packaged ones from here on.
+    SetEnvironmentVariableA("SKYVARN_EDITOR", editor.c_str());
+    ScratchDirectory directory("release-package");
+    {
+        Editor started(directory.Path());
+        ASSERT_TRUE(started.Shown());
+        EXPECT_TRUE(started.Build().empty());
+        EXPECT_EQ(started.Exit(), 1u);
+    }
+    EXPECT_FALSE(directory.ReadSettings().empty());
+    const std::string out = directory.Path() + "-out.txt";
+    SECURITY_ATTRIBUTES inherited = {sizeof inherited, nullptr, TRUE};
+    for (const auto& [arguments, status, said] : {std::tuple(" --version", 0u, "skyvarn-check " + version + "\n"),
+                                                   {" --set maxPlayers=12 --build", 1u, ""}, {"", 0u, ""}}) {
+        STARTUPINFOA startup = {};
+        startup.dwFlags = STARTF_USESTDHANDLES;
+        startup.hStdOutput = CreateFileA(out.c_str(), GENERIC_WRITE, 0, &inherited, CREATE_ALWAYS, 0, nullptr);
+        startup.hStdError = startup.hStdOutput;
+        const PROCESS_INFORMATION check = StartProgram("skyvarn-check.exe", arguments, directory.Path().c_str(), startup);
+        EXPECT_EQ(WaitForExitCode(check.hProcess), status) << arguments;
+        CloseHandle(check.hThread);
+        CloseHandle(check.hProcess);
+        CloseHandle(startup.hStdOutput);
+        if (!said.empty()) {
+            EXPECT_EQ(FileBytes(out), said);
+        }
+    }
+    DeleteFileA(out.c_str());
+    SetEnvironmentVariableA("SKYVARN_EDITOR", nullptr);
+    EXPECT_NE(directory.ReadSettings().find("\r\nmaxPlayers=12\r\n"), std::string::npos);
 }
 
 }  // namespace

@@ -1,14 +1,19 @@
 #include "settings/line_diff.h"
 
 #include <gtest/gtest.h>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <random>
+#include <string>
 
 TEST(UnifiedDiff, NamesTheChangedLinesWithTheirContext)
 {
     const struct { const char *before, *after, *diff; } rows[] = {
         {"a\r\nb\r\n", "a\r\nb\r\n", ""},
-        {"k=1\r\nx=2\r\ny=3\r\n", "k=1\r\nx=9\r\ny=3\r\n", "--- old\n+++ new\n@@ -1,3 +1,3 @@\n k=1\n-x=2\n+x=9\n y=3\n"},
-        {"", "[S]\r\nk=\r\n", "--- old\n+++ new\n@@ -0,0 +1,2 @@\n+[S]\n+k=\n"},
+        {"k=1\r\nx=2\r\ny=3\r\n", "k=1\r\nx=9\r\ny=3\r\n", "--- old\n+++ new\n@@ -1,3 +1,3 @@\n k=1\r\n-x=2\r\n+x=9\r\n y=3\r\n"},
+        {"", "[S]\r\nk=\r\n", "--- old\n+++ new\n@@ -0,0 +1,2 @@\n+[S]\r\n+k=\r\n"},
         {"1\n2\n3\n4\n5\n6\n7\n8\n9\n", "1\n2\nX\n4\n5\nY\n7\n8\n9\n",
          "--- old\n+++ new\n@@ -2,6 +2,6 @@\n 2\n-3\n+X\n 4\n 5\n-6\n+Y\n 7\n"},
         {"1\n2\n3\n4\n5\n6\n7\n8\n9\n10\n", "X\n2\n3\n4\n5\n6\n7\n8\n9\nY\n",
@@ -16,7 +21,9 @@ TEST(UnifiedDiff, NamesTheChangedLinesWithTheirContext)
         {"1\n2\n3\n4\n5\n6\n", "X\n2\n3\n4\nY\n6\n",   // 2 * context + 1 lines apart: two hunks
          "--- old\n+++ new\n@@ -1,2 +1,2 @@\n-1\n+X\n 2\n@@ -4,3 +4,3 @@\n 4\n-5\n+Y\n 6\n"},
         {"a\nk=1", "a\nk=1\nn=2\n", "--- old\n+++ new\n@@ -1,2 +1,3 @@\n a\n-k=1\n\\ No newline at end of file\n+k=1\n+n=2\n"},
-        {"a\rb\r", "a\r\nb\r", "--- old\n+++ new\n@@ -1,2 +1,2 @@\n-a\n+a\n b\n"},
+        // A lone CR ends no line for patch: it stays inside the line it stands in.
+        {"a\rb\r", "a\r\nb\r",
+         "--- old\n+++ new\n@@ -1 +1,2 @@\n-a\rb\r\n\\ No newline at end of file\n+a\r\n+b\r\n\\ No newline at end of file\n"},
     };
     for (const auto& r : rows)
         EXPECT_EQ(UnifiedDiff(r.before, r.after, "old", "new", r.before[0] == '1' ? 1 : 3), r.diff) << r.before;
@@ -40,4 +47,38 @@ TEST(UnifiedDiff, RandomTextsComeBackFromTheirDiff)
         }
         ASSERT_EQ(old + "|" + fresh, diff.empty() ? "|" : before + "|" + after) << diff;
     }
+}
+
+// patch, given the diff of two texts with CRLF, LF and lone CR line ends (and a last line without one),
+// accepts it and makes the second text from the first, byte for byte.
+TEST(UnifiedDiff, PatchAppliesItWhateverTheLineEnds)
+{
+    char folderTemplate[] = "/tmp/skyvarn-line-diff-XXXXXX";
+    ASSERT_NE(mkdtemp(folderTemplate), nullptr);
+    const std::string folder = folderTemplate;
+    auto write = [](const std::string& path, const std::string& text) { std::ofstream(path, std::ios::binary) << text; };
+    auto read = [](const std::string& path) {
+        std::ifstream file(path, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(file), {});
+    };
+    std::mt19937 random(29);
+    auto text = [&] {
+        std::string made;
+        const char* const ends[] = {"\r\n", "\n", "\r"};
+        for (auto n = random() % 10; n > 0; --n) made += "kx=1"[random() % 4], made += ends[random() % 3];
+        if (random() % 4 == 0) made += "end";
+        return made;
+    };
+    for (int round = 0; round < 40; ++round) {
+        const std::string before = text(), after = text();
+        const std::string diff = UnifiedDiff(before, after, "old", "new");
+        if (diff.empty()) continue;
+        write(folder + "/old", before);
+        write(folder + "/diff", diff);
+        const std::string patch = "patch -s -o " + folder + "/new " + folder + "/old " + folder + "/diff";
+        ASSERT_EQ(std::system((patch + " --dry-run").c_str()), 0) << diff;
+        ASSERT_EQ(std::system(patch.c_str()), 0) << diff;
+        ASSERT_EQ(read(folder + "/new"), after) << diff;
+    }
+    std::filesystem::remove_all(folder);
 }

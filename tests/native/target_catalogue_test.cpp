@@ -1,6 +1,8 @@
 #include "targets/target_catalogue.h"
 
+#include <cctype>
 #include <climits>
+#include <string>
 #include <gtest/gtest.h>
 #include <regex>
 
@@ -28,4 +30,32 @@ TEST(TargetCatalogue, EachMapHoldsPaddedPlainNamesUnderItsValidIds)
         for (int id = 1; id < count; ++id)
             EXPECT_TRUE(std::regex_match(lookup(map, id), plain)) << map << " " << id;
     }
+}
+
+// A name finds a target spelt so (the first, should a map list one twice), or failing that one spelt so
+// in another case ("lens" and "Lens" are two targets); the placeholder and maps without targets find none.
+TEST(TargetCatalogue, FindsTargetsByNameWithoutRegardToCase)
+{
+    for (const MapTable& table : TargetCatalogue) {
+        for (int id = 1; id < table.recordCount; ++id) {
+            const char* name = nullptr;
+            LookupTarget(table.mapName, id, &name);
+            const char* same = nullptr;
+            ASSERT_EQ(LookupTarget(table.mapName, FindTargetId(table.mapName, name), &same), LookupResult::Found);
+            EXPECT_STREQ(same, name);
+            std::string shouted = name;
+            for (char& c : shouted) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+            const char* found = nullptr;
+            ASSERT_EQ(LookupTarget(table.mapName, FindTargetId(table.mapName, shouted.c_str()), &found),
+                      LookupResult::Found) << name;
+            EXPECT_STRCASEEQ(found, name);
+        }
+        EXPECT_EQ(FindTargetId(table.mapName, " "), 0);
+        EXPECT_EQ(FindTargetId(table.mapName, ""), 0);
+    }
+    const char* islandFirst = nullptr;
+    LookupTarget("Island", 1, &islandFirst);
+    EXPECT_EQ(FindTargetId("Island", (std::string(islandFirst) + " ").c_str()), 0);
+    EXPECT_EQ(FindTargetId("Random", islandFirst), 0);
+    EXPECT_EQ(FindTargetId(nullptr, islandFirst), 0);
 }

@@ -1,0 +1,116 @@
+#include "app/check_options.h"
+
+const char CheckUsage[] =
+    "usage: skyvarn-check [--build] [--set KEY=VALUE]... [--servers LIST] [--cookies LIST] [--targets LIST] [DIR]";
+
+const char CheckHelp[] =
+    "usage: skyvarn-check [--build] [--set KEY=VALUE]... [--servers LIST] [--cookies LIST] [--targets LIST] [DIR]\n"
+    "       skyvarn-check --keys | --help | --version\n"
+    "\n"
+    "Shows, as a unified diff, what \"Build INI File\" would change in DIR's qv3server.ini (DIR: the current\n"
+    "folder when left out), applying the editor's own rules. Nothing is written without --build.\n"
+    "\n"
+    "  --build            write what Build INI File would write, then show the diff of what was written\n"
+    "  --set KEY=VALUE    as if [QV3Server] held KEY=VALUE when the editor started (--keys lists the keys)\n"
+    "  --servers LIST     the whole server list, entries TCP:address or UDP:address (at most 79 characters)\n"
+    "  --cookies LIST     the whole cookie list (each at most 79 characters)\n"
+    "  --targets LIST     the whole target list, by ID or name of the chosen map's targets, written as\n"
+    "                     Target Management's Done writes it (Team Melee with targets chosen by hand)\n"
+    "  --keys             the keys --set may set, one a line\n"
+    "  --help, --version  this text; the program's version\n"
+    "\n"
+    "A LIST's entries are separated by commas, e.g. --servers TCP:a.example:7000,UDP:b.example; \"\" empties\n"
+    "the list. Exit status: 0 nothing to change (nothing written), 1 changed (and written with --build),\n"
+    "2 nothing written, with the reason on standard error.\n";
+
+namespace {
+
+std::string Trimmed(const std::string& text)
+{
+    const std::size_t first = text.find_first_not_of(" \t");
+    if (first == std::string::npos)
+        return std::string();
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+// Adds the entries of one list text to `list`; false when an entry between two commas is empty.
+bool AddEntries(const std::string& text, std::optional<std::vector<std::string>>& list)
+{
+    if (!list)
+        list.emplace();
+    if (Trimmed(text).empty())
+        return true;
+    for (std::size_t start = 0;;) {
+        const std::size_t comma = text.find(',', start);
+        const std::string entry = Trimmed(text.substr(start, comma == std::string::npos ? std::string::npos : comma - start));
+        if (entry.empty())
+            return false;
+        list->push_back(entry);
+        if (comma == std::string::npos)
+            return true;
+        start = comma + 1;
+    }
+}
+
+}  // namespace
+
+CheckOptions ParseCheckOptions(const std::vector<std::string>& arguments)
+{
+    CheckOptions options;
+    bool folderGiven = false;
+    bool optionsEnded = false;
+    for (std::size_t index = 0; index < arguments.size() && options.error.empty(); ++index) {
+        const std::string& argument = arguments[index];
+        if (optionsEnded || argument.size() < 2 || argument[0] != '-') {
+            if (folderGiven) {
+                options.error = "one folder only: " + options.folder + " and " + argument + " were given";
+            }
+            options.folder = argument;
+            folderGiven = true;
+            continue;
+        }
+        if (argument == "--") {
+            optionsEnded = true;
+            continue;
+        }
+        const std::size_t equals = argument.find('=');
+        const std::string name = argument.substr(0, equals);
+        bool* flag = name == "--build" ? &options.build : name == "--help" || name == "-h" ? &options.help
+                   : name == "--version" ? &options.version : name == "--keys" ? &options.keys : nullptr;
+        if (flag) {
+            if (equals != std::string::npos)
+                options.error = name + " takes no value";
+            *flag = true;
+            continue;
+        }
+        std::optional<std::vector<std::string>>* list = name == "--servers" ? &options.servers
+                                                       : name == "--cookies" ? &options.cookies
+                                                       : name == "--targets" ? &options.targets : nullptr;
+        if (!list && name != "--set") {
+            options.error = "unknown option " + name;
+            break;
+        }
+        std::string value;
+        if (equals != std::string::npos) {
+            value = argument.substr(equals + 1);
+        } else if (index + 1 < arguments.size()) {
+            value = arguments[++index];
+        } else {
+            options.error = name + " needs a value";
+            break;
+        }
+        if (list) {
+            if (!AddEntries(value, *list))
+                options.error = name + " " + value + ": an entry between two commas is empty";
+            continue;
+        }
+        const std::size_t separator = value.find('=');
+        if (separator == std::string::npos || Trimmed(value.substr(0, separator)).empty())
+            options.error = "--set " + value + ": give KEY=VALUE";
+        else if (value.find_first_of("\r\n") != std::string::npos)
+            options.error = "--set " + Trimmed(value.substr(0, separator)) + ": a value cannot hold a line break";
+        else
+            options.sets.emplace_back(Trimmed(value.substr(0, separator)), value.substr(separator + 1));
+    }
+    return options;
+}

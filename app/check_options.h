@@ -1,0 +1,27 @@
+#pragma once
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+// The command line of skyvarn-check, read without touching any file.
+
+struct CheckOptions {
+    std::string folder;   // as typed; empty for the working directory
+    bool build = false;
+    bool help = false;
+    bool version = false;
+    bool keys = false;
+    std::vector<std::pair<std::string, std::string>> sets;   // --set KEY=VALUE, in the order given
+    // A list given replaces the whole list; one not given stays as the file holds it.
+    std::optional<std::vector<std::string>> servers, cookies, targets;
+    std::string error;    // why the command line is refused; empty when it is not
+};
+
+// The arguments after the program's name. Options take their value as the next argument or after "=";
+// "--" ends the options. A list's entries are separated by commas, blanks around each dropped; an empty
+// list text gives the empty list, and a list option given again adds its entries to the list.
+CheckOptions ParseCheckOptions(const std::vector<std::string>& arguments);
+
+extern const char CheckUsage[];   // the usage line
+extern const char CheckHelp[];    // the usage line and what each option does
