@@ -13,7 +13,7 @@ for group in "$@"; do
     case $group in
         web) packages+=(xvfb xauth x11-utils x11vnc websockify novnc python3)
              what=" for the web mode" ;;
-        browser) packages+=(chromium)
+        browser) packages+=(chromium openssl)
                  # Node's own packages bring npm; Debian's npm would pull Debian's nodejs over them.
                  command -v npm >/dev/null || packages+=(npm)
                  what=" for the web mode's test" ;;

@@ -137,7 +137,10 @@ function probeSocket(page, port, query) {
     return page.evaluate(([port, query]) => new Promise((resolve) => {
         const socket = new WebSocket(`ws://127.0.0.1:${port}/websockify${query}`, ["binary"]);
         let received = 0;
-        socket.onmessage = (message) => { received += message.data.size || message.data.byteLength || 1; };
+        socket.onmessage = (message) => {
+            received += message.data.size || message.data.byteLength || 1;
+            socket.close();
+        };
         socket.onclose = () => resolve(received);
     }), [port, query]);
 }
@@ -267,12 +270,14 @@ try {
     assert.ok(await viewer.$("html.noVNC_connected"), "a refused stranger ended the operator's connection");
     ok("without the secret, or with a wrong one, neither page nor WebSocket gets picture or input");
 
-    // A second browser with the secret takes over; the first is told.
+    // With the secret, the same WebSocket gets the VNC greeting; a second browser with it takes over, and
+    // the first page is told.
+    assert.ok(await probeSocket(stranger, port, `?token=${secret}`) > 0, "the secret's WebSocket got nothing");
     const second = await (await browser.newContext()).newPage();
     await second.goto(url);
     const canvas2 = await drawn(await viewerOf(second));
     assert.match(await note(operator), /^Another browser has opened the editor/);
-    ok("a second browser takes over, and the first page says so");
+    ok("with the secret a second browser takes over, and the first page says so");
 
     await canvas2.click({ position: { x: 300, y: 60 } });
     await second.keyboard.press("Alt+x");
@@ -281,20 +286,31 @@ try {
     await leftNothing(run, port, privateFolder);
     ok("Alt+X through the page ends the editor: the page says so, web.sh returns, nothing is left");
 
-    // A hang-up (the SSH connection closed) ends the run the same way; here on a port of the caller's choice.
+    // With a certificate and a port of the caller's choice: TLS only. A hang-up (the SSH connection closed)
+    // ends the run as the editor's end does.
     const chosen = await new Promise((resolve) => {
         const server = net.createServer().listen(0, "127.0.0.1", () => {
             const { port } = server.address();
             server.close(() => resolve(port));
         });
     });
-    const hungUp = start("hung-up", ["--port", String(chosen)]);
+    const pem = path.join(work, "certificate.pem");
+    const made = spawnSync("openssl", ["req", "-x509", "-newkey", "rsa:2048", "-nodes", "-days", "1",
+                                       "-subj", "/CN=127.0.0.1", "-keyout", pem, "-out", pem]);
+    assert.equal(made.status, 0, String(made.stderr));
+    const hungUp = start("hung-up", ["--port", String(chosen), "--listen", "127.0.0.1", "--cert", pem]);
     runs.push(hungUp);
-    assert.equal((await served(hungUp)).port, chosen);
+    const tls = await served(hungUp);
+    assert.equal(tls.port, chosen);
+    assert.match(tls.url, /^https:/);
+    const page = await (await browser.newContext({ ignoreHTTPSErrors: true })).newPage();
+    await page.goto(tls.url);
+    await drawn(await viewerOf(page));
+    assert.equal(await rawGet(chosen, "/"), "", "plain HTTP was answered");
     process.kill(-hungUp.child.pid, "SIGHUP");
     assert.equal(String(await hungUp.exited), "129");
     await leftNothing(hungUp, chosen);
-    ok("--port is taken as given; a hang-up ends every process of the run and frees the port");
+    ok("--port and --cert: the editor over TLS only; a hang-up ends every process of the run");
 
     console.log(`${passed} passed, 0 failed`);
 } catch (error) {
