@@ -29,7 +29,7 @@ fi
 # Plain HTTP is for the loopback address only, where the SSH tunnel carries it; anywhere else the secret
 # would cross the network in the clear.
 if [ "$listen" != 127.0.0.1 ] && [ -z "$cert" ]; then
-    fail "--listen $listen needs --cert FILE (a PEM file with the certificate and its key): without TLS the secret would cross the network in the clear"
+    fail "--listen $listen needs --cert FILE (a PEM file with the certificate and its key)"
 fi
 if [ -n "$cert" ] && [ ! -r "$cert" ]; then
     fail "cannot read the certificate $cert"
@@ -136,9 +136,9 @@ editor_pid=$!
 wine_started=yes
 # The main window's size and place once the editor has centred it; the picture is cut to it.
 where() {
+    local size='\([0-9]*x[0-9]*+[0-9]*+[0-9]*\)'
     xwininfo -root -tree 2>/dev/null |
-        sed -n 's/^ *0x[0-9a-f]* "Skyvarn - Arena Server Configuration".* \([0-9]*x[0-9]*+[0-9]*+[0-9]*\) .*/\1/p' |
-        head -1
+        sed -n "s/^ *0x[0-9a-f]* \"Skyvarn - Arena Server Configuration\".* $size .*/\1/p" | head -1
 }
 shown() {
     [ -n "$(where)" ]
@@ -161,9 +161,9 @@ geometry=$(where)
 # One viewer at a time: a new connection takes over and the old one is dropped (-nevershared -forever),
 # so a browser left open elsewhere, or a dead tunnel, cannot lock the operator out. Without a display
 # manager to wait for, x11vnc takes the clipboard at once instead of some 10 to 45 s into a connection.
-X11VNC_AVOID_WINDOWS=never setsid x11vnc -display "$DISPLAY" -unixsock "$private/vnc.sock" -rfbport 0 -rfbportv6 -1 -no6 -noipv6 \
-    -nevershared -forever -clip "$geometry" -safer -nopw -desktop "Skyvarn server configuration" \
-    -o "$private/x11vnc.log" </dev/null >/dev/null 2>&1 &
+X11VNC_AVOID_WINDOWS=never setsid x11vnc -display "$DISPLAY" -unixsock "$private/vnc.sock" \
+    -rfbport 0 -rfbportv6 -1 -no6 -noipv6 -nevershared -forever -clip "$geometry" -safer -nopw \
+    -desktop "Skyvarn server configuration" -o "$private/x11vnc.log" </dev/null >/dev/null 2>&1 &
 vnc_pid=$!
 await "$vnc_pid" test -S "$private/vnc.sock" || die "x11vnc did not start"
 
