@@ -126,6 +126,19 @@ set_tests_properties(release.imports PROPERTIES LABELS release)
 add_test(NAME release.size COMMAND ${CMAKE_SOURCE_DIR}/scripts/check-size.sh ${WIN32_DIR}/bin/skyvarn-config.exe 102400)
 set_tests_properties(release.size PROPERTIES LABELS release)
 
+# The web mode (scripts/web.sh) driven through noVNC in headless Chromium, with a Wine prefix of its own;
+# its setup installs the web mode's packages, Chromium and playwright-core, so it may take a while once.
+set(WEB_TEST_DIR ${CMAKE_BINARY_DIR}/web-test)
+set(WEB_EDITOR ${WIN32_DIR}/bin/skyvarn-config.exe)
+if(NOT WINE32_STATUS EQUAL 0)
+    set(WEB_EDITOR ${WIN64_DIR}/bin/skyvarn-config.exe)
+endif()
+add_test(NAME web.setup COMMAND ${CMAKE_SOURCE_DIR}/tests/web/setup.sh ${CMAKE_SOURCE_DIR} ${WEB_TEST_DIR})
+set_tests_properties(web.setup PROPERTIES FIXTURES_SETUP web LABELS web TIMEOUT 1800)
+add_test(NAME web.browser
+         COMMAND node ${CMAKE_SOURCE_DIR}/tests/web/web_test.mjs ${CMAKE_SOURCE_DIR} ${WEB_TEST_DIR} ${WEB_EDITOR})
+set_tests_properties(web.browser PROPERTIES FIXTURES_REQUIRED web LABELS web TIMEOUT 600)
+
 # Start-up and Build INI File against their baselines, under Wine on a virtual display: `cmake --build
 # build --target benchmark`. Not a test: it measures, and prints ratios.
 add_custom_target(benchmark

@@ -1,11 +1,26 @@
 #!/usr/bin/env bash
 # Installs, from Debian's packages, whatever the build and the tests need and this machine lacks: the
 # compilers, 64- and 32-bit Wine (the release is the 32-bit program) with Wine's own fonts, and a virtual
-# display.
+# display. `install-deps.sh web` installs instead what the web mode (scripts/web.sh) needs, and `browser`
+# what its test drives: only when asked, as most users never need them.
 set -eu
-packages=(cmake ninja-build g++ googletest file
-          g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix binutils-mingw-w64-x86-64
-          binutils-mingw-w64-i686 wine wine64 fonts-wine xvfb xauth x11-utils imagemagick patch)
+build=(cmake ninja-build g++ googletest file
+       g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix binutils-mingw-w64-x86-64
+       binutils-mingw-w64-i686 wine wine64 fonts-wine xvfb xauth x11-utils imagemagick patch)
+packages=()
+what=""
+for group in "$@"; do
+    case $group in
+        web) packages+=(xvfb xauth x11-utils x11vnc websockify novnc python3)
+             what=" for the web mode" ;;
+        browser) packages+=(chromium openssl)
+                 # Node's own packages bring npm; Debian's npm would pull Debian's nodejs over them.
+                 command -v npm >/dev/null || packages+=(npm)
+                 what=" for the web mode's test" ;;
+        *) echo "install-deps.sh: unknown group $group (groups: web, browser)" >&2; exit 2 ;;
+    esac
+done
+[ $# -eq 0 ] && packages=("${build[@]}")
 
 # The release is a 32-bit program. Wine runs it with its 32-bit part, which needs a kernel that runs
 # 32-bit Linux programs; some virtual machines' kernels do not, and there an installed wine32 would stop
@@ -20,7 +35,7 @@ runs_32bit() {
     rm -f "$probe"
     return $status
 }
-if runs_32bit; then
+if [ $# -eq 0 ] && runs_32bit; then
     packages+=(wine32:i386)
 fi
 missing=()
@@ -30,8 +45,10 @@ done
 [ ${#missing[@]} -eq 0 ] && exit 0
 sudo=""
 [ "$(id -u)" -ne 0 ] && sudo=sudo
-echo "Installing: ${missing[*]}"
+echo "Installing${what}: ${missing[*]}"
 # wine32 is a package of the i386 architecture, which a fresh machine does not have yet.
-dpkg --print-foreign-architectures | grep -qx i386 || $sudo dpkg --add-architecture i386
+if [[ " ${missing[*]}" == *:i386* ]]; then
+    dpkg --print-foreign-architectures | grep -qx i386 || $sudo dpkg --add-architecture i386
+fi
 $sudo apt-get update -qq
 DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null

@@ -1,0 +1,334 @@
+// The web mode from end to end: scripts/web.sh serves the editor of a scratch folder, and headless Chromium
+// uses it through noVNC as an operator would, while the test watches what listens and what is left.
+// Usage: node web_test.mjs ROOT WORK EXE (WORK holds playwright-core and the test's own Wine prefix).
+import assert from "node:assert/strict";
+import { spawn, spawnSync } from "node:child_process";
+import fs from "node:fs";
+import net from "node:net";
+import path from "node:path";
+import { createRequire } from "node:module";
+
+const [root, work, exe] = process.argv.slice(2);
+const { chromium } = createRequire(path.join(work, "node", "package.json"))("playwright-core");
+const settle = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
+
+let passed = 0;
+function ok(what) {
+    passed++;
+    console.log(`ok ${passed} - ${what}`);
+}
+
+// Waits, at most `seconds`, until `probe` gives something truthy, and gives it.
+async function until(what, probe, seconds = 60) {
+    for (let i = 0; i < seconds * 5; i++) {
+        const value = await probe();
+        if (value)
+            return value;
+        await settle(200);
+    }
+    throw new Error(`gave up waiting for ${what}`);
+}
+
+// Starts web.sh on a fresh folder; it leads a process group of its own, as run.sh does at a terminal.
+function start(name, args = []) {
+    const folder = path.join(work, name);
+    fs.rmSync(folder, { recursive: true, force: true });
+    fs.mkdirSync(folder, { recursive: true });
+    const log = path.join(work, `${name}.wine.log`);
+    const child = spawn(path.join(root, "scripts", "web.sh"), args, {
+        detached: true,
+        stdio: ["ignore", "pipe", "pipe"],
+        env: { ...process.env, WINEPREFIX: path.join(work, "wineprefix"), WINEDEBUG: "-all",
+               WINEDLLOVERRIDES: "mscoree,mshtml=", LC_ALL: "C", SKYVARN_EXE: exe, SKYVARN_DIR: folder,
+               SKYVARN_LOG: log, DISPLAY: "" },
+    });
+    const run = { child, folder, log, out: "", err: "", status: null };
+    child.stdout.on("data", (data) => { run.out += data; });
+    child.stderr.on("data", (data) => { run.err += data; });
+    run.exited = new Promise((resolve) => child.on("exit", (code, signal) => resolve(code ?? signal)));
+    run.exited.then((status) => { run.status = status; });
+    return run;
+}
+
+async function served(run) {
+    const url = await until("the address", () => {
+        if (run.status !== null)
+            throw new Error(`web.sh ended (${run.status}) before it printed an address`);
+        const lines = run.out.trimEnd().split("\n");
+        return /^https?:/.test(lines.at(-1)) && lines.at(-1);
+    }, 240);
+    return { url, lines: run.out.trimEnd().split("\n"), port: Number(new URL(url).port) };
+}
+
+// The processes of a run are those that carry its folder in their environment: web.sh's own children and
+// the Wine processes the editor brought up.
+function processesOf(run) {
+    const mark = `SKYVARN_DIR=${run.folder}\0`;
+    return fs.readdirSync("/proc").filter((pid) => /^\d+$/.test(pid) && pid !== String(process.pid))
+        .filter((pid) => {
+            try {
+                return fs.readFileSync(`/proc/${pid}/environ`, "latin1").includes(mark);
+            } catch {
+                return false;
+            }
+        });
+}
+
+function socketsOf(pids) {
+    const inodes = new Map();
+    for (const pid of pids) {
+        let fds = [];
+        try {
+            fds = fs.readdirSync(`/proc/${pid}/fd`);
+        } catch {
+            // the process ended meanwhile
+        }
+        for (const fd of fds) {
+            try {
+                const inode = /^socket:\[(\d+)\]$/.exec(fs.readlinkSync(`/proc/${pid}/fd/${fd}`));
+                if (inode)
+                    inodes.set(inode[1], pid);
+            } catch {
+                // closed meanwhile
+            }
+        }
+    }
+    const tcp = [];
+    for (const table of ["/proc/net/tcp", "/proc/net/tcp6"]) {
+        for (const line of fs.readFileSync(table, "latin1").split("\n").slice(1)) {
+            const field = line.trim().split(/\s+/);
+            if (field[3] === "0A" && inodes.has(field[9]))
+                tcp.push(field[1]);
+        }
+    }
+    const unix = [];
+    for (const line of fs.readFileSync("/proc/net/unix", "latin1").split("\n").slice(1)) {
+        const field = line.trim().split(/\s+/);
+        // A server may name its socket relative to its working folder, as Wine's does.
+        if (field[3] === "00010000" && inodes.has(field[6]) && field[7])
+            unix.push(/^[@/]/.test(field[7]) ? field[7]
+                      : path.join(fs.readlinkSync(`/proc/${inodes.get(field[6])}/cwd`), field[7]));
+    }
+    return { tcp, unix };
+}
+
+function portFree(port) {
+    return new Promise((resolve) => {
+        const server = net.createServer();
+        server.once("error", () => resolve(false));
+        server.listen(port, "127.0.0.1", () => server.close(() => resolve(true)));
+    });
+}
+
+// A raw request, so that paths such as /../ reach websockify as written.
+function rawGet(port, target) {
+    return new Promise((resolve) => {
+        let answer = "";
+        const socket = net.connect(port, "127.0.0.1", () =>
+            socket.write(`GET ${target} HTTP/1.1\r\nHost: 127.0.0.1:${port}\r\nConnection: close\r\n\r\n`));
+        socket.on("data", (data) => { answer += data; });
+        socket.on("close", () => resolve(answer));
+        socket.on("error", () => resolve(answer));
+    });
+}
+
+// What a WebSocket to websockify with the given query receives before it is closed.
+function probeSocket(page, port, query) {
+    return page.evaluate(([port, query]) => new Promise((resolve) => {
+        const socket = new WebSocket(`ws://127.0.0.1:${port}/websockify${query}`, ["binary"]);
+        let received = 0;
+        socket.onmessage = (message) => {
+            received += message.data.size || message.data.byteLength || 1;
+            socket.close();
+        };
+        socket.onclose = () => resolve(received);
+    }), [port, query]);
+}
+
+async function viewerOf(page) {
+    const frame = await (await page.waitForSelector("iframe")).contentFrame();
+    await frame.waitForSelector("html.noVNC_connected", { state: "attached", timeout: 60000 });
+    return frame;
+}
+
+// The editor is drawn once the viewer's picture holds the window's many colours, not one blank fill.
+async function drawn(frame) {
+    await until("the editor's window on the page", () => frame.evaluate(() => {
+        const canvas = document.querySelector("#noVNC_container canvas");
+        if (!canvas || canvas.width < 100)
+            return false;
+        const pixels = canvas.getContext("2d").getImageData(0, 0, canvas.width, canvas.height).data;
+        const colours = new Set();
+        for (let i = 0; i < pixels.length; i += 4 * 97)
+            colours.add((pixels[i] << 16) | (pixels[i + 1] << 8) | pixels[i + 2]);
+        return colours.size > 4;
+    }));
+    return frame.locator("#noVNC_container canvas");
+}
+
+async function note(page) {
+    await page.waitForSelector("#note:not([hidden])", { state: "attached", timeout: 60000 });
+    return page.textContent("#note");
+}
+
+async function settingsHold(run, text) {
+    const file = path.join(run.folder, "qv3server.ini");
+    await until(`qv3server.ini holding ${text}`, () =>
+        fs.existsSync(file) && fs.readFileSync(file, "latin1").includes(`serverDesc="${text}"`), 30);
+}
+
+// Where the description box lies in the picture of the main window.
+const descriptionBox = { x: 240, y: 120 };
+
+async function replaceDescription(page, canvas, keys) {
+    await canvas.click({ position: descriptionBox });
+    await page.keyboard.press("End");
+    await page.keyboard.press("Shift+Home");
+    await keys();
+    await page.keyboard.press("Alt+b");
+}
+
+async function leftNothing(run, port, privateFolder) {
+    assert.deepEqual(processesOf(run), [], "processes of the run are left");
+    assert.ok(await portFree(port), `port ${port} is still taken`);
+    if (privateFolder)
+        assert.ok(!fs.existsSync(privateFolder), `${privateFolder} is left`);
+}
+
+let browser;
+const runs = [];
+try {
+    {
+        const refused = spawnSync(path.join(root, "scripts", "web.sh"), ["--listen", "0.0.0.0"],
+                                  { encoding: "utf8" });
+        assert.equal(refused.status, 2);
+        assert.match(refused.stderr, /--cert/);
+        ok("--listen without --cert is refused before anything starts");
+    }
+
+    const run = start("served");
+    runs.push(run);
+    const { url, lines, port } = await served(run);
+    const secret = new URL(url).hash.replace("#secret=", "");
+    assert.match(url, new RegExp(`^http://127\\.0\\.0\\.1:${port}/#secret=[0-9a-f]{64}$`));
+    assert.equal(lines.at(-2), `ssh -N -L ${port}:127.0.0.1:${port} ${lines.at(-2).split(" ").at(-1)}`);
+    ok("the last line is the address with a 256-bit secret, the line before it the tunnel");
+
+    // Only websockify listens on TCP, on the loopback address; the VNC socket's folder is the operator's
+    // alone, and the display lets in nobody without its cookie.
+    const sockets = socketsOf(processesOf(run));
+    assert.deepEqual(sockets.tcp, [`0100007F:${port.toString(16).toUpperCase().padStart(4, "0")}`]);
+    let privateFolder = null;
+    for (const socket of sockets.unix) {
+        const display = /^@?\/tmp\/\.X11-unix\/X(\d+)$/.exec(socket);
+        if (display) {
+            const stranger = spawnSync("xdpyinfo", [], { env: { ...process.env, DISPLAY: `:${display[1]}`,
+                                                                XAUTHORITY: "/dev/null" } });
+            assert.notEqual(stranger.status, 0, `display :${display[1]} lets in a client without its cookie`);
+            continue;
+        }
+        const mode = fs.statSync(path.dirname(socket)).mode;
+        assert.equal(mode & 0o077, 0, `${socket} lies in a folder others may enter`);
+        if (socket.endsWith("/vnc.sock"))
+            privateFolder = path.dirname(socket);
+    }
+    assert.ok(privateFolder, `no VNC socket among ${sockets.unix}`);
+    ok("only 127.0.0.1 listens on TCP; the VNC socket and the display are the operator's alone");
+
+    browser = await chromium.launch({ executablePath: "/usr/bin/chromium", args: ["--no-sandbox"] });
+    const operator = await (await browser.newContext()).newPage();
+    await operator.goto(url);
+    const viewer = await viewerOf(operator);
+    const canvas = await drawn(viewer);
+    await replaceDescription(operator, canvas, () => operator.keyboard.type("Served over the web 7"));
+    await settingsHold(run, "Served over the web 7");
+    ok("typed through the page, Alt+B builds the description into qv3server.ini");
+
+    await viewer.click("#noVNC_control_bar_handle");
+    await viewer.click("#noVNC_clipboard_button");
+    await viewer.fill("#noVNC_clipboard_text", "Pasted from the panel");
+    await viewer.click("#noVNC_clipboard_button");
+    await replaceDescription(operator, canvas, () => operator.keyboard.press("Control+v"));
+    await settingsHold(run, "Pasted from the panel");
+    ok("noVNC's clipboard panel pastes into the description box");
+
+    // Without the secret, or with a wrong one: no picture, no input, and the operator keeps the editor.
+    const stranger = await (await browser.newContext()).newPage();
+    const wrong = secret.replace(/^./, (c) => (c === "0" ? "1" : "0"));
+    for (const address of [url.replace(/#.*/, ""), url.replace(secret, wrong)]) {
+        await stranger.goto(address);
+        assert.match(await note(stranger), /^No way in/, address);
+    }
+    for (const query of ["", "?token=", `?token=${wrong}`, `?token=${secret.slice(0, 32)}`,
+                         `?token=${secret.toUpperCase()}`]) {
+        assert.equal(await probeSocket(stranger, port, query), 0, `the WebSocket with "${query}" got data`);
+    }
+    for (const target of ["/tokens", "/../tokens", "/%2e%2e/tokens", "/vnc.sock", "/websockify", "/Xauthority"]) {
+        const answer = await rawGet(port, target);
+        assert.ok(!answer.startsWith("HTTP/1.1 200") && !answer.includes(secret), `${target}: ${answer}`);
+    }
+    assert.ok(await viewer.$("html.noVNC_connected"), "a refused stranger ended the operator's connection");
+    ok("without the secret, or with a wrong one, neither page nor WebSocket gets picture or input");
+
+    // With the secret, the same WebSocket gets the VNC greeting; a second browser with it takes over, and
+    // the first page is told.
+    assert.ok(await probeSocket(stranger, port, `?token=${secret}`) > 0, "the secret's WebSocket got nothing");
+    const second = await (await browser.newContext()).newPage();
+    await second.goto(url);
+    const canvas2 = await drawn(await viewerOf(second));
+    assert.match(await note(operator), /^Another browser has opened the editor/);
+    ok("with the secret a second browser takes over, and the first page says so");
+
+    await canvas2.click({ position: { x: 300, y: 60 } });
+    await second.keyboard.press("Alt+x");
+    assert.match(await note(second), /^The editor has ended/);
+    assert.equal(await until("web.sh to return", () => run.status !== null && String(run.status)), "0");
+    await leftNothing(run, port, privateFolder);
+    ok("Alt+X through the page ends the editor: the page says so, web.sh returns, nothing is left");
+
+    // With a certificate and a port of the caller's choice: TLS only. A hang-up (the SSH connection closed)
+    // ends the run as the editor's end does.
+    const chosen = await new Promise((resolve) => {
+        const server = net.createServer().listen(0, "127.0.0.1", () => {
+            const { port } = server.address();
+            server.close(() => resolve(port));
+        });
+    });
+    const pem = path.join(work, "certificate.pem");
+    const made = spawnSync("openssl", ["req", "-x509", "-newkey", "rsa:2048", "-nodes", "-days", "1",
+                                       "-subj", "/CN=127.0.0.1", "-keyout", pem, "-out", pem]);
+    assert.equal(made.status, 0, String(made.stderr));
+    const hungUp = start("hung-up", ["--port", String(chosen), "--listen", "127.0.0.1", "--cert", pem]);
+    runs.push(hungUp);
+    const tls = await served(hungUp);
+    assert.equal(tls.port, chosen);
+    assert.match(tls.url, /^https:/);
+    const page = await (await browser.newContext({ ignoreHTTPSErrors: true })).newPage();
+    await page.goto(tls.url);
+    await drawn(await viewerOf(page));
+    assert.equal(await rawGet(chosen, "/"), "", "plain HTTP was answered");
+    process.kill(-hungUp.child.pid, "SIGHUP");
+    assert.equal(String(await hungUp.exited), "129");
+    await leftNothing(hungUp, chosen);
+    ok("--port and --cert: the editor over TLS only; a hang-up ends every process of the run");
+
+    console.log(`${passed} passed, 0 failed`);
+} catch (error) {
+    console.log(`not ok - ${error.stack || error}`);
+    for (const run of runs) {
+        console.log(`--- web.sh in ${run.folder}, status ${run.status}\n${run.out}${run.err}`);
+        if (fs.existsSync(run.log))
+            console.log(`--- Wine's messages\n${fs.readFileSync(run.log, "latin1").slice(-3000)}`);
+    }
+    process.exitCode = 1;
+} finally {
+    if (browser)
+        await browser.close();
+    // A run that failed half-way is ended by its own tidying, which a terminal signal starts.
+    for (const run of runs) {
+        if (run.status === null) {
+            process.kill(-run.child.pid, "SIGTERM");
+            await run.exited;
+        }
+    }
+}
