@@ -9,6 +9,7 @@
 #include "app/main_window.h"
 #include "settings/line_diff.h"
 #include "settings/profile_store.h"
+#include "settings/settings_file.h"
 
 // skyvarn-check [DIR]: what "&Build INI File" would change in DIR's qv3server.ini (the working directory
 // by default), as a unified diff. It loads the editor's own pages from the file, hidden, runs the build's
@@ -36,6 +37,9 @@ int main(int argc, char** argv)
         return CannotTell(std::string("there is no ") + ProfilePath);
     if (!OpenSettingsFile())
         return CannotTell(std::string(UnreadableFileReason) + " Close the program that holds it, then check again.");
+    const std::string refused = ReplaceRefusal(ProfilePath);
+    if (!refused.empty())
+        return CannotTell("a build would be refused: " + refused);
 
     // The editor's start-up, never shown; its caption changed at once, so that an editor started
     // meanwhile does not take this window for a running editor.
