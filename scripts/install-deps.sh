@@ -5,7 +5,7 @@
 set -eu
 packages=(cmake ninja-build g++ googletest file
           g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix binutils-mingw-w64-x86-64
-          binutils-mingw-w64-i686 wine wine64 fonts-wine xvfb xauth x11-utils imagemagick)
+          binutils-mingw-w64-i686 wine wine64 fonts-wine xvfb xauth x11-utils imagemagick acl e2fsprogs)
 
 # The release is a 32-bit program. Wine runs it with its 32-bit part, which needs a kernel that runs
 # 32-bit Linux programs; some virtual machines' kernels do not, and there an installed wine32 would stop
