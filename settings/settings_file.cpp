@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstring>
 
 // How the file is written, on every path: into the file itself, never by putting a new file in its place.
 // Only the existing file keeps what it is: under Wine a new file gets the umask's mode, the creating user
@@ -22,25 +23,25 @@ namespace {
 const char JournalSuffix[] = ".tmp";
 // The journal is the new bytes followed by this mark, their length and their checksum.
 const char JournalMark[8] = {'S', 'K', 'V', 'J', 'N', 'L', '0', '1'};
-const std::size_t TrailerSize = sizeof JournalMark + 16;
+const std::size_t TrailerSize = sizeof JournalMark + 8;
 // One call of ReadFile or WriteFile moves at most this much.
 const std::size_t Chunk = std::size_t(1) << 30;
 
-std::uint64_t Checksum(const char* data, std::size_t size)
+std::uint32_t Checksum(const char* data, std::size_t size)
 {
-    std::uint64_t hash = 14695981039346656037ull;   // 64-bit FNV-1a
+    std::uint32_t hash = 2166136261u;   // 32-bit FNV-1a
     for (std::size_t index = 0; index < size; ++index)
-        hash = (hash ^ static_cast<unsigned char>(data[index])) * 1099511628211ull;
+        hash = (hash ^ static_cast<unsigned char>(data[index])) * 16777619u;
     return hash;
 }
 
-std::string TrailerOf(const std::string& bytes)
+// The mark, the bytes' length and their checksum, each number in four bytes, lowest first.
+void TrailerOf(const char* bytes, std::size_t size, char (&trailer)[TrailerSize])
 {
-    std::string trailer(JournalMark, sizeof JournalMark);
-    for (std::uint64_t number : {static_cast<std::uint64_t>(bytes.size()), Checksum(bytes.data(), bytes.size())})
-        for (int shift = 0; shift < 64; shift += 8)
-            trailer += static_cast<char>((number >> shift) & 0xFF);
-    return trailer;
+    std::memcpy(trailer, JournalMark, sizeof JournalMark);
+    const std::uint32_t numbers[2] = {static_cast<std::uint32_t>(size), Checksum(bytes, size)};
+    for (std::size_t index = 0; index < 8; ++index)
+        trailer[sizeof JournalMark + index] = static_cast<char>((numbers[index / 4] >> (index % 4 * 8)) & 0xFF);
 }
 
 // Whether `journal` is whole: the trailer its bytes call for. It is cut down to those bytes.
@@ -48,9 +49,12 @@ bool TakeJournal(std::string& journal)
 {
     if (journal.size() < TrailerSize)
         return false;
-    std::string trailer = journal.substr(journal.size() - TrailerSize);
-    journal.resize(journal.size() - TrailerSize);
-    return trailer == TrailerOf(journal);
+    const std::size_t size = journal.size() - TrailerSize;
+    char trailer[TrailerSize];
+    TrailerOf(journal.data(), size, trailer);
+    const bool whole = std::memcmp(trailer, journal.data() + size, TrailerSize) == 0;
+    journal.resize(size);
+    return whole;
 }
 
 bool WriteAll(HANDLE file, const char* data, std::size_t size)
@@ -89,7 +93,7 @@ bool ReadAll(HANDLE file, std::string& bytes)
     std::size_t filled = 0;
     bytes.resize((ok && size.QuadPart > 0 ? static_cast<std::size_t>(size.QuadPart) : 0) + 65536);
     DWORD got = 0;
-    while (ok && (ok = ReadFile(file, &bytes[filled], static_cast<DWORD>(std::min(bytes.size() - filled, Chunk)),
+    while (ok && (ok = ReadFile(file, bytes.data() + filled, static_cast<DWORD>(std::min(bytes.size() - filled, Chunk)),
                                 &got, nullptr) != FALSE) &&
            got > 0) {
         filled += got;
@@ -108,33 +112,32 @@ void DeleteHeld(HANDLE file)
     SetFileInformationByHandle(file, FileDispositionInfo, &disposition, sizeof disposition);
 }
 
-std::string FinalPath(HANDLE handle)
-{
-    char path[MAX_PATH * 4];
-    const DWORD length = GetFinalPathNameByHandleA(handle, path, sizeof path, FILE_NAME_NORMALIZED);
-    return length > 0 && length < sizeof path ? std::string(path, length) : std::string();
-}
-
 // Whether the open file is the very name `name` in its folder, not a file that a link of that name points
 // to: Wine follows links even where asked not to, but reports the path it reached.
 bool ReachedDirectly(HANDLE file, const std::string& name)
 {
-    const std::size_t slash = name.find_last_of("\\/");
-    const std::string folder = slash == std::string::npos ? "." : name.substr(0, slash + 1);
-    HANDLE directory = CreateFileA(folder.c_str(), FILE_READ_ATTRIBUTES,
-                                   FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
-                                   FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    const std::size_t start = name.find_last_of("\\/") + 1;   // 0 without a folder
+    char folder[MAX_PATH];
+    if (name.size() >= sizeof folder)
+        return false;
+    std::memcpy(folder, start ? name.data() : ".", start ? start : 1);
+    folder[start ? start : 1] = '\0';
+    HANDLE directory = CreateFileA(folder, FILE_READ_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                   nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
     if (directory == INVALID_HANDLE_VALUE)
         return false;
-    std::string expected = FinalPath(directory);
+    // The folder's path as reached, then the name: room for both, and for the path the file reached.
+    char expected[MAX_PATH * 4];
+    char reached[MAX_PATH * 4];
+    DWORD length = GetFinalPathNameByHandleA(directory, expected, MAX_PATH * 3, FILE_NAME_NORMALIZED);
     CloseHandle(directory);
-    if (expected.empty())
+    if (length == 0 || length >= MAX_PATH * 3)
         return false;
-    if (expected.back() != '\\')
-        expected += '\\';
-    expected += name.substr(slash == std::string::npos ? 0 : slash + 1);
-    const std::string reached = FinalPath(file);
-    return !reached.empty() && lstrcmpiA(reached.c_str(), expected.c_str()) == 0;
+    if (expected[length - 1] != '\\')
+        expected[length++] = '\\';
+    std::memcpy(expected + length, name.c_str() + start, name.size() - start + 1);
+    length = GetFinalPathNameByHandleA(file, reached, sizeof reached, FILE_NAME_NORMALIZED);
+    return length > 0 && length < sizeof reached && lstrcmpiA(reached, expected) == 0;
 }
 
 enum class Journal { None, Foreign, Torn, Whole };
@@ -145,7 +148,8 @@ enum class Journal { None, Foreign, Torn, Whole };
 Journal OpenJournal(const std::string& name, HANDLE& held, std::string& bytes)
 {
     held = INVALID_HANDLE_VALUE;
-    // Wine answers a link to nothing with ERROR_NO_MORE_FILES and a pipe with ERROR_INVALID_PARAMETER.
+    // Wine answers a pipe with ERROR_INVALID_PARAMETER, and a link to nothing as no file at all (making
+    // the journal then fails).
     const DWORD attributes = GetFileAttributesA(name.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES) {
         const DWORD error = GetLastError();
@@ -158,9 +162,7 @@ Journal OpenJournal(const std::string& name, HANDLE& held, std::string& bytes)
     if (file == INVALID_HANDLE_VALUE)
         return Journal::Foreign;
     BY_HANDLE_FILE_INFORMATION information = {};
-    if (GetFileType(file) != FILE_TYPE_DISK || !GetFileInformationByHandle(file, &information) ||
-        information.nNumberOfLinks != 1 ||
-        (information.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)) ||
+    if (!GetFileInformationByHandle(file, &information) || information.nNumberOfLinks != 1 ||
         !ReachedDirectly(file, name)) {
         CloseHandle(file);
         return Journal::Foreign;
@@ -210,33 +212,19 @@ Outcome WriteIntoFile(const char* path, const std::string& bytes)
     return ok ? Outcome::Written : Outcome::Cut;
 }
 
-std::string FileName(const char* path)
-{
-    const std::string text(path);
-    const std::size_t slash = text.find_last_of("\\/");
-    return slash == std::string::npos ? text : text.substr(slash + 1);
-}
+enum class Refused { No, Folder, ReadOnly, ForeignJournal, Held, Denied, FolderDenied };
 
-std::string ForeignJournal(const char* path)
+// The refusals that looking at the names can tell, and the stale journal at `name`, if any, held open.
+Refused Refusal(const char* path, const std::string& name, Journal& journal, HANDLE& held)
 {
-    return FileName(path) + JournalSuffix + " beside it is not a file the editor made (a link, a folder, or a " +
-           "file with other names), and the editor does not touch it: remove it, then build again.";
-}
-
-// The refusals that looking at the names can tell, and the stale journal, if any, held open.
-std::string Refusal(const char* path, Journal& journal, HANDLE& held)
-{
-    const std::string name = FileName(path);
     journal = Journal::None;
     held = INVALID_HANDLE_VALUE;
     const DWORD attributes = GetFileAttributesA(path);
-    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY))
-        return name + " is a folder.";
-    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
-        return name + " has the read-only attribute.";
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY)))
+        return attributes & FILE_ATTRIBUTE_DIRECTORY ? Refused::Folder : Refused::ReadOnly;
     std::string stale;
-    journal = OpenJournal(std::string(path) + JournalSuffix, held, stale);
-    return journal == Journal::Foreign ? ForeignJournal(path) : std::string();
+    journal = OpenJournal(name, held, stale);
+    return journal == Journal::Foreign ? Refused::ForeignJournal : Refused::No;
 }
 
 }  // namespace
@@ -247,19 +235,15 @@ bool ReadSettingsFile(const char* path, std::string& bytes)
     HANDLE journal = INVALID_HANDLE_VALUE;
     std::string pending;
     switch (OpenJournal(std::string(path) + JournalSuffix, journal, pending)) {
-    case Journal::Whole: {
-        // A build was cut off while it wrote the file: it is completed now.
-        const bool completed = WriteIntoFile(path, pending) == Outcome::Written;
-        if (completed) {
-            DeleteHeld(journal);
-            bytes.swap(pending);
-            bytes.reserve(bytes.size() + 65536);
+    case Journal::Whole:
+        // A build was cut off while it wrote the file: it is completed now, and then read as any file.
+        if (WriteIntoFile(path, pending) != Outcome::Written) {
+            CloseHandle(journal);
+            return false;
         }
-        CloseHandle(journal);
-        return completed;
-    }
+        [[fallthrough]];
     case Journal::Torn:
-        // Cut off before the file was touched.
+        // (A torn one was cut off before the file was touched.)
         DeleteHeld(journal);
         CloseHandle(journal);
         break;
@@ -278,23 +262,41 @@ bool ReadSettingsFile(const char* path, std::string& bytes)
 
 bool ReplaceSettingsFile(const char* path, const std::string& bytes)
 {
+    const std::string name = std::string(path) + JournalSuffix;
     Journal stale = Journal::None;
     HANDLE held = INVALID_HANDLE_VALUE;
-    if (!Refusal(path, stale, held).empty())
+    if (Refusal(path, name, stale, held) != Refused::No)
         return false;
     // A journal left by a killed build: this build's bytes take its place, whole or not.
     if (held != INVALID_HANDLE_VALUE) {
         DeleteHeld(held);
         CloseHandle(held);
     }
-    const std::string name = std::string(path) + JournalSuffix;
-    HANDLE journal = CreateFileA(name.c_str(), GENERIC_WRITE | DELETE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL,
+    // The new bytes may hold the server's password: only this user may open the journal. (Under Wine that
+    // list becomes the permission bits user and group both get, under the umask; others get none.)
+    alignas(8) char user[256];
+    alignas(8) char list[256];
+    // Filled in as InitializeSecurityDescriptor and SetSecurityDescriptorDacl would fill it.
+    SECURITY_DESCRIPTOR descriptor = {SECURITY_DESCRIPTOR_REVISION, 0, SE_DACL_PRESENT, nullptr, nullptr, nullptr,
+                                      reinterpret_cast<PACL>(list)};
+    HANDLE token = nullptr;
+    DWORD size = 0;
+    const bool listed = OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token) &&
+                        GetTokenInformation(token, TokenUser, user, sizeof user, &size) &&
+                        InitializeAcl(reinterpret_cast<PACL>(list), sizeof list, ACL_REVISION) &&
+                        AddAccessAllowedAce(reinterpret_cast<PACL>(list), ACL_REVISION, FILE_ALL_ACCESS,
+                                            reinterpret_cast<TOKEN_USER*>(user)->User.Sid);
+    if (token)
+        CloseHandle(token);
+    SECURITY_ATTRIBUTES security = {sizeof security, listed ? &descriptor : nullptr, FALSE};
+    HANDLE journal = CreateFileA(name.c_str(), GENERIC_WRITE | DELETE, 0, &security, CREATE_NEW, FILE_ATTRIBUTE_NORMAL,
                                  nullptr);
     if (journal == INVALID_HANDLE_VALUE)
         return false;
-    const std::string trailer = TrailerOf(bytes);
+    char trailer[TrailerSize];
+    TrailerOf(bytes.data(), bytes.size(), trailer);
     Outcome outcome = Outcome::Untouched;
-    if (WriteAll(journal, bytes.data(), bytes.size()) && WriteAll(journal, trailer.data(), trailer.size()) &&
+    if (WriteAll(journal, bytes.data(), bytes.size()) && WriteAll(journal, trailer, TrailerSize) &&
         FlushFileBuffers(journal))
         outcome = WriteIntoFile(path, bytes);
     // A write cut off inside the file keeps its journal, from which the next start-up completes it.
@@ -306,33 +308,46 @@ bool ReplaceSettingsFile(const char* path, const std::string& bytes)
 
 std::string ReplaceRefusal(const char* path)
 {
+    const std::string name = std::string(path) + JournalSuffix;
     Journal stale = Journal::None;
     HANDLE held = INVALID_HANDLE_VALUE;
-    std::string reason = Refusal(path, stale, held);
+    Refused refused = Refusal(path, name, stale, held);
     if (held != INVALID_HANDLE_VALUE)
         CloseHandle(held);
-    if (!reason.empty())
-        return reason;
-    if (stale == Journal::None) {
+    if (refused == Refused::No && stale == Journal::None) {
         // Wine shows a link to nothing as no file at all: only making the journal tells. The file made
         // goes when it is closed, also should this process be killed.
-        HANDLE journal = CreateFileA((std::string(path) + JournalSuffix).c_str(), GENERIC_WRITE, 0, nullptr,
-                                     CREATE_NEW, FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+        HANDLE journal =
+            CreateFileA(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_FLAG_DELETE_ON_CLOSE, nullptr);
         if (journal == INVALID_HANDLE_VALUE)
-            return GetLastError() == ERROR_FILE_EXISTS ? ForeignJournal(path)
-                                                       : "the folder of " + FileName(path) + " may not be written.";
-        CloseHandle(journal);
+            refused = GetLastError() == ERROR_FILE_EXISTS ? Refused::ForeignJournal : Refused::FolderDenied;
+        else
+            CloseHandle(journal);
     }
-    if (GetFileAttributesA(path) == INVALID_FILE_ATTRIBUTES)
-        return std::string();
-    // The build's own access, opened and closed again without a byte written.
-    HANDLE file = CreateFileA(path, GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file != INVALID_HANDLE_VALUE) {
-        CloseHandle(file);
-        return std::string();
+    if (refused == Refused::No && GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES) {
+        // The build's own access, opened and closed again without a byte written.
+        HANDLE file = CreateFileA(path, GENERIC_READ | GENERIC_WRITE,
+                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (file == INVALID_HANDLE_VALUE)
+            refused = GetLastError() == ERROR_SHARING_VIOLATION ? Refused::Held : Refused::Denied;
+        else
+            CloseHandle(file);
     }
-    return FileName(path) + (GetLastError() == ERROR_SHARING_VIOLATION
-                                 ? " is held open by another program that does not let it be written."
-                                 : " may not be written by this user.");
+    // Named arrays, not literals: the linker then leaves them out of the editor, which never asks.
+    static const char Folder[] = " is a folder.";
+    static const char ReadOnly[] = " has the read-only attribute.";
+    static const char Foreign[] = ".tmp beside it is not a file the editor made (a link, a folder, or a file "
+                                  "with other names), and the editor does not touch it: remove it, then build again.";
+    static const char Held[] = " is held open by another program that does not let it be written.";
+    static const char Denied[] = " may not be written by this user.";
+    static const char FolderDenied[] = " may not be written: its folder lets no file be made beside it.";
+    static const char* const Reasons[] = {"", Folder, ReadOnly, Foreign, Held, Denied, FolderDenied};
+    if (refused == Refused::No)
+        return std::string();
+    const char* file = path;
+    for (const char* each = path; *each; ++each)
+        if (*each == '\\' || *each == '/')
+            file = each + 1;
+    return file + std::string(Reasons[static_cast<int>(refused)]);
 }

@@ -27,6 +27,9 @@ cleanup() {
 }
 trap cleanup EXIT
 trap 'exit 1' INT TERM
+# A copy, which a rebuild meanwhile leaves alone.
+cp "$driver" "$scratch/fs_driver.exe"
+driver=$scratch/fs_driver.exe
 
 # A fresh prefix once; reused by later runs of the same test.
 if [ ! -f "$prefix/.skyvarn-fs-ready" ]; then
@@ -40,7 +43,10 @@ fi
 # Starts this prefix's Wine server anew under the umask given, which every file it creates then gets.
 server_umask() {
     [ -n "$server_started" ] && { wineserver -k 2>/dev/null || true; wineserver -w 2>/dev/null || true; }
-    (umask "$1"; wineserver -p)
+    (umask "$1"; wineserver -p) || {
+        echo "a Wine server of $prefix is still running: end it (WINEPREFIX=$prefix wineserver -k), then test again" >&2
+        exit 2
+    }
     server_started=yes
 }
 
