@@ -21,6 +21,7 @@
 #include "settings/value_text.h"
 #include "targets/target_catalogue.h"
 #include "targets/target_dialog.h"
+#include "settings/settings_file.h"
 
 // skyvarn-check: the editor's command-line twin. It loads the editor's own pages from DIR's qv3server.ini,
 // hidden, with the values and lists of the command line laid over what the file holds, runs the store
@@ -187,10 +188,11 @@ std::string TargetLines(const std::vector<std::string>& given, std::vector<std::
 }
 
 // Why a build of the document as it stands would be refused by the write path itself (so that the dry run
-// answers 2 where --build would); "" when it would be written. The write path's own checks go here.
+// answers 2 where a build would fail); "" when it would be written.
 std::string WriteRefusal()
 {
-    return "";
+    const std::string why = ReplaceRefusal(ProfilePath);
+    return why.empty() ? why : "a build would not be written: " + why;
 }
 
 int Run(const CheckOptions& options)
@@ -246,7 +248,9 @@ int Run(const CheckOptions& options)
     if (refusal.empty() && options.targets)
         WriteSectionList("Targets", targets);
     const std::string diff = UnifiedDiff(before, SettingsDocumentText(), "qv3server.ini", "after Build INI File");
-    if (refusal.empty() && !diff.empty())
+    // A build writes even what changes nothing, and fails where the file cannot be written; --build writes
+    // only a change.
+    if (refusal.empty() && (!options.build || !diff.empty()))
         refusal = options.build ? (SaveSettingsFile(nullptr, false) ? "" : WriteErrorText) : WriteRefusal();
     DestroyWindow(window);
     if (!refusal.empty())

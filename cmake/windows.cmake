@@ -87,6 +87,10 @@ if(SKYVARN_BUILD_TESTS)
     target_include_directories(benchmark PRIVATE ${CMAKE_SOURCE_DIR}/tools)
     add_dependencies(benchmark skyvarn-config bench_baseline bench_floor)
 
+    # The write path on real file systems, driven by the scripts of tests/fs.
+    add_executable(fs_driver tests/fs/fs_driver.cpp)
+    target_link_libraries(fs_driver PRIVATE skyvarn_program)
+
     # The user guide's screenshots (scripts/screenshots.sh).
     add_executable(screenshots tools/screenshots/screenshots.cpp)
     target_link_libraries(screenshots PRIVATE skyvarn_test_support)

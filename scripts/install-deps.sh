@@ -6,7 +6,8 @@
 set -eu
 build=(cmake ninja-build g++ googletest file
        g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix binutils-mingw-w64-x86-64
-       binutils-mingw-w64-i686 wine wine64 fonts-wine xvfb xauth x11-utils imagemagick patch)
+       binutils-mingw-w64-i686 wine wine64 fonts-wine xvfb xauth x11-utils imagemagick patch
+       acl e2fsprogs)
 packages=()
 what=""
 for group in "$@"; do

@@ -155,13 +155,15 @@ TEST(Check, RefusesWhatItCannotDoAndLeavesTheFile)
     }
     EXPECT_TRUE(FilesIn(other.Path()).empty());
     {
-        // A build that cannot write says so as the editor's message does; the dry run has nothing to write.
+        // A build that cannot write says so as the editor's message does; the dry run says why it would fail.
         WriteBlocker blocker(directory.SettingsPath());
         const CheckRun blocked = Check(directory.Path(), " --set maxPlayers=3 --build");
         EXPECT_EQ(blocked.status, 2);
         EXPECT_NE(blocked.err.find("An error occurred while writing to the INI file."), std::string::npos) << blocked.err;
         EXPECT_EQ(blocked.out, "");
-        EXPECT_EQ(Check(directory.Path(), " --set maxPlayers=3").status, 1);
+        const CheckRun dry = Check(directory.Path(), " --set maxPlayers=3");
+        EXPECT_EQ(dry.status, 2);
+        EXPECT_NE(dry.err.find("qv3server.ini is held open by another program"), std::string::npos) << dry.err;
     }
     EXPECT_EQ(directory.ReadSettings(), settings);
     const CheckRun keys = Check(directory.Path(), " --keys");

@@ -5,9 +5,11 @@
 #include <sddl.h>
 
 #include <cstring>
+#include <memory>
 #include <string>
 
 #include "settings/profile_store.h"
+#include "settings/settings_file.h"
 #include "editor.h"
 
 using namespace std::string_literals;
@@ -151,6 +153,63 @@ TEST(ProfileStore, MarkedFilesAreReadAndWrittenInTheirOwnEncoding)
             EXPECT_EQ(Read("s", "flag"), platform) << testing::PrintToString(cut + end);
             EXPECT_EQ(ReadProfileFlag("s", "flag"), 1) << testing::PrintToString(cut + end);
         }
+    }
+}
+
+}  // namespace
+
+namespace {
+
+// Whatever stands in the way, the dry run's answer and the write's agree, and a refused write changes
+// nothing: neither the file nor what stands at the temporary name, nor a file that name is another name of.
+TEST(ProfileStore, TheDryRunsRefusalIsTheWritesOwn)
+{
+    ScratchDirectory directory("profile-refusal");
+    const std::string path = directory.SettingsPath(), temporary = path + ".tmp", other = directory.Path() + "\\other.txt";
+    const std::string settings = "[QV3Server]\r\npassword=old\r\n";
+    struct Case {
+        const char* name;
+        const char* reason;   // part of the refusal; null: the write goes ahead
+    };
+    for (const Case& each : {Case{"plain", nullptr}, {"no file", nullptr}, {"stale temporary file", nullptr},
+                             {"read-only", "has the read-only attribute"},
+                             {"held", "is held open by another program that does not let it be written"},
+                             {"folder at the temporary name", "qv3server.ini.tmp beside it is not a file the editor made"},
+                             {"another file's name at the temporary name", "not a file the editor made"}}) {
+        const std::string name = each.name;
+        directory.WriteSettings(settings);
+        WriteBytes(other, "someone else's");
+        if (name == "no file")
+            DeleteFileA(path.c_str());
+        if (name == "stale temporary file")
+            WriteBytes(temporary, "the first half of");
+        if (name == "read-only")
+            SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY);
+        if (name == "folder at the temporary name")
+            CreateDirectoryA(temporary.c_str(), nullptr);
+        if (name == "another file's name at the temporary name")
+            CreateHardLinkA(temporary.c_str(), other.c_str(), nullptr);
+        const std::string before = directory.ReadSettings();
+        bool written = false;
+        std::string reason;
+        {
+            std::unique_ptr<WriteBlocker> blocker(name == "held" ? new WriteBlocker(path) : nullptr);
+            reason = ReplaceRefusal(path.c_str());
+            written = ReplaceSettingsFile(path.c_str(), "[QV3Server]\r\npassword=new\r\n");
+        }
+        EXPECT_EQ(written, reason.empty()) << name << ": " << reason;
+        if (each.reason)
+            EXPECT_NE(reason.find(each.reason), std::string::npos) << name << ": " << reason;
+        else
+            EXPECT_EQ(reason, "") << name;
+        EXPECT_EQ(directory.ReadSettings(), written ? "[QV3Server]\r\npassword=new\r\n" : before) << name;
+        EXPECT_EQ(FileBytes(other), "someone else's") << name;
+        const DWORD left = GetFileAttributesA(temporary.c_str());
+        EXPECT_EQ(left != INVALID_FILE_ATTRIBUTES, !written && name.find("temporary name") != std::string::npos)
+            << name << ": what is left at the temporary name";
+        SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+        RemoveDirectoryA(temporary.c_str());
+        DeleteFileA(temporary.c_str());
     }
 }
 

@@ -1,0 +1,77 @@
+# Shared by the file-system tests: a scratch folder with file systems mounted in it, the write path's
+# driver under Wine in a prefix of the test's own, and cleanup on every way out. Sourced; the caller
+# passes the driver and the prefix as $1 and $2.
+set -eu
+driver=$1
+prefix=$2
+export WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" LC_ALL=C
+unset DISPLAY   # the driver opens no window
+if [ "$(id -u)" -ne 0 ]; then
+    echo "skipped: mounting file systems needs root" >&2
+    exit 77
+fi
+for tool in wine wineserver mkfs.ext4 setfacl getfacl; do
+    command -v "$tool" >/dev/null || { echo "missing $tool: run scripts/install-deps.sh" >&2; exit 2; }
+done
+[ -f "$driver" ] || { echo "no driver at $driver: build the win64 target first" >&2; exit 2; }
+
+scratch=$(mktemp -d "${TMPDIR:-/tmp}/skyvarn-fs.XXXXXX")
+mounts=()
+server_started=""
+cleanup() {
+    set +e
+    # Only this test's own server, of its own prefix.
+    [ -n "$server_started" ] && wineserver -k 2>/dev/null
+    for ((m = ${#mounts[@]} - 1; m >= 0; m--)); do umount "${mounts[m]}" 2>/dev/null || umount -l "${mounts[m]}"; done
+    rm -rf "$scratch"
+}
+trap cleanup EXIT
+trap 'exit 1' INT TERM
+# A copy, which a rebuild meanwhile leaves alone.
+cp "$driver" "$scratch/fs_driver.exe"
+driver=$scratch/fs_driver.exe
+
+# A fresh prefix once; reused by later runs of the same test.
+if [ ! -f "$prefix/.skyvarn-fs-ready" ]; then
+    echo "making the Wine prefix $prefix"
+    rm -rf "$prefix"
+    wineboot -i >"$scratch/wineboot.log" 2>&1 || { cat "$scratch/wineboot.log"; exit 2; }
+    wineserver -w
+    touch "$prefix/.skyvarn-fs-ready"
+fi
+
+# Starts this prefix's Wine server anew under the umask given, which every file it creates then gets.
+server_umask() {
+    [ -n "$server_started" ] && { wineserver -k 2>/dev/null || true; wineserver -w 2>/dev/null || true; }
+    (umask "$1"; wineserver -p) || {
+        echo "a Wine server of $prefix is still running: end it (WINEPREFIX=$prefix wineserver -k), then test again" >&2
+        exit 2
+    }
+    server_started=yes
+}
+
+# mount_fs KIND DIR: a small file system at DIR in the scratch folder: ext4 with 1 KiB blocks in a 4 MiB
+# image, or a 4 MiB tmpfs.
+mount_fs() {
+    mkdir -p "$2"
+    if [ "$1" = ext4 ]; then
+        truncate -s 4M "$scratch/$(basename "$2").img"
+        mkfs.ext4 -q -F -b 1024 -m 0 -O ^has_journal "$scratch/$(basename "$2").img"
+        mount -o loop "$scratch/$(basename "$2").img" "$2"
+    else
+        mount -t tmpfs -o size=4m,mode=0755 tmpfs "$2"
+    fi
+    mounts+=("$2")
+}
+
+# The Windows name of a Linux path.
+winpath() { printf 'Z:%s' "${1//\//\\}"; }
+
+drive() { wine "$driver" "$@"; }
+
+failures=0
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+expect_eq() { [ "$2" = "$3" ] || fail "$1: expected '$3', got '$2'"; }
+same_bytes() { cmp -s "$2" "$3" || fail "$1: $2 does not hold the bytes of $3"; }
+# mode, owner:group and the ACL's entries of a file, in one line
+identity() { printf '%s %s' "$(stat -c '%a %U:%G %h' "$1")" "$(getfacl -cp "$1" 2>/dev/null | tr '\n' ' ')"; }

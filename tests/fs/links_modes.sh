@@ -1,0 +1,91 @@
+#!/usr/bin/env bash
+# What a write keeps of the file on real file systems, whatever the Wine server's umask: the bytes, the
+# mode, the owner, the access list and the links; and what it never touches: a stale temporary name that
+# is a link, a folder or another file's second name. Usage: links_modes.sh DRIVER PREFIX
+. "$(dirname "$0")/lib.sh"
+
+printf '[QV3Server]\r\npassword=old\r\n' >"$scratch/old.bin"
+printf '[QV3Server]\r\npassword=new, and a longer line than before\r\n' >"$scratch/new.bin"
+printf 'only its owner may read this\n' >"$scratch/victim.bin"
+
+for kind in ext4 tmpfs; do
+    mount_fs "$kind" "$scratch/$kind"
+    for mask in 000 002 022 077; do
+        server_umask "$mask"
+        dir=$scratch/$kind/umask$mask
+        mkdir "$dir"
+        file=$dir/qv3server.ini
+        case=$kind/umask$mask
+
+        # Modes, another user's file with an access list, and a second hard link.
+        for mode in 644 604 640 600; do
+            cp "$scratch/old.bin" "$file"
+            chmod "$mode" "$file"
+            chown nobody:nogroup "$file"
+            setfacl -m u:daemon:rw "$file"
+            ln -f "$file" "$dir/alias.ini"
+            before=$(identity "$file")
+            drive write "$(winpath "$file")" "$(winpath "$scratch/new.bin")" || fail "$case/$mode: refused"
+            same_bytes "$case/$mode" "$file" "$scratch/new.bin"
+            same_bytes "$case/$mode: the other name" "$dir/alias.ini" "$scratch/new.bin"
+            expect_eq "$case/$mode: mode, owner, links and access list" "$(identity "$file")" "$before"
+            expect_eq "$case/$mode: what is left beside it" "$(ls "$dir" | tr '\n' ' ')" "alias.ini qv3server.ini "
+            rm -f "$file" "$dir/alias.ini"
+        done
+
+        # A settings file that is a link to one kept elsewhere: the target is written, the link stays.
+        mkdir -p "$dir/kept"
+        cp "$scratch/old.bin" "$dir/kept/server.ini"
+        chmod 640 "$dir/kept/server.ini"
+        ln -s kept/server.ini "$file"
+        drive write "$(winpath "$file")" "$(winpath "$scratch/new.bin")" || fail "$case/link: refused"
+        [ -L "$file" ] || fail "$case/link: no longer a link"
+        same_bytes "$case/link: its target" "$dir/kept/server.ini" "$scratch/new.bin"
+        expect_eq "$case/link: the target's mode" "$(stat -c %a "$dir/kept/server.ini")" 640
+        rm -rf "$file" "$dir/kept"
+
+        # No file yet: made whole, with nothing beside it.
+        drive write "$(winpath "$file")" "$(winpath "$scratch/new.bin")" || fail "$case/new: refused"
+        same_bytes "$case/new" "$file" "$scratch/new.bin"
+        expect_eq "$case/new: what is left beside it" "$(ls "$dir" | tr '\n' ' ')" "qv3server.ini "
+
+        # Stale temporary names the write must not follow: refused, and everything stays as it was.
+        cp "$scratch/old.bin" "$file"
+        for stale in link dangling folder hardlink; do
+            cp "$scratch/victim.bin" "$dir/victim.txt"
+            chmod 600 "$dir/victim.txt"
+            case $stale in
+            link) ln -s victim.txt "$file.tmp" ;;
+            dangling) ln -s nowhere.txt "$file.tmp" ;;
+            folder) mkdir "$file.tmp" ;;
+            hardlink) ln "$dir/victim.txt" "$file.tmp" ;;
+            esac
+            status=0
+            reason=$(drive refusal "$(winpath "$file")") || status=$?
+            expect_eq "$case/stale $stale: the dry run's answer" "$status" 2
+            [[ $reason == *"qv3server.ini.tmp beside it is not a file the editor made"* ]] ||
+                fail "$case/stale $stale: reason '$reason'"
+            status=0
+            drive write "$(winpath "$file")" "$(winpath "$scratch/new.bin")" || status=$?
+            expect_eq "$case/stale $stale: the write" "$status" 1
+            same_bytes "$case/stale $stale: the file" "$file" "$scratch/old.bin"
+            same_bytes "$case/stale $stale: the victim" "$dir/victim.txt" "$scratch/victim.bin"
+            [ -e "$dir/nowhere.txt" ] && fail "$case/stale $stale: a file made through the link"
+            case $stale in
+            link | dangling) [ -L "$file.tmp" ] || fail "$case/stale $stale: the link went" ;;
+            folder) [ -d "$file.tmp" ] || fail "$case/stale folder: the folder went" ;;
+            hardlink) expect_eq "$case/stale hardlink: the victim's links" "$(stat -c %h "$dir/victim.txt")" 2 ;;
+            esac
+            rm -rf "$file.tmp" "$dir/victim.txt" "$dir/nowhere.txt"
+        done
+
+        # A torn temporary file of a killed write is the write's own: replaced, and gone afterwards.
+        printf 'half of a journal' >"$file.tmp"
+        drive write "$(winpath "$file")" "$(winpath "$scratch/new.bin")" || fail "$case/torn journal: refused"
+        same_bytes "$case/torn journal" "$file" "$scratch/new.bin"
+        [ -e "$file.tmp" ] && fail "$case/torn journal: still there"
+        rm -f "$file"
+    done
+done
+echo "links_modes: $failures failures"
+[ "$failures" -eq 0 ]
