@@ -101,18 +101,25 @@ std::string ReadFileBytes(const std::string& path)
     return bytes;
 }
 
-// The floor of a build: one read of the file, the final bytes written once, flushed, and put in place.
+// The floor of a build: one read of the file, and the final bytes written all or nothing into the file
+// itself, which is what keeps its owner, permissions and links: written whole and flushed to a new file
+// beside it, then written over the file and flushed, and the file beside it deleted.
 void FloorBuild(const std::string& path, const std::string& finalBytes)
 {
     volatile std::size_t read = ReadFileBytes(path).size();
     (void)read;
-    const std::string temporary = path + ".tmp";
-    HANDLE file = CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    const std::string journal = path + ".tmp";
     DWORD written = 0;
+    HANDLE file = CreateFileA(journal.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
     WriteFile(file, finalBytes.data(), static_cast<DWORD>(finalBytes.size()), &written, nullptr);
     FlushFileBuffers(file);
     CloseHandle(file);
-    MoveFileExA(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+    file = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    WriteFile(file, finalBytes.data(), static_cast<DWORD>(finalBytes.size()), &written, nullptr);
+    SetEndOfFile(file);
+    FlushFileBuffers(file);
+    CloseHandle(file);
+    DeleteFileA(journal.c_str());
 }
 
 // The platform's own way: one profile write per key, one per section.
