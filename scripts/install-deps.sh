@@ -1,11 +1,16 @@
 #!/usr/bin/env bash
-# Installs, from Debian's packages, whatever the build and the tests need and this machine lacks: the
-# compilers, 64- and 32-bit Wine (the release is the 32-bit program) with Wine's own fonts, and a virtual
-# display.
+# scripts/install-deps.sh [web]: installs, from Debian's packages, whatever the build and the tests need
+# and this machine lacks: the compilers, 64- and 32-bit Wine (the release is the 32-bit program) with Wine's
+# own fonts, a virtual display, and the desktop's opener of files (xdg-open, for View Bitmap). With `web`,
+# also what serves the editor to a browser.
 set -eu
 packages=(cmake ninja-build g++ googletest file
           g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix binutils-mingw-w64-x86-64
-          binutils-mingw-w64-i686 wine wine64 fonts-wine xvfb xauth x11-utils imagemagick)
+          binutils-mingw-w64-i686 wine wine64 fonts-wine xvfb xauth x11-utils imagemagick
+          xdg-utils xdotool)
+if [ "${1:-}" = web ]; then
+    packages+=()  # what the browser mode needs
+fi
 
 # The release is a 32-bit program. Wine runs it with its 32-bit part, which needs a kernel that runs
 # 32-bit Linux programs; some virtual machines' kernels do not, and there an installed wine32 would stop
@@ -30,7 +35,7 @@ done
 [ ${#missing[@]} -eq 0 ] && exit 0
 sudo=""
 [ "$(id -u)" -ne 0 ] && sudo=sudo
-echo "Installing: ${missing[*]}"
+echo "$(basename "$0"): installing ${missing[*]} (a minute or more) ..." >&2
 # wine32 is a package of the i386 architecture, which a fresh machine does not have yet.
 dpkg --print-foreign-architectures | grep -qx i386 || $sudo dpkg --add-architecture i386
 $sudo apt-get update -qq
