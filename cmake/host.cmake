@@ -101,6 +101,13 @@ set_tests_properties(release.imports PROPERTIES LABELS release)
 add_test(NAME release.size COMMAND ${CMAKE_SOURCE_DIR}/scripts/check-size.sh ${WIN32_DIR}/bin/skyvarn-config.exe 102400)
 set_tests_properties(release.size PROPERTIES LABELS release)
 
+# The operator's scripts (run.sh, check.sh) as an operator runs them, each part on a display and a Wine
+# prefix of its own, so beside the other tests.
+foreach(part IN ITEMS run check)
+    add_test(NAME scripts.${part} COMMAND ${CMAKE_SOURCE_DIR}/tests/scripts/operator_test.sh ${part})
+    set_tests_properties(scripts.${part} PROPERTIES LABELS scripts TIMEOUT 300)
+endforeach()
+
 # Start-up and Build INI File against their baselines, under Wine on a virtual display: `cmake --build
 # build --target benchmark`. Not a test: it measures, and prints ratios.
 add_custom_target(benchmark
