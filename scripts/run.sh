@@ -22,6 +22,7 @@ done
 # The folder as the operator gave it, for messages; the --web options follow it or stand alone.
 if [ "$mode" = web ] && [ -z "$dir" ] && [ $# -gt 0 ] && [[ $1 != -* ]]; then dir=$1; shift; fi
 shown=${dir:-$PWD}
+[ "$mode" != web ] || [ -x "$root/scripts/web.sh" ] || die "the browser mode (scripts/web.sh) is not part of this copy."
 [ -d "${dir:-.}" ] || die "$shown is not a folder; give the folder that holds (or is to hold) qv3server.ini."
 here=$(cd -- "${dir:-.}" && pwd -P)
 wine_can_enter "$here" ||
@@ -38,18 +39,22 @@ export SKYVARN_EXE="$root/build/$arch/bin/skyvarn-config.exe" SKYVARN_DIR="$here
 [ "$mode" = desktop ] || virtual_display
 prepare_prefix
 
+# One editor per prefix: the program itself brings an open one to the front, which is right only when
+# that one edits the same file.
+open=$(open_editor_folder) || true
+if [ -n "$open" ] && [ "$open" != "$here" ]; then
+    die "the editor is open on $open and must be closed first (Build INI File keeps its changes); then run.sh can open $shown."
+fi
+
 if [ "$mode" = web ]; then
     end_virtual_display
-    [ -x "$root/scripts/web.sh" ] || die "the browser mode (scripts/web.sh) is not part of this copy."
     exec "$root/scripts/web.sh" "$@"
 fi
 
-# One editor per prefix: the program itself brings an open one to the front, which is right only when
-# that one edits the same file.
-if open=$(open_editor_folder); then
-    if [ "$open" != "$here" ]; then
-        die "the editor is open on $open and must be closed first (Build INI File keeps its changes); then run.sh can open $shown."
-    fi
+if [ -n "$open" ] && [ "$mode" = screenshot ]; then
+    die "the editor is open on $open; close it first to take a picture of a fresh one."
+fi
+if [ -n "$open" ]; then
     say "the editor is already open on $shown; bringing it to the front."
     cd "$here" && wine "$SKYVARN_EXE" 2>>"$SKYVARN_LOG" || true
     exit 0
@@ -67,17 +72,18 @@ fi
 # --screenshot: the editor this script starts is the one it ends.
 wine "$SKYVARN_EXE" >/dev/null 2>>"$SKYVARN_LOG" &
 editor=$!
-where() {
-    xwininfo -root -tree | sed -n 's/^ *0x[0-9a-f]* "Skyvarn - Arena Server Configuration".* \([0-9]*x[0-9]*+[0-9]*+[0-9]*\) .*/\1/p' | head -1
-}
+# Wine makes the window before it centres and shows it: only a shown one is the editor on the screen.
+shown_window() { xdotool search --onlyvisible --name '^Skyvarn - Arena Server Configuration$' 2>/dev/null | head -1; }
 for _ in $(seq 1 300); do
-    [ -n "$(where)" ] && break
+    [ -n "$(shown_window)" ] && break
     kill -0 "$editor" 2>/dev/null || die "the editor ended before it opened; Wine's messages are in $SKYVARN_LOG."
     sleep 0.1
 done
-geometry=$(where)
-[ -n "$geometry" ] || { kill "$editor"; die "the editor did not open within 30 s; Wine's messages are in $SKYVARN_LOG."; }
-sleep 1  # let it centre itself and paint
+window=$(shown_window)
+[ -n "$window" ] || { kill "$editor"; die "the editor did not open within 30 s; Wine's messages are in $SKYVARN_LOG."; }
+sleep 1  # let it paint
+geometry=$(xwininfo -id "$window" | awk '/Absolute upper-left X/ { x = $NF } /Absolute upper-left Y/ { y = $NF }
+    /Width:/ { w = $NF } /Height:/ { h = $NF } END { printf "%dx%d+%d+%d", w, h, x, y }')
 import -window root miff:- | convert - -crop "$geometry" +repage "$shot"
 kill "$editor"
 wait "$editor" 2>/dev/null || true
