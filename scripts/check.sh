@@ -13,7 +13,7 @@ for arg in "$@"; do
     if [ -z "$dir" ] && [[ $arg != -* ]]; then dir=$arg; else args+=("$arg"); fi
 done
 shown=${dir:-$PWD}
-shown=${shown%/}
+[ "$shown" = / ] || shown=${shown%/}
 [ -d "${dir:-.}" ] || die "$shown is not a folder."
 here=$(cd -- "${dir:-.}" && pwd -P)
 wine_can_enter "$here" ||
@@ -29,13 +29,13 @@ prepare_prefix
 errors=$(mktemp)
 status=0
 (cd "$here" && wine "$root/build/$arch/bin/skyvarn-check.exe" "${args[@]}") 2>"$errors" || status=$?
-windows=$(windows_path "$here")
+windows=$(windows_path "${here%/}")
 iconv -f CP1252 -t UTF-8 "$errors" | tr -d '\r' | while IFS= read -r line || [ -n "$line" ]; do
     case "$line" in
         # Wine's own messages go to its log.
         wine:* | [0-9a-f][0-9a-f][0-9a-f][0-9a-f]:* | "X connection to"* | "Application tried to create a window"* | \
             "Make sure that your X server"*) echo "$line" >>"$SKYVARN_LOG" ;;
-        *) line=${line//"$windows\\"/"$shown/"}; echo "${line//"$windows"/"$shown"}" >&2 ;;
+        *) line=${line//"$windows\\"/"${shown%/}/"}; echo "${line//"$windows"/"$shown"}" >&2 ;;
     esac
 done
 rm -f "$errors"

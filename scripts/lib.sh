@@ -36,7 +36,7 @@ wine_environment() {
 }
 
 # The operator's one prefix, shared by run.sh and check.sh; tests name prefixes of their own.
-operator_prefix() { echo "${SKYVARN_PREFIX:-$root/build/wineprefix-operator}"; }
+operator_prefix() { realpath -m -- "${SKYVARN_PREFIX:-$root/build/wineprefix-operator}"; }
 
 # True when DISPLAY names an X display that answers.
 have_display() { [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; }
@@ -63,13 +63,14 @@ end_virtual_display() {
     xvfb=""
 }
 
-# The Wine server of the prefix runs in a folder named after the prefix's device and inode; a process
-# working there is that server. Found through /proc, without starting one.
+# The Wine server of a prefix works in a folder named after the prefix's device and inode (in a temporary
+# folder of its own on Debian): a process working there is that server. Found through /proc, without
+# starting one.
 prefix_in_use() {
-    local dir
-    dir=$(printf '/tmp/.wine-%s/server-%x-%x' "$(id -u)" $(stat -c '%d %i' "$WINEPREFIX" 2>/dev/null || echo 0 0))
+    local name cwd
+    name=$(printf 'server-%x-%x' $(stat -c '%d %i' "$WINEPREFIX" 2>/dev/null || echo 0 0))
     for cwd in /proc/[0-9]*/cwd; do
-        [ "$(readlink "$cwd" 2>/dev/null)" = "$dir" ] && return 0
+        case "$(readlink "$cwd" 2>/dev/null)" in */"$name") return 0 ;; esac
     done
     return 1
 }
