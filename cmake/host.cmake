@@ -150,6 +150,13 @@ add_test(NAME web.browser
          COMMAND node ${CMAKE_SOURCE_DIR}/tests/web/web_test.mjs ${CMAKE_SOURCE_DIR} ${WEB_TEST_DIR} ${WEB_EDITOR})
 set_tests_properties(web.browser PROPERTIES FIXTURES_REQUIRED web LABELS web TIMEOUT 600)
 
+# The operator's scripts (run.sh, check.sh) as an operator runs them, each part on a display and a Wine
+# prefix of its own, so beside the other tests.
+foreach(part IN ITEMS run check)
+    add_test(NAME scripts.${part} COMMAND ${CMAKE_SOURCE_DIR}/tests/scripts/operator_test.sh ${part})
+    set_tests_properties(scripts.${part} PROPERTIES LABELS scripts TIMEOUT 300)
+endforeach()
+
 # Start-up and Build INI File against their baselines, under Wine on a virtual display: `cmake --build
 # build --target benchmark`. Not a test: it measures, and prints ratios.
 add_custom_target(benchmark

@@ -1,12 +1,9 @@
 #!/usr/bin/env bash
 # Runs the benchmark program of a build under Wine on its own virtual display and prefix.
 set -eu
+source "$(dirname "$0")/lib.sh"
 build=$1
-root=$(cd "$(dirname "$0")/.." && pwd)
-prefix="$build/wineprefix-bench"
-exec xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
-    set -eu
-    "$1/scripts/wine-prefix.sh" up "$2"
-    "$1/scripts/wine-run.sh" "$2" "$3/win64/bin/benchmark.exe"
-    "$1/scripts/wine-prefix.sh" down "$2"
-' _ "$root" "$prefix" "$build"
+virtual_display
+"$root/scripts/wine-prefix.sh" up "$build/wineprefix-bench"
+"$root/scripts/wine-run.sh" "$build/wineprefix-bench" "$build/win64/bin/benchmark.exe"
+"$root/scripts/wine-prefix.sh" down "$build/wineprefix-bench"

@@ -1,30 +1,53 @@
 #!/usr/bin/env bash
-# scripts/check.sh [DIR]: what "Build INI File" would change in DIR's qv3server.ini (default: the current
-# directory), as a unified diff, without writing anything. Exit status 0: no change, 1: changes, 2: cannot
-# tell (the reason on standard error). Runs under Wine, on a virtual display when there is no display.
+# scripts/check.sh [OPTION ...] [DIR] [...]: what "Build INI File" would change in DIR's qv3server.ini
+# (default: the current directory), as a unified diff, without writing anything. Exit status 0: no change,
+# 1: changes, 2: cannot tell (the reason on standard error). Every argument but the folder goes to the
+# check (skyvarn-check.exe) as it is; the check runs in the folder, under Wine, beside an open editor if
+# there is one, on a virtual display of its own when there is no display.
 set -eu
-dir=${1:-.}
-if [ ! -d "$dir" ]; then
-    echo "check.sh: $dir is not a directory" >&2
-    exit 2
-fi
-here=$(cd "$dir" && pwd)
-root=$(cd "$(dirname "$0")/.." && pwd)
-"$root/scripts/install-deps.sh" >&2
-cmake -S "$root" --preset default >/dev/null
-cmake --build "$root/build" --target win64 >/dev/null
-exe="$root/build/win64/bin/skyvarn-check.exe"
-export WINEPREFIX="$root/build/wineprefix-check" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" LC_ALL=C
-# The prefix's Wine processes end before the display does, so that none of them complains of its loss.
-run='"$1/scripts/wine-prefix.sh" up "$WINEPREFIX" >&2 || exit 2
-    status=0
-    (cd "$2" && wine "$3") || status=$?
-    "$1/scripts/wine-prefix.sh" down "$WINEPREFIX"
-    exit "$status"'
+source "$(dirname "$0")/lib.sh"
+
+# The folder is the first argument that is neither an option nor an option's value (the check's --set,
+# --servers, --cookies and --targets take theirs after a blank too); the check is given its Wine path.
+args=() dir="" value=no options=yes
+for arg in "$@"; do
+    if [ "$value" = yes ]; then args+=("$arg"); value=no; continue; fi
+    case "$options:$arg" in
+        yes:--set | yes:--servers | yes:--cookies | yes:--targets) args+=("$arg"); value=yes ;;
+        yes:--) args+=("$arg"); options=no ;;
+        yes:-*) args+=("$arg") ;;
+        *) if [ -z "$dir" ]; then dir=$arg; else args+=("$arg"); fi ;;
+    esac
+done
+shown=${dir:-$PWD}
+[ "$shown" = / ] || shown=${shown%/}
+[ -d "${dir:-.}" ] || die "$shown is not a folder."
+here=$(cd -- "${dir:-.}" && pwd -P)
+wine_can_enter "$here" ||
+    die "Wine cannot open $shown under that name (the check spells paths in Windows code page 1252, without \\ : * ? \" < > |); rename the folder or use another."
+
+arch=$(windows_build)
+build_windows "$arch"
+wine_environment "$(operator_prefix)"
+have_display || virtual_display
+prepare_prefix
+
+# The check names the folder by its Windows path, in code page 1252; the operator reads the path typed.
+errors=$(mktemp)
 status=0
-if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
-    bash -c "$run" _ "$root" "$here" "$exe" || status=$?
-else
-    xvfb-run -a -s "-screen 0 1280x1024x24" bash -c "$run" _ "$root" "$here" "$exe" || status=$?
-fi
-exit "$status"
+windows=$(windows_path "${here%/}")
+args+=("$windows")
+(cd "$here" && wine "$root/build/$arch/bin/skyvarn-check.exe" "${args[@]}") 2>"$errors" || status=$?
+iconv -f CP1252 -t UTF-8 "$errors" | tr -d '\r' | while IFS= read -r line || [ -n "$line" ]; do
+    case "$line" in
+        # Wine's own messages go to its log.
+        wine:* | [0-9a-f][0-9a-f][0-9a-f][0-9a-f]:* | "X connection to"* | "Application tried to create a window"* | \
+            "Make sure that your X server"*) echo "$line" >>"$SKYVARN_LOG" ;;
+        *) line=${line//"$windows\\"/"${shown%/}/"}; echo "${line//"$windows"/"$shown"}" >&2 ;;
+    esac
+done
+rm -f "$errors"
+case "$status" in
+    0 | 1 | 2) exit "$status" ;;
+    *) die "Wine could not run the check (status $status); its messages are in $SKYVARN_LOG." ;;
+esac

@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
-# Installs, from Debian's packages, whatever the build and the tests need and this machine lacks: the
-# compilers, 64- and 32-bit Wine (the release is the 32-bit program) with Wine's own fonts, and a virtual
-# display. `install-deps.sh web` installs instead what the web mode (scripts/web.sh) needs, and `browser`
-# what its test drives: only when asked, as most users never need them.
+# scripts/install-deps.sh [web] [browser]: installs, from Debian's packages, whatever the build and the tests
+# need and this machine lacks: the compilers, 64- and 32-bit Wine (the release is the 32-bit program) with
+# Wine's own fonts, a virtual display, and the desktop's opener of files (xdg-open, for View Bitmap). With
+# `web` instead what serves the editor to a browser (scripts/web.sh), with `browser` what its test drives:
+# only when asked, as most users never need them.
 set -eu
 build=(cmake ninja-build g++ googletest file
        g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix binutils-mingw-w64-x86-64
        binutils-mingw-w64-i686 wine wine64 fonts-wine xvfb xauth x11-utils imagemagick patch
-       acl e2fsprogs)
+       acl e2fsprogs xdg-utils xdotool)
 packages=()
 what=""
 for group in "$@"; do
@@ -46,7 +47,7 @@ done
 [ ${#missing[@]} -eq 0 ] && exit 0
 sudo=""
 [ "$(id -u)" -ne 0 ] && sudo=sudo
-echo "Installing${what}: ${missing[*]}"
+echo "$(basename "$0"): installing${what}: ${missing[*]} (a minute or more) ..." >&2
 # wine32 is a package of the i386 architecture, which a fresh machine does not have yet.
 if [[ " ${missing[*]}" == *:i386* ]]; then
     dpkg --print-foreign-architectures | grep -qx i386 || $sudo dpkg --add-architecture i386

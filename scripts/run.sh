@@ -1,64 +1,90 @@
 #!/usr/bin/env bash
 # scripts/run.sh [DIR]: builds the editor and opens the release under Wine on the qv3server.ini of DIR
-# (default: the current directory); the editor edits the file of the directory it is started in.
-# Without a display it runs on a virtual one, saves a screenshot of the window and prints its path.
+# (default: the current directory); the editor edits the file of the folder it is started in.
+#   --screenshot FILE   opens it on a virtual display, saves a PNG of its window to FILE and closes it
+#   --web ...           serves it to a browser (scripts/web.sh)
+# The editor already open on DIR is brought to the front; one open on another folder is never ended.
 set -eu
-# --- web mode: run.sh --web [--port N] [--listen ADDR --cert FILE] [DIR] (scripts/web.sh does the serving)
-web=()
-if [ "${1:-}" = --web ]; then
-    shift
-    web=(--web)
-    while [ $# -gt 0 ]; do
-        case $1 in
-            --port|--listen|--cert) [ $# -ge 2 ] || { echo "run.sh: $1 needs a value" >&2; exit 2; }
-                                    web+=("$1" "$2"); shift 2 ;;
-            *) break ;;
-        esac
-    done
+source "$(dirname "$0")/lib.sh"
+
+mode=desktop shot="" dir=""
+while [ $# -gt 0 ]; do
+    case "$1" in
+        --screenshot) [ $# -ge 2 ] || die "--screenshot needs the file to save the picture in."
+                      mode=screenshot shot=$(realpath -m -- "$2"); shift 2 ;;
+        --web) mode=web; shift; break ;;
+        -h|--help) sed -n '2,6p' "$0" | cut -c3-; exit 0 ;;
+        -*) die "unknown option $1; see run.sh --help." ;;
+        *) [ -z "$dir" ] || die "give one folder, not two ($dir and $1)."
+           dir=$1; shift ;;
+    esac
+done
+# The folder as the operator gave it, for messages; the --web options follow it or stand alone.
+if [ "$mode" = web ] && [ -z "$dir" ] && [ $# -gt 0 ] && [[ $1 != -* ]]; then dir=$1; shift; fi
+shown=${dir:-$PWD}
+[ "$mode" != web ] || [ -x "$root/scripts/web.sh" ] || die "the browser mode (scripts/web.sh) is not part of this copy."
+[ -d "${dir:-.}" ] || die "$shown is not a folder; give the folder that holds (or is to hold) qv3server.ini."
+here=$(cd -- "${dir:-.}" && pwd -P)
+wine_can_enter "$here" ||
+    die "Wine cannot open $shown under that name (the editor spells paths in Windows code page 1252, without \\ : * ? \" < > |); rename the folder or use another."
+
+if [ "$mode" = desktop ] && ! have_display; then
+    die "there is no display to show the editor on: log in with ssh -X (or -Y) to bring it to your desktop, or serve it to a browser with run.sh --web."
 fi
-# --- end of the web mode's options
-dir=${1:-.}
-if [ ! -d "$dir" ]; then
-    echo "run.sh: $dir is not a directory; give the folder that holds (or is to hold) qv3server.ini" >&2
-    exit 2
+
+arch=$(windows_build)
+build_windows "$arch"
+wine_environment "$(operator_prefix)"
+export SKYVARN_EXE="$root/build/$arch/bin/skyvarn-config.exe" SKYVARN_DIR="$here"
+[ "$mode" = desktop ] || virtual_display
+prepare_prefix
+
+# One editor per prefix: the program itself brings an open one to the front, which is right only when
+# that one edits the same file.
+open=$(open_editor_folder) || true
+if [ -n "$open" ] && [ "$open" != "$here" ]; then
+    die "the editor is open on $open and must be closed first (Build INI File keeps its changes); then run.sh can open $shown."
 fi
-here=$(cd "$dir" && pwd)
-root=$(cd "$(dirname "$0")/.." && pwd)
-"$root/scripts/install-deps.sh"
-cmake -S "$root" --preset default >/dev/null
-cmake --build "$root/build" --target win32 >/dev/null
-exe="$root/build/win32/bin/skyvarn-config.exe"
-export WINEPREFIX="$root/build/wineprefix-run" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" LC_ALL=C
-# --- web mode: the prefix is prepared on a display of its own, which then ends, before web.sh starts its own
-if [ ${#web[@]} -gt 0 ]; then
-    [ -f "$WINEPREFIX/.skyvarn-ready" ] ||
-        xvfb-run -a -s "-screen 0 640x480x24" "$root/scripts/wine-prefix.sh" up "$WINEPREFIX"
-    export SKYVARN_EXE="$exe" SKYVARN_DIR="$here" SKYVARN_LOG="$root/build/web.log"
-    exec "$root/scripts/web.sh" "${web[@]:1}"
+
+if [ "$mode" = web ]; then
+    end_virtual_display
+    exec "$root/scripts/web.sh" "$@"
 fi
-# --- end of the web mode
-if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
-    "$root/scripts/wine-prefix.sh" up "$WINEPREFIX"
-    cd "$here"
-    exec wine "$exe" 2>/dev/null
+
+if [ -n "$open" ] && [ "$mode" = screenshot ]; then
+    die "the editor is open on $open; close it first to take a picture of a fresh one."
 fi
-shot="$root/build/skyvarn-config.png"
-xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
-    set -eu
-    "$4/scripts/wine-prefix.sh" up "$WINEPREFIX"
-    cd "$1"
-    wine "$2" >/dev/null 2>&1 &
-    where() {
-        xwininfo -root -tree | sed -n "s/^ *0x[0-9a-f]* \"Skyvarn - Arena Server Configuration\".* \([0-9]*x[0-9]*+[0-9]*+[0-9]*\) .*/\1/p" | head -1
-    }
-    for _ in $(seq 1 300); do
-        [ -n "$(where)" ] && break
-        sleep 0.1
-    done
-    [ -n "$(where)" ] || { echo "the editor did not open" >&2; exit 1; }
-    sleep 1  # let it centre itself and paint
-    geometry=$(where)
-    import -window root miff:- | convert - -crop "$geometry" +repage "$3"
-    wineserver -k
-' _ "$here" "$exe" "$shot" "$root"
-echo "$shot"
+if [ -n "$open" ]; then
+    say "the editor is already open on $shown; bringing it to the front."
+    cd "$here" && wine "$SKYVARN_EXE" 2>>"$SKYVARN_LOG" || true
+    exit 0
+fi
+
+say "starting Wine: the editor opens on $shown."
+cd "$here"
+if [ "$mode" = desktop ]; then
+    status=0
+    wine "$SKYVARN_EXE" 2>>"$SKYVARN_LOG" || status=$?
+    [ "$status" -eq 0 ] || die "the editor ended with status $status; Wine's messages are in $SKYVARN_LOG."
+    exit 0
+fi
+
+# --screenshot: the editor this script starts is the one it ends.
+wine "$SKYVARN_EXE" >/dev/null 2>>"$SKYVARN_LOG" &
+editor=$!
+# Wine makes the window before it centres and shows it: only a shown one is the editor on the screen.
+shown_window() { xdotool search --onlyvisible --name '^Skyvarn - Arena Server Configuration$' 2>/dev/null | head -1; }
+for _ in $(seq 1 300); do
+    [ -n "$(shown_window)" ] && break
+    kill -0 "$editor" 2>/dev/null || die "the editor ended before it opened; Wine's messages are in $SKYVARN_LOG."
+    sleep 0.1
+done
+window=$(shown_window)
+[ -n "$window" ] || { kill "$editor"; die "the editor did not open within 30 s; Wine's messages are in $SKYVARN_LOG."; }
+sleep 1  # let it paint
+geometry=$(xwininfo -id "$window" | awk '/Absolute upper-left X/ { x = $NF } /Absolute upper-left Y/ { y = $NF }
+    /Width:/ { w = $NF } /Height:/ { h = $NF } END { printf "%dx%d+%d+%d", w, h, x, y }')
+import -window root miff:- | convert - -crop "$geometry" +repage "$shot"
+kill "$editor"
+wait "$editor" 2>/dev/null || true
+say "saved the editor's window to $shot and closed the editor."

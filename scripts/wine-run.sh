@@ -2,9 +2,9 @@
 # Runs one Windows test program under Wine in the project's prefix. Wine's own messages are kept aside
 # and shown only when the program fails.
 set -u
-prefix=$1
+source "$(dirname "$0")/lib.sh"
+wine_environment "$1"
 shift
-export WINEPREFIX="$prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" LC_ALL=C
 if [ -z "${DISPLAY:-}" ]; then
     echo "no X display: run the tests under xvfb-run (scripts/test.sh does)" >&2
     exit 1

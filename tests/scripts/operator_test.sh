@@ -1,0 +1,172 @@
+#!/usr/bin/env bash
+# The operator's scripts as an operator runs them: tests/scripts/operator_test.sh run|check. Each part has a
+# folder, a Wine prefix (SKYVARN_PREFIX) and a virtual display of its own; the editors it opens are driven
+# with the keyboard through the display (xdotool).
+set -u
+root=$(cd "$(dirname "$0")/../.." && pwd)
+source "$root/scripts/lib.sh"
+part=$1
+work="$root/build/test-scripts-$part"
+export SKYVARN_PREFIX="$work/prefix"
+caption='^Skyvarn - Arena Server Configuration$'
+failures=0
+
+fail() { echo "FAILED: $*"; failures=$((failures + 1)); }
+expect_status() {  # WANT GOT WHAT
+    [ "$1" = "$2" ] || fail "$3: exit status $2, expected $1"
+}
+expect_in() {  # FILE TEXT WHAT
+    grep -qF -- "$2" "$1" || { fail "$3: no \"$2\" in:"; cat "$1"; }
+}
+# The settings file of a folder: a complete one, with a description holding 0xE9 and lists holding 0xC7.
+settings() {
+    printf '[QV3Server]\r\nserverDesc="Caf\xe9 de la Gare"\r\nmaxPlayers=32\r\nclientTimeoutSec=120\r\npassword=secret\r\nrandomizeMap=0\r\nuseMap=VERDUN\r\nregionSize=MEDIUM\r\nlandmarkDensity=MODERATE\r\nstartDate=1917-04-15\r\nstartTime=6:30\r\nnightRate=30.0\r\ndayRate=60.0\r\ngameLengthInSeconds=3600\r\ndifficulty=VETERAN\r\ngameMode=ADVANCED\r\ngameType=TEAM_MELEE\r\ncloudsOn=1\r\ntorqueOn=1\r\nunlimitedAmmo=0\r\nrocketsAllowed=1\r\nlimitedFuel=1\r\nsecurityEnabled=1\r\nminAerosPerSide=2\r\nmaxPlaneTypes=9\r\nminKillsToScore=5\r\nhistoricAircraftDates=1\r\nhideTeamIndicators=0\r\nbalanceLandmarks=1\r\ntargetSwapTimeInSeconds=600\r\nplayersPerTarget=4\r\ntargetRegionSize=LARGE\r\ngermansDefendFirst=1\r\nendOnNoTargets=1\r\nautoRestartServer=1\r\ndeadTargetsRemoved=0\r\nautoRepairTargets=1\r\ntargetsChangeTeams=0\r\nmanuallyChooseTargets=1\r\nmanualTargetsProgress=1\r\nmanualTargetsAtATime=3\r\nfriendlyFire=0\r\nnumVoraks=2\r\nvoraksGlow=1\r\nFOKKER_EIII=1,1915-07-01,1916-12-31\r\nALBATROS_DII=1\r\nHALBERSTADT_DII=0\r\nALBATROS_DIII=1\r\nALBATROS_DV=1\r\nFOKKER_DRI=1,1917-08-01,1918-05-31\r\nPFALZ_DIII=1\r\nFOKKER_DVII=1\r\nPFALZ_DXII=0\r\nMORANE_BULLET=1\r\nNIEUPORT_11=1\r\nNIEUPORT_17=1\r\nSPAD_VII=1\r\nSPAD_XIII=1,1917-09-01,1918-11-11\r\nAIRCO_DH2=1\r\nSOPWITH_PUP=1\r\nSOPWITH_TRIPLANE=0\r\nSOPWITH_CAMEL=1\r\nSOPWITH_SNIPE=1\r\nNIEUPORT_24=1\r\nNIEUPORT_28=1\r\nSE5A=1\r\n[RegisterWith]\r\nTCP:master.example.net\r\nUDP:gr\xc7ce.example.net\r\n[Clients]\r\nCookie=alpha\r\nCookie=b\xc7ta\r\n'
+}
+# Waits (at most a minute and a half, the prefix being made meanwhile) for the editor's window to be shown
+# (Wine makes it some time before it shows it, and an unshown window takes no keys).
+editor_window() {
+    for _ in $(seq 1 900); do
+        xdotool search --onlyvisible --name "$caption" 2>/dev/null | head -1 | grep . && return 0
+        sleep 0.1
+    done
+    return 1
+}
+focus() {
+    for _ in $(seq 1 50); do
+        xdotool windowfocus --sync "$1" 2>/dev/null && return 0
+        sleep 0.1
+    done
+}
+# Presses Alt+B in the editor and waits until the file has been written (a build writes it even when its
+# bytes stay the same, so its time of change moves; nanoseconds tell two builds of one second apart).
+build_in_editor() {  # WINDOW FILE
+    local before
+    before=$(stat -c %y "$2")
+    focus "$1"
+    xdotool key alt+b
+    for _ in $(seq 1 100); do
+        [ "$(stat -c %y "$2")" != "$before" ] && return 0
+        sleep 0.1
+    done
+    return 1
+}
+cleanup() {
+    # The prefix is this test's own: whatever runs in it now was started by this test.
+    WINEPREFIX=$SKYVARN_PREFIX wineserver -k >/dev/null 2>&1
+    end_virtual_display
+}
+
+rm -rf "$work/folders"
+mkdir -p "$work/folders"
+cd "$work/folders"
+virtual_display
+trap cleanup EXIT
+
+if [ "$part" = run ]; then
+    # A first run: the prefix is made anew and says so.
+    rm -rf "$SKYVARN_PREFIX"
+    first="Ærø 'arena' 1"
+    mkdir "$first" other "東京 server"
+    settings >"$first/qv3server.ini"
+    cp "$first/qv3server.ini" original.ini
+
+    echo "- no display: a sentence on how to edit anyway, exit status 2, nothing started"
+    status=0
+    env -u DISPLAY "$root/scripts/run.sh" "$first" 2>err.txt || status=$?
+    expect_status 2 "$status" "run.sh without a display"
+    expect_in err.txt "ssh -X" "run.sh without a display"
+    [ -d "$SKYVARN_PREFIX" ] && fail "run.sh without a display prepared a prefix"
+
+    echo "- a folder code page 1252 cannot name is refused by name"
+    status=0
+    "$root/scripts/run.sh" "東京 server" 2>err.txt || status=$?
+    expect_status 2 "$status" "run.sh on 東京 server"
+    expect_in err.txt "東京 server" "run.sh on 東京 server"
+
+    echo "- a folder with blanks, a quote and non-ASCII letters, the first run: progress, then the editor"
+    "$root/scripts/run.sh" "$PWD/$first" 2>first.err &
+    if window=$(editor_window); then
+        expect_in first.err "preparing the Wine prefix" "the first run's progress"
+        expect_in first.err "starting Wine" "the first run's progress"
+        # The editor shows that folder's values: a build without edits writes the very same bytes, the
+        # 0xE9 of the description and the 0xC7 of the lists among them, into that folder's file.
+        build_in_editor "$window" "$first/qv3server.ini" || fail "Alt+B did not replace $first/qv3server.ini"
+        cmp -s original.ini "$first/qv3server.ini" || fail "a build without edits changed the file"
+
+        # An edit typed but not built: Tab twice from the start reaches the description.
+        focus "$window"
+        xdotool key Tab Tab
+        xdotool type "Typed, not built"
+
+        echo "- a second run.sh on the same folder, given relatively, brings the editor to the front"
+        # (Bounded: a second editor opened instead would wait for its operator.)
+        status=0
+        timeout 60 "$root/scripts/run.sh" "$first" 2>err.txt || status=$?
+        expect_status 0 "$status" "a second run.sh on the same folder"
+        expect_in err.txt "already open" "a second run.sh on the same folder"
+
+        echo "- a second run.sh on another folder names the open editor's folder and refuses"
+        status=0
+        timeout 60 "$root/scripts/run.sh" other 2>err.txt || status=$?
+        expect_status 2 "$status" "a second run.sh on another folder"
+        expect_in err.txt "$PWD/$first" "a second run.sh on another folder"
+        [ -e other/qv3server.ini ] && fail "a second run.sh wrote into the other folder"
+
+        echo "- the first editor still runs with the typed edit, which a build then writes"
+        [ "$(editor_window)" = "$window" ] || fail "the first editor's window is gone"
+        build_in_editor "$window" "$first/qv3server.ini" || fail "the first editor no longer builds"
+        grep -qa '^serverDesc="\?Typed, not built' "$first/qv3server.ini" || fail "the typed edit was lost"
+    else
+        fail "the editor did not open"
+        cat first.err
+    fi
+else
+    same="same values" change="to change" missing="no file"
+    mkdir "$same" "$change" "$missing" bitmap
+    settings >"$same/qv3server.ini"
+    settings | sed 's/^dayRate=60.0/dayRate=2000/; s/^cloudsOn=1/cloudsOn=yes/' >"$change/qv3server.ini"
+    cp "$same/qv3server.ini" original.ini
+
+    echo "- an editor open beside three checks at once: 0, 1 with its diff, 2 with its reason"
+    "$root/scripts/run.sh" "$same" 2>editor.err &
+    window=$(editor_window) || { fail "the editor did not open"; cat editor.err; }
+    "$root/scripts/check.sh" "$same" >same.out 2>same.err & a=$!
+    "$root/scripts/check.sh" "$change" >change.out 2>change.err & b=$!
+    "$root/scripts/check.sh" "$missing" >missing.out 2>missing.err & c=$!
+    status=0; wait $a || status=$?; expect_status 0 "$status" "check.sh on the unchanged file"
+    status=0; wait $b || status=$?; expect_status 1 "$status" "check.sh on the file to change"
+    status=0; wait $c || status=$?; expect_status 2 "$status" "check.sh on a folder without a file"
+    [ -s same.out ] && { fail "check.sh printed a diff for the unchanged file"; cat same.out; }
+    printf '%s\n' '--- qv3server.ini' '+++ after Build INI File' '@@ -10,12 +10,12 @@' ' startDate=1917-04-15' ' startTime=6:30' ' nightRate=30.0' '-dayRate=2000' '+dayRate=1440.0' \
+        ' gameLengthInSeconds=3600' ' difficulty=VETERAN' ' gameMode=ADVANCED' ' gameType=TEAM_MELEE' \
+        '-cloudsOn=yes' '+cloudsOn=1' ' torqueOn=1' ' unlimitedAmmo=0' ' rocketsAllowed=1' >expected.diff
+    # The diff keeps the file's CR LF line ends (so that patch applies it); compared without them here.
+    tr -d '\r' <change.out | diff expected.diff - || fail "check.sh's diff of the file to change"
+    # The reason names the folder as it was typed, not its Wine path.
+    expect_in missing.err "there is no qv3server.ini in $missing" "check.sh's reason"
+    grep -q 'Z:' missing.err && fail "check.sh's reason names a Wine path: $(cat missing.err)"
+    [ -n "${window:-}" ] && { [ "$(editor_window)" = "$window" ] || fail "the checks ended the open editor"; }
+    cmp -s original.ini "$same/qv3server.ini" || fail "a check beside the editor changed the file"
+
+    echo "- a folder code page 1252 cannot name is refused by name"
+    mkdir "東京 server"
+    status=0
+    "$root/scripts/check.sh" "東京 server" 2>err.txt || status=$?
+    expect_status 2 "$status" "check.sh on 東京 server"
+    expect_in err.txt "東京 server" "check.sh on 東京 server"
+
+    echo "- a map's bitmap opens in the desktop's own viewer (xdg-open)"
+    mkdir -p bitmap/landmarks bin
+    printf 'BM' >bitmap/landmarks/verdun.bmp
+    printf '#!/bin/sh\necho "$@" >>"%s/opened.txt"\n' "$PWD" >bin/xdg-open
+    chmod +x bin/xdg-open
+    (
+        wine_environment "$SKYVARN_PREFIX"
+        cd bitmap && PATH="$work/folders/bin:$PATH" wine start 'landmarks\verdun.bmp' 2>>"$SKYVARN_LOG"
+    )
+    for _ in $(seq 1 100); do [ -s opened.txt ] && break; sleep 0.1; done
+    expect_in opened.txt "$PWD/bitmap/landmarks/verdun.bmp" "opening a bitmap"
+fi
+
+[ "$failures" -eq 0 ] && echo "all passed"
+exit $((failures > 0))
