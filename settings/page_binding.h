@@ -13,13 +13,14 @@ enum class Conversion {
     Text,          // the value as it stands
     QuotedText,    // stored between double quotes, so that the read gives its outer blanks back
     Choice,        // a list item, stored upper-cased with "_" for each space ("Team Melee" as TEAM_MELEE)
-    ItemText,      // a list item, stored as the item's own text
+                   // and found again by prefix with each "_" read as a space
+    ItemText,      // a list item, stored as the item's own text and found again by prefix
     Flag,          // a check box, "1" or "0"
     InvertedFlag,  // a check box that is checked when the key is "0"
     Rate,          // an up-down position, stored "%d.0"; its "%d:1" text stands in `rateBox`
     SwapTime,      // seconds in the file, whole minutes in the box
     DefendSide,    // "-1", "0", "1" in the file; "Random", "Allies", "Germans" in the list
-    Map,           // the key `randomizeMap`; and `useMap`, upper-cased, for a map chosen by name
+    Map,           // a flag on for "Random"; off for a map chosen by name, then named upper-cased in useMap
     StartDate,     // the year, month and day lists of the general page, joined by "-"
 };
 
@@ -27,7 +28,7 @@ struct Binding {
     int control;
     const char* key;
     Conversion conversion;
-    int rateBox = 0;
+    int rateBox = 0;   // a Rate row's read-only box
 };
 
 // The second key of a Map row: the map chosen by name, kept in the file while the map is random.
