@@ -45,7 +45,7 @@ void Say(const std::string& notice)
 // The programs' version, as their version resource carries it: "major.minor.patch".
 std::string ResourceVersion()
 {
-    HRSRC resource = FindResourceA(nullptr, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(16));
+    HRSRC resource = FindResourceA(nullptr, MAKEINTRESOURCEA(1), RT_VERSION);
     HGLOBAL loaded = resource ? LoadResource(nullptr, resource) : nullptr;
     const DWORD* words = loaded ? static_cast<const DWORD*>(LockResource(loaded)) : nullptr;
     const DWORD count = resource ? SizeofResource(nullptr, resource) / sizeof(DWORD) : 0;

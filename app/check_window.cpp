@@ -50,7 +50,7 @@ std::vector<WORD> TemplateWithCaption(const WORD* words, std::size_t count, cons
 
 HWND CreateHiddenMainWindow(HINSTANCE instance, const char* caption)
 {
-    HRSRC resource = FindResourceA(instance, MAKEINTRESOURCEA(IDD_MAIN), MAKEINTRESOURCEA(5));
+    HRSRC resource = FindResourceA(instance, MAKEINTRESOURCEA(IDD_MAIN), RT_DIALOG);
     HGLOBAL loaded = resource ? LoadResource(instance, resource) : nullptr;
     const WORD* words = loaded ? static_cast<const WORD*>(LockResource(loaded)) : nullptr;
     if (!words)

@@ -67,7 +67,6 @@ void ComputePageOrigin(HWND window, HWND tab)
     SendMessageA(tab, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&display));
     RECT workArea;
     SystemParametersInfoA(SPI_GETWORKAREA, 0, &workArea, 0);
-    GetSystemMetrics(SM_CXFULLSCREEN);
     int fullScreenHeight = GetSystemMetrics(SM_CYFULLSCREEN);
     PageOrigin.x = display.left - workArea.left;
     PageOrigin.y = display.top + (fullScreenHeight - workArea.bottom) + 20;
@@ -83,7 +82,7 @@ void ComputePageOrigin(HWND window, HWND tab)
 // empty, and every operation on that page then does nothing.
 HWND CreatePage(HWND window, int templateId)
 {
-    HRSRC resource = FindResourceA(AppInstance, MAKEINTRESOURCEA(templateId), MAKEINTRESOURCEA(5));
+    HRSRC resource = FindResourceA(AppInstance, MAKEINTRESOURCEA(templateId), RT_DIALOG);
     HGLOBAL loaded = resource ? LoadResource(AppInstance, resource) : nullptr;
     void* pageTemplate = loaded ? LockResource(loaded) : nullptr;
     if (!pageTemplate)
@@ -119,8 +118,12 @@ void InitMainWindow(HWND window)
         return;
     }
     HICON icon = LoadIconA(AppInstance, MAKEINTRESOURCEA(IDI_APP));
+    // The caption's icon from the image drawn at that size, rather than the large one scaled down.
+    HICON smallIcon = static_cast<HICON>(LoadImageA(AppInstance, MAKEINTRESOURCEA(IDI_APP), IMAGE_ICON,
+                                                    GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON),
+                                                    LR_DEFAULTCOLOR));
     SendMessageA(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
-    SendMessageA(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+    SendMessageA(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon));
 
     HWND tab = GetDlgItem(window, IDC_MAIN_TAB);
     FillTabStrip(tab);

@@ -108,7 +108,7 @@ void InitRateSpinners()
     if (!page)
         return;
     for (int spinner : spinners)
-        SendMessageA(Control(page, spinner), UDM_SETRANGE, 0, MAKELPARAM(1440, 1));
+        SendMessageA(Control(page, spinner), UDM_SETRANGE, 0, MAKELPARAM(kRateHighest, kRateLowest));
     // Single steps at first; once an arrow is held for a second, steps of 40.
     UDACCEL acceleration[2] = {{0, 1}, {1, 40}};
     for (int spinner : spinners)

@@ -3,13 +3,8 @@
 
 #include <string>
 
-// The procedures that the main window and the shared page procedure run, each owned by its page's file.
-
-// app/main_window.cpp
-INT_PTR CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-int RunMainWindow(HINSTANCE instance);
-void LoadAllPages();
-void BuildIniFile();
+// The procedures that the main window and the shared page procedure run, each owned by its page's file;
+// the main window's own are in app/main_window.h.
 
 // app/page_procedure.cpp
 INT_PTR CALLBACK PageProcedure(HWND page, UINT message, WPARAM wParam, LPARAM lParam);

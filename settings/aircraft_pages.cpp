@@ -8,11 +8,10 @@
 #include "app/pages.h"
 #include "resource.h"
 #include "settings/aircraft_value.h"
+#include "settings/page_binding.h"
 #include "settings/profile_store.h"
 
 namespace {
-
-const char AircraftSection[] = "QV3Server";
 
 // One aircraft: its key and the three controls that hold its value.
 struct AircraftRow {
@@ -56,7 +55,7 @@ const AircraftRow AlliedRows[] = {
 AircraftValue ReadAircraftKey(const char* key)
 {
     char value[ProfileTextSize];
-    ReadProfileText(AircraftSection, key, value);
+    ReadProfileText(QV3ServerSection, key, value);
     return ParseAircraftValue(value);
 }
 
@@ -65,14 +64,14 @@ AircraftValue ReadAircraftKey(const char* key)
 std::string WriteAircraftKey(const char* key, const AircraftValue& value)
 {
     if (IsBareAircraftFlag(value)) {
-        WriteProfileFlag(AircraftSection, key, value.flag);
+        WriteProfileFlag(QV3ServerSection, key, value.flag);
         return "";
     }
     std::string formed = FormAircraftValue(value);
     if (formed.size() >= ProfileTextSize)
         return std::string("The dates of ") + key + " are too long to be stored: together they may hold at most " +
                std::to_string(ProfileTextSize - 4) + " characters. Shorten them, then build the INI file again.";
-    WriteProfileText(AircraftSection, key, formed.c_str());
+    WriteProfileText(QV3ServerSection, key, formed.c_str());
     return "";
 }
 
@@ -84,7 +83,7 @@ void LoadAircraftPage(PageIndex index, const AircraftRow (&rows)[RowCount])
         return;
     for (const AircraftRow& row : rows) {
         AircraftValue value = ReadAircraftKey(row.key);
-        SendMessageA(Control(page, row.checkBox), BM_SETCHECK, value.flag ? BST_CHECKED : BST_UNCHECKED, 0);
+        Check(page, row.checkBox, value.flag != 0);
         // Two typed dates at this limit still form a value that the settings file reads back whole.
         SendMessageA(Control(page, row.startDate), EM_LIMITTEXT, kAircraftDateLimit, 0);
         SendMessageA(Control(page, row.endDate), EM_LIMITTEXT, kAircraftDateLimit, 0);
@@ -102,7 +101,7 @@ std::string StoreAircraftPage(PageIndex index, const AircraftRow (&rows)[RowCoun
         return "";
     for (const AircraftRow& row : rows) {
         AircraftValue value;
-        value.flag = SendMessageA(Control(page, row.checkBox), BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0;
+        value.flag = IsChecked(page, row.checkBox) ? 1 : 0;
         value.start = WholeText(Control(page, row.startDate));
         value.end = WholeText(Control(page, row.endDate));
         std::string refusal = WriteAircraftKey(row.key, value);

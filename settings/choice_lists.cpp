@@ -1,7 +1,6 @@
 #include <windows.h>
 
 #include <cstddef>
-#include <cstring>
 #include <string>
 
 #include "app/app_state.h"
@@ -9,8 +8,6 @@
 #include "app/pages.h"
 #include "resource.h"
 #include "settings/page_binding.h"
-#include "settings/profile_store.h"
-#include "settings/value_text.h"
 #include "settings/value_text.h"
 
 namespace {
@@ -19,7 +16,6 @@ const char* const MapItems[] = {"Random", "Flanders", "Alsace", "Verdun", "Marne
 const char* const RegionSizeItems[] = {"Full", "Large", "Medium", "Small"};
 const char* const LandmarkDensityItems[] = {"Sparse", "Moderate", "Dense", "Full"};
 const char* const DifficultyItems[] = {"Novice", "Veteran", "Ace"};
-const char* const GameTypeItems[] = {"Team Melee", "Melee", "Get The Vorak"};
 const char* const GameModeItems[] = {"Normal", "Advanced"};
 const char* const FirstToDefendItems[] = {"Random", "Allies", "Germans"};
 
@@ -100,26 +96,4 @@ void FillChoiceLists()
         AddItems(game, IDC_GAME_TARGET_REGION_SIZE, RegionSizeItems);
         AddItems(game, IDC_GAME_FIRST_TO_DEFEND, FirstToDefendItems);
     }
-}
-
-std::string ControlText(HWND page, int id)
-{
-    char text[ProfileTextSize] = "";
-    GetWindowTextA(Control(page, id), text, ProfileTextSize);
-    return text;
-}
-
-const char* ShownText(const char* value)
-{
-    return std::strcmp(value, "\n") == 0 ? "" : value;
-}
-
-void SelectByPrefix(HWND page, int listId, const char* text)
-{
-    // Every item begins with the empty text, so the list itself would be free to pick one; an empty value
-    // names no item, and leaving the selection alone keeps that the same on every platform.
-    if (text[0] == '\0')
-        return;
-    // Start index 0: items 1 to the last are searched first, then item 0.
-    SendMessageA(Control(page, listId), CB_SELECTSTRING, 0, reinterpret_cast<LPARAM>(text));
 }

@@ -2,32 +2,14 @@
 
 #include <cstddef>
 #include <iterator>
-#include <string>
 
 #include "app/app_state.h"
 #include "app/control_text.h"
 #include "app/pages.h"
 #include "resource.h"
 #include "settings/page_binding.h"
-#include "settings/profile_store.h"
-#include "settings/section_list.h"
-#include "settings/value_text.h"
 
 namespace {
-
-enum class Conversion {
-    Text,        // the value as it stands
-    SwapTime,    // seconds in the file, whole minutes in the box
-    Choice,      // shown by prefix, stored upper-cased with "_" for each space
-    DefendSide,  // "-1", "0", "1" in the file; "Random", "Allies", "Germans" in the list
-    Flag,
-};
-
-struct Binding {
-    int control;
-    const char* key;
-    Conversion conversion;
-};
 
 // Load and store share this order; it is also the key order of a newly created file.
 const Binding GameBindings[] = {
@@ -47,10 +29,6 @@ const Binding GameBindings[] = {
     {IDC_GAME_MAX_VORAKS, "numVoraks", Conversion::Text},
     {IDC_GAME_VORAKS_GLOW, "voraksGlow", Conversion::Flag},
 };
-
-// Items of the general page's "Type:" list.
-constexpr LRESULT TeamMeleeType = 0;
-constexpr LRESULT GetTheVorakType = 2;
 
 // Every input of the page; the game type decides which of them are enabled.
 const int GameTypeControls[] = {
@@ -90,82 +68,20 @@ void EnableControls(HWND page, const int (&controls)[Count], BOOL enable)
         EnableControl(Control(page, id), enable);
 }
 
-int WriteText(const char* key, const std::string& value)
-{
-    return WriteProfileText(QV3ServerSection, key, value.c_str());
-}
-
-void LoadBinding(HWND page, const Binding& row)
-{
-    if (row.conversion == Conversion::Flag) {
-        bool on = ReadProfileFlag(QV3ServerSection, row.key) != 0;
-        SendMessageA(Control(page, row.control), BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0);
-        return;
-    }
-    char value[ProfileTextSize];
-    ReadProfileText(QV3ServerSection, row.key, value);
-    switch (row.conversion) {
-    case Conversion::Text:
-        SetControlText(Control(page, row.control), ShownText(value));
-        break;
-    case Conversion::SwapTime:
-        SetControlText(Control(page, row.control), SwapSecondsToMinutesText(value).c_str());
-        break;
-    case Conversion::Choice:
-        SelectByPrefix(page, row.control, value);
-        break;
-    case Conversion::DefendSide:
-        SelectByPrefix(page, row.control, ConvertDefendSide(1, value).c_str());
-        break;
-    default:
-        break;
-    }
-}
-
-void StoreBinding(HWND page, const Binding& row)
-{
-    switch (row.conversion) {
-    case Conversion::Text:
-        WriteText(row.key, ControlText(page, row.control));
-        break;
-    case Conversion::SwapTime:
-        WriteText(row.key, SwapMinutesToSecondsText(ControlText(page, row.control)));
-        break;
-    case Conversion::Choice: {
-        std::string choice = ControlText(page, row.control);
-        ReplaceChars(choice, " ", "_");
-        WriteText(row.key, UpperCaseAscii(choice));
-        break;
-    }
-    case Conversion::DefendSide:
-        WriteText(row.key, ConvertDefendSide(0, ControlText(page, row.control)));
-        break;
-    case Conversion::Flag:
-        WriteProfileFlag(QV3ServerSection, row.key, SendMessageA(Control(page, row.control), BM_GETCHECK, 0, 0) == BST_CHECKED);
-        break;
-    }
-}
-
 }  // namespace
 
 void LoadGamePage()
 {
     HWND page = PageTable[GamePageIndex];
-    if (!page)
-        return;
-    for (const Binding& row : GameBindings)
-        LoadBinding(page, row);
-    ApplyManualTargetsToggle(page);
+    LoadBindings(page, QV3ServerSection, GameBindings);
+    if (page)
+        ApplyManualTargetsToggle(page);
 }
 
 // Disabled controls are stored too: the game type only decides what the operator may change.
 void StoreGamePage()
 {
-    HWND page = PageTable[GamePageIndex];
-    if (!page)
-        return;
-    for (const Binding& row : GameBindings)
-        StoreBinding(page, row);
+    StoreBindings(PageTable[GamePageIndex], QV3ServerSection, GameBindings);
 }
 
 void UpdateGameTypeControls()
@@ -175,8 +91,7 @@ void UpdateGameTypeControls()
         return;
     HWND general = PageTable[GeneralPageIndex];
     LRESULT type = general ? SendMessageA(Control(general, IDC_GENERAL_GAME_TYPE), CB_GETCURSEL, 0, 0) : CB_ERR;
-    const bool manual =
-        SendMessageA(Control(page, IDC_GAME_MANUALLY_CHOOSE_TARGETS), BM_GETCHECK, 0, 0) == BST_CHECKED;
+    const bool manual = IsChecked(page, IDC_GAME_MANUALLY_CHOOSE_TARGETS);
     // Each control goes straight to the state the rule leaves it in: under Team Melee the manual-target
     // controls follow their check box.
     for (int id : GameTypeControls) {
@@ -191,11 +106,11 @@ void UpdateGameTypeControls()
 
 void ApplyManualTargetsToggle(HWND gamePage)
 {
-    bool manual = SendMessageA(Control(gamePage, IDC_GAME_MANUALLY_CHOOSE_TARGETS), BM_GETCHECK, 0, 0) == BST_CHECKED;
+    bool manual = IsChecked(gamePage, IDC_GAME_MANUALLY_CHOOSE_TARGETS);
     EnableControls(gamePage, ManualTargetControls, manual ? TRUE : FALSE);
 }
 
 const char* GamePageKey(int index)
 {
-    return index >= 0 && index < static_cast<int>(std::size(GameBindings)) ? GameBindings[index].key : nullptr;
+    return BoundKey(GameBindings, std::size(GameBindings), index);
 }

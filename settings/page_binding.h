@@ -1,12 +1,71 @@
 #pragma once
 #include <windows.h>
 
+#include <cstddef>
 #include <string>
 
-// What the general and game page bindings share: their section, how a control's text is read, and how a
-// stored value is shown in a drop-down list.
+// How the general and game pages bind their controls to keys: a table of rows per page, each row a
+// control, a key and one of the conversions below, walked by one load and one store.
 
 constexpr char QV3ServerSection[] = "QV3Server";
+
+enum class Conversion {
+    Text,          // the value as it stands
+    QuotedText,    // stored between double quotes, so that the read gives its outer blanks back
+    Choice,        // a list item, stored upper-cased with "_" for each space ("Team Melee" as TEAM_MELEE)
+                   // and found again by prefix with each "_" read as a space
+    ItemText,      // a list item, stored as the item's own text and found again by prefix
+    Flag,          // a check box, "1" or "0"
+    InvertedFlag,  // a check box that is checked when the key is "0"
+    Rate,          // an up-down position, stored "%d.0"; its "%d:1" text stands in `rateBox`
+    SwapTime,      // seconds in the file, whole minutes in the box
+    DefendSide,    // "-1", "0", "1" in the file; "Random", "Allies", "Germans" in the list
+    Map,           // a flag on for "Random"; off for a map chosen by name, then named upper-cased in useMap
+    StartDate,     // the year, month and day lists of the general page, joined by "-"
+};
+
+struct Binding {
+    int control;
+    const char* key;
+    Conversion conversion;
+    int rateBox = 0;   // a Rate row's read-only box
+};
+
+// The second key of a Map row: the map chosen by name, kept in the file while the map is random.
+constexpr char UseMapKey[] = "useMap";
+
+// Shows the row's value from `section` in its control of `page`.
+void LoadBinding(HWND page, const char* section, const Binding& row);
+// Writes the row's control state into `section`.
+void StoreBinding(HWND page, const char* section, const Binding& row);
+
+// The rows in table order; a page that could not be created (null) loads and stores nothing.
+template <std::size_t Count>
+void LoadBindings(HWND page, const char* section, const Binding (&rows)[Count])
+{
+    if (page)
+        for (const Binding& row : rows)
+            LoadBinding(page, section, row);
+}
+
+template <std::size_t Count>
+void StoreBindings(HWND page, const char* section, const Binding (&rows)[Count])
+{
+    if (page)
+        for (const Binding& row : rows)
+            StoreBinding(page, section, row);
+}
+
+// The keys the rows store, one per index in store order (a Map row's two in a row); null past the last.
+const char* BoundKey(const Binding* rows, std::size_t count, int index);
+
+// The items of the general page's "Type:" list, each at the index the game page's rule asks for.
+enum GameTypeIndex { TeamMeleeType, MeleeType, GetTheVorakType, GameTypeCount };
+constexpr const char* GameTypeItems[GameTypeCount] = {
+    "Team Melee",     // TeamMeleeType
+    "Melee",          // MeleeType
+    "Get The Vorak",  // GetTheVorakType
+};
 
 // The control's text, read with the pages' limit of 254 characters; a drop-down list gives its selected
 // item's text, or the empty text when nothing is selected.
@@ -15,6 +74,9 @@ std::string ControlText(HWND page, int id);
 // What a text box shows for a stored value: the "\n" that a missing key reads as is shown as an empty box,
 // so that the next build writes an empty value and never a line break.
 const char* ShownText(const char* value);
+
+bool IsChecked(HWND page, int id);
+void Check(HWND page, int id, bool checked);
 
 // Selects the first item of drop-down list `listId` whose text begins with `text`, ignoring case,
 // searching item 1 to the last and then item 0. No match, and also an empty text, leave the selection as

@@ -15,17 +15,22 @@ namespace {
 
 const char SettingsFileName[] = "qv3server.ini";
 
-SettingsText Document;
-bool DocumentReadable = true;
-// The writes not yet made in the text, made together in one pass when the text is next needed; and where
-// each section stands in the text, so that a read looks at its own section only.
-std::vector<IniEdit> Pending;
-// Where the sections read so far stand in the text as it is now.
+// Where a section read so far stands in the document's text as it is now.
 struct KnownSection {
     std::string name;
     IniSpan span;
 };
-std::vector<KnownSection> Sections;
+
+// The file as last opened. The writes not made in the text yet are made together, in one pass, when the
+// text is next needed; the sections found are kept so that the pages' many reads of a few sections find
+// each once. Both are forgotten with the text they stand for.
+struct OpenedFile {
+    SettingsText document;
+    bool readable = true;
+    std::vector<IniEdit> pending;
+    std::vector<KnownSection> sections;
+};
+OpenedFile File;
 void (*StartUpValues)() = nullptr;
 
 std::string ToPages(const std::string& text);
@@ -39,28 +44,29 @@ bool SameOnPages(std::string_view stored, std::string_view written)
 
 void MakePendingWrites()
 {
-    if (Pending.empty())
+    if (File.pending.empty())
         return;
-    IniApply(Document.text, Pending, Document.encoding == TextEncoding::Ansi ? nullptr : SameOnPages);
-    Pending.clear();
-    Sections.clear();
+    const bool ansi = File.document.encoding == TextEncoding::Ansi;
+    IniApply(File.document.text, File.pending, ansi ? nullptr : SameOnPages);
+    File.pending.clear();
+    File.sections.clear();
 }
 
 // The text of the section's first occurrence (or of the lines before the first header, for ""); empty
-// when there is no such section. The pages read a few sections many times over: each is found once.
+// when there is no such section.
 std::string_view SectionText(const std::string& section)
 {
     MakePendingWrites();
     const KnownSection* known = nullptr;
-    for (const KnownSection& each : Sections)
+    for (const KnownSection& each : File.sections)
         if (each.name == section) known = &each;
     if (!known) {
-        Sections.push_back({section, IniFindSection(Document.text, section)});
-        known = &Sections.back();
+        File.sections.push_back({section, IniFindSection(File.document.text, section)});
+        known = &File.sections.back();
     }
     if (!known->span.found)
         return std::string_view();
-    return std::string_view(Document.text).substr(known->span.begin, known->span.end - known->span.begin);
+    return std::string_view(File.document.text).substr(known->span.begin, known->span.end - known->span.begin);
 }
 
 std::string Convert(const std::string& text, UINT from, UINT to)
@@ -82,7 +88,7 @@ std::string Convert(const std::string& text, UINT from, UINT to)
 // end comes off again only where it is still there.
 std::string ToPages(const std::string& text)
 {
-    if (Document.encoding == TextEncoding::Ansi)
+    if (File.document.encoding == TextEncoding::Ansi)
         return text;
     std::string converted = Convert(text + '\n', CP_UTF8, CP_ACP);
     if (!converted.empty() && converted.back() == '\n')
@@ -92,7 +98,7 @@ std::string ToPages(const std::string& text)
 
 std::string ToDocument(const std::string& text)
 {
-    return Document.encoding == TextEncoding::Ansi ? text : Convert(text, CP_ACP, CP_UTF8);
+    return File.document.encoding == TextEncoding::Ansi ? text : Convert(text, CP_ACP, CP_UTF8);
 }
 
 std::string Read(const char* section, const char* key, const char* defaultValue, std::size_t size)
@@ -124,13 +130,11 @@ int BuildProfilePath()
 int OpenSettingsFile()
 {
     std::string bytes;
-    DocumentReadable = ReadSettingsFile(ProfilePath, bytes);
-    Document = DecodeSettingsText(std::move(bytes));
-    Pending.clear();
-    Sections.clear();
+    bool readable = ReadSettingsFile(ProfilePath, bytes);
+    File = OpenedFile{DecodeSettingsText(std::move(bytes)), readable, {}, {}};
     if (StartUpValues)
         StartUpValues();
-    return DocumentReadable ? 1 : 0;
+    return File.readable ? 1 : 0;
 }
 
 void SetStartUpValues(void (*writeValues)())
@@ -143,15 +147,17 @@ const char WriteErrorText[] = "An error occurred while writing to the INI file. 
 int SaveSettingsFile(HWND owner, bool tell)
 {
     MakePendingWrites();
-    if (!DocumentReadable) {
+    if (!File.readable) {
         if (tell)
             MessageBoxA(owner, UNREADABLE_FILE_REASON "  Nothing was written.  Close the program that holds it, "
                         "then try again.", "Error", MB_OK | MB_ICONERROR);
         return 0;
     }
-    // 8-bit text goes out as it stands, without a copy.
-    if (ReplaceSettingsFile(ProfilePath, Document.encoding == TextEncoding::Ansi ? Document.text
-                                                                                 : EncodeSettingsText(Document)))
+    // 8-bit text goes out as it stands, without a copy (one conditional expression of both would copy it).
+    const bool replaced = File.document.encoding == TextEncoding::Ansi
+                              ? ReplaceSettingsFile(ProfilePath, File.document.text)
+                              : ReplaceSettingsFile(ProfilePath, EncodeSettingsText(File.document));
+    if (replaced)
         return 1;
     if (tell)
         MessageBoxA(owner, WriteErrorText, "Error", MB_OK | MB_ICONERROR);
@@ -161,7 +167,7 @@ int SaveSettingsFile(HWND owner, bool tell)
 const std::string& SettingsDocumentText()
 {
     MakePendingWrites();
-    return Document.text;
+    return File.document.text;
 }
 
 void ReadProfileText(const char* section, const char* key, char (&destination)[ProfileTextSize])
@@ -181,7 +187,7 @@ int WriteProfileText(const char* section, const char* key, const char* value)
     edit.section = ToDocument(section);
     edit.key = ToDocument(key);
     edit.value = ToDocument(value);
-    Pending.push_back(edit);
+    File.pending.push_back(edit);
     return 1;
 }
 
@@ -204,5 +210,5 @@ void WriteSectionList(const char* section, const std::vector<std::string>& entri
     edit.wholeSection = true;
     for (const std::string& entry : entries)
         edit.lines.push_back(ToDocument(entry));
-    Pending.push_back(edit);
+    File.pending.push_back(edit);
 }

@@ -13,9 +13,6 @@ bool IsParseSpace(char c)
 constexpr int kMaxSwapMinutes = INT_MAX / 60;
 constexpr int kMinSwapMinutes = INT_MIN / 60;
 
-constexpr int kRateLowest = 1;
-constexpr int kRateHighest = 1440;
-
 }  // namespace
 
 int ParseDecimal(std::string_view text)

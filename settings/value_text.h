@@ -28,10 +28,15 @@ std::string SwapMinutesToSecondsText(std::string_view minutesText);
 // anything else -> "Germans". toListText == 0: "Random" -> "-1", "Allies" -> "0", anything else -> "1".
 std::string ConvertDefendSide(int toListText, std::string_view text);
 
+// A rate is a whole number in this range, the range of its up-down control.
+constexpr int kRateLowest = 1;
+constexpr int kRateHighest = 1440;
+
 // Rates: a stored rate text -> the number shown ("30.0" -> 30; as ParseDecimal). Position -> stored text
 // "%d.0"; number -> shown text "%d:1".
 std::string RateStoredText(int position);
 std::string RateShownText(int rate);
 
-// Wraps a spun rate into 1..1440: below 1 -> 1440, 1441 or more -> 1 (no other change).
+// Wraps a spun rate into its range: below the lowest -> the highest, above the highest -> the lowest (no
+// other change).
 int WrapRate(long long proposed);

@@ -15,7 +15,7 @@ TEST(ValueText, ConvertsTextsBothWaysWithoutOverflow)
         {Parsed, "2147483647", "2147483647"}, {Parsed, "-2147483648", "-2147483648"},
         {Parsed, "2147483648", "2147483647"}, {Parsed, "-2147483649", "-2147483648"},
         {Parsed, "1234567890123456789012345678901234567890", "2147483647"},
-        {UpperCaseAscii, "get_the vorak 1:\xE7\xFF", "GET_THE VORAK 1:\xE7\xFF"}, {SwapSecondsToMinutesText, "90", "1"},
+        {UpperCaseAscii, "get_the vorak 1:`az{\xE7\xFF", "GET_THE VORAK 1:`AZ{\xE7\xFF"}, {SwapSecondsToMinutesText, "90", "1"},
         {SwapSecondsToMinutesText, "-90", "-1"}, {SwapSecondsToMinutesText, "-2147483648", "-35791394"},
         {SwapMinutesToSecondsText, "", "0"}, {SwapMinutesToSecondsText, "35791394", "2147483640"},
         {SwapMinutesToSecondsText, "35791395", "2147483640"}, {SwapMinutesToSecondsText, "-35791395", "-2147483640"},
