@@ -15,18 +15,6 @@ using Texts = std::vector<std::string>;
 namespace {
 
 
-// Builds once in a freshly started editor; the file afterwards, and the boxes shown in `boxes`.
-std::string BuildOnce(const ScratchDirectory& directory, Texts* boxes = nullptr)
-{
-    Editor editor(directory.Path());
-    EXPECT_TRUE(editor.Shown());
-    const Texts shown = editor.Build();
-    if (boxes)
-        *boxes = shown;
-    EXPECT_EQ(editor.Exit(), 1u);
-    return directory.ReadSettings();
-}
-
 bool Holds(const std::string& file, const std::string& line) { return file.find(line) != std::string::npos; }
 
 TEST(SettingsFile, ANewFileHoldsTheDefaultsInWholeLinesAndEveryFurtherBuildWritesTheSameBytes)
@@ -56,29 +44,8 @@ TEST(SettingsFile, ANewFileHoldsTheDefaultsInWholeLinesAndEveryFurtherBuildWrite
     for (const char* line : {"\nserverDesc=\"one  two\"\r\n", "\nmaxPlayers=8 9\r\n"})
         EXPECT_TRUE(Holds(last, line)) << line << "\n" << last;
     editor.Exit();
-    EXPECT_EQ(BuildOnce(directory), last) << "built again after a restart";
+    EXPECT_EQ(Editor::BuildOnce(directory), last) << "built again after a restart";
     EXPECT_EQ(FilesIn(directory.Path()), Texts{"qv3server.ini"});
-}
-
-// One file as no editor would write it: padded list lines, a 100 KB line, 64 KB of noise and 10 MB of
-// foreign sections. It builds without a message, and then stays as it is.
-TEST(SettingsFile, AnOddFileIsReadAsTheProfileServiceReadsIt)
-{
-    std::string odd = "[Clients]\r\n  Cookie = abc  \r\n[RegisterWith]\r\n   TCP:host  \r\n[QV3Server]\r\nserverDesc=" +
-                      std::string(100 * 1024, 'x') + "\r\nmaxPlayers=12\r\n";
-    for (unsigned seed = 12345; odd.size() < 164 * 1024; seed = seed * 1103515245u + 12345u)
-        odd += static_cast<char>(seed >> 16);
-    while (odd.size() < 10 * 1024 * 1024)
-        odd += "[Filler" + std::to_string(odd.size()) + "]\r\nsomeKey=some value that fills the file\r\n";
-    ScratchDirectory directory("e2e-odd");
-    directory.WriteSettings(odd);
-    Texts boxes;
-    const std::string built = BuildOnce(directory, &boxes);
-    EXPECT_EQ(boxes, Texts{});
-    for (const std::string& line : {"[Clients]\r\nCookie=abc\r\n[RegisterWith]\r\nTCP:host\r\n[QV3Server]\r\n"s,
-                                    "\nserverDesc=\"" + std::string(254, 'x') + "\"\r\nmaxPlayers=12\r\n", "\n[Filler"s})
-        EXPECT_TRUE(Holds(built, line)) << line.substr(0, 60);
-    EXPECT_EQ(BuildOnce(directory), built) << "the second build";
 }
 
 TEST(SettingsFile, AFileThatMustNotChangeGetsOneMessageAndKeepsItsBytesAndAttributes)
@@ -90,7 +57,7 @@ TEST(SettingsFile, AFileThatMustNotChangeGetsOneMessageAndKeepsItsBytesAndAttrib
     const std::string path = directory.SettingsPath();
     SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY);
     Texts boxes;
-    BuildOnce(directory, &boxes);
+    Editor::BuildOnce(directory, &boxes);
     EXPECT_EQ(boxes, Texts{WriteErrorBox});
     EXPECT_EQ(directory.ReadSettings(), settings);
     EXPECT_NE(GetFileAttributesA(path.c_str()) & FILE_ATTRIBUTE_READONLY, 0u);

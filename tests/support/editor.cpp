@@ -4,6 +4,8 @@
 
 #include <commctrl.h>
 
+#include <gtest/gtest.h>
+
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -109,6 +111,28 @@ DWORD WaitForExitCode(HANDLE process)
     return code;
 }
 
+ProgramRun RunProgram(const std::string& name, const std::string& arguments, const char* directory)
+{
+    const std::string base = (std::filesystem::temp_directory_path() / "skyvarn-run-").string() +
+                             std::to_string(GetCurrentProcessId());
+    const std::string out = base + "-out.txt", err = base + "-err.txt";
+    SECURITY_ATTRIBUTES inherited = {sizeof inherited, nullptr, TRUE};
+    STARTUPINFOA startup = {};
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdOutput = CreateFileA(out.c_str(), GENERIC_WRITE, 0, &inherited, CREATE_ALWAYS, 0, nullptr);
+    startup.hStdError = CreateFileA(err.c_str(), GENERIC_WRITE, 0, &inherited, CREATE_ALWAYS, 0, nullptr);
+    const PROCESS_INFORMATION process = StartProgram(name, arguments, directory, startup);
+    const DWORD status = WaitForExitCode(process.hProcess);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    CloseHandle(startup.hStdOutput);
+    CloseHandle(startup.hStdError);
+    ProgramRun run{static_cast<int>(status), FileBytes(out), FileBytes(err)};
+    DeleteFileA(out.c_str());
+    DeleteFileA(err.c_str());
+    return run;
+}
+
 Editor::Editor(const std::string& directory) : process_(StartProgram("skyvarn-config.exe", "", directory.c_str())) {}
 
 Editor::~Editor()
@@ -135,6 +159,17 @@ std::string Editor::ProgramPath(const std::string& name)
         length = GetModuleFileNameA(nullptr, path, MAX_PATH);
     const std::string beside(path, length);
     return beside.substr(0, beside.find_last_of("\\/") + 1) + name;
+}
+
+std::string Editor::BuildOnce(const ScratchDirectory& directory, std::vector<std::string>* boxes)
+{
+    Editor editor(directory.Path());
+    EXPECT_TRUE(editor.Shown());
+    const std::vector<std::string> shown = editor.Build();
+    if (boxes)
+        *boxes = shown;
+    EXPECT_EQ(editor.Exit(), 1u);
+    return directory.ReadSettings();
 }
 
 bool Editor::Shown()

@@ -34,12 +34,18 @@ private:
 };
 
 // Holds a file open without write sharing, so that every write to it fails as on a write-protected file
-// (Wine ignores the read-only attribute for root).
+// (Wine ignores the read-only attribute for root); with `share` 0 reads fail too, as with a program that
+// keeps the file to itself.
 class WriteBlocker {
 public:
-    explicit WriteBlocker(const std::string& path)
-        : handle_(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr)) {}
-    ~WriteBlocker() { CloseHandle(handle_); }
+    explicit WriteBlocker(const std::string& path, DWORD share = FILE_SHARE_READ)
+        : handle_(CreateFileA(path.c_str(), GENERIC_READ, share, nullptr, OPEN_EXISTING, 0, nullptr)) {}
+    ~WriteBlocker() { Release(); }
+    void Release()
+    {
+        if (handle_ != INVALID_HANDLE_VALUE) CloseHandle(handle_);
+        handle_ = INVALID_HANDLE_VALUE;
+    }
 
 private:
     HANDLE handle_;
@@ -64,6 +70,9 @@ PROCESS_INFORMATION StartProgram(const std::string& name, const std::string& arg
                                  STARTUPINFOA startup = {});
 // A started program's exit code once it has ended; 0xFFFFFFFF when it does not end (a bound against a hang).
 DWORD WaitForExitCode(HANDLE process);
+// Runs `name` as StartProgram does, its standard output and error kept apart in files outside `directory`.
+struct ProgramRun { int status; std::string out, err; };
+ProgramRun RunProgram(const std::string& name, const std::string& arguments, const char* directory = nullptr);
 
 class Editor {
 public:
@@ -106,6 +115,8 @@ public:
 
     // A program beside the editor under test (SKYVARN_EDITOR when set, else the one beside the tests).
     static std::string ProgramPath(const std::string& name = "skyvarn-config.exe");
+    // Starts the program in `directory`, builds once and leaves; the file then, and the boxes in `boxes`.
+    static std::string BuildOnce(const ScratchDirectory& directory, std::vector<std::string>* boxes = nullptr);
 
 private:
     std::vector<HWND> Dialogs() const;   // the program's visible dialogs other than the main window

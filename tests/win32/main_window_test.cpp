@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <string>
+#include <tuple>
 
 #include "app/app_state.h"
 #include "editor.h"
@@ -74,13 +75,8 @@ TEST(MainWindow, IsCentredInItsFontsWidthPagesSitInTheTabTabsKeepEditsAndMapsSho
     ViewMapBitmap(editor.Window());
     EXPECT_EQ(bitmapFile, "landmarks\\Alsace.bmp");
     const SHELLEXECUTEINFOA& r = bitmapRequest;
-    EXPECT_EQ(r.cbSize, sizeof r);
-    EXPECT_EQ(r.fMask, 0u);
-    EXPECT_EQ(r.hwnd, editor.Window());
-    EXPECT_EQ(r.lpVerb, nullptr);
-    EXPECT_EQ(r.lpParameters, nullptr);
-    EXPECT_EQ(r.lpDirectory, nullptr);
-    EXPECT_EQ(r.nShow, SW_SHOW);
+    EXPECT_EQ(std::tie(r.cbSize, r.fMask, r.hwnd, r.lpVerb, r.lpParameters, r.lpDirectory, r.nShow),
+              std::make_tuple(DWORD{sizeof r}, ULONG{0}, editor.Window(), LPCSTR{}, LPCSTR{}, LPCSTR{}, int{SW_SHOW}));
 }
 
 }  // namespace

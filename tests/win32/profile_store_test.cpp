@@ -2,8 +2,6 @@
 
 #include <windows.h>
 
-#include <sddl.h>
-
 #include <cstring>
 #include <memory>
 #include <string>
@@ -67,55 +65,6 @@ TEST(ProfileStore, WritesChangeTheDocumentAndOneSaveReplacesTheFile)
         CloseHandle(reader);
     }
     EXPECT_EQ(directory.ReadSettings(), written);
-    // A temporary file left by a killed process is reused, not piled up.
-    WriteBytes(directory.SettingsPath() + ".tmp", "");
-    EXPECT_EQ(SaveSettingsFile(nullptr), 1);
-    EXPECT_EQ(FilesIn(directory.Path()), std::vector<std::string>{"qv3server.ini"}) << "a temporary file left";
-}
-
-// Whether the file's access list grants Everyone anything, in the list's own text form.
-bool EveryoneListed(const std::string& path)
-{
-    char buffer[4096];
-    DWORD size = 0;
-    char* text = nullptr;
-    if (!GetFileSecurityA(path.c_str(), DACL_SECURITY_INFORMATION, buffer, sizeof buffer, &size) ||
-        !ConvertSecurityDescriptorToStringSecurityDescriptorA(buffer, SDDL_REVISION_1, DACL_SECURITY_INFORMATION,
-                                                              &text, nullptr))
-        return true;
-    bool listed = std::string(text).find(";;;WD)") != std::string::npos;
-    LocalFree(text);
-    return listed;
-}
-
-// A file that only its owner may read (it holds the server's password) stays so after a save.
-TEST(ProfileStore, AFileOnlyItsOwnerMayReadStaysSo)
-{
-    ScratchDirectory directory("profile-private");
-    ASSERT_EQ(BuildProfilePath(), 1);
-    directory.WriteSettings("[QV3Server]\r\npassword=secret\r\n");
-    PSECURITY_DESCRIPTOR owner = nullptr;   // the administrators alone
-    ASSERT_TRUE(ConvertStringSecurityDescriptorToSecurityDescriptorA("D:P(A;;FA;;;BA)", SDDL_REVISION_1, &owner, nullptr));
-    ASSERT_TRUE(SetFileSecurityA(directory.SettingsPath().c_str(), DACL_SECURITY_INFORMATION, owner));
-    LocalFree(owner);
-    ASSERT_FALSE(EveryoneListed(directory.SettingsPath()));
-    ASSERT_EQ(OpenSettingsFile(), 1);
-    WriteProfileText("QV3Server", "password", "other");
-    EXPECT_EQ(SaveSettingsFile(nullptr), 1);
-    EXPECT_EQ(directory.ReadSettings(), "[QV3Server]\r\npassword=other\r\n");
-    EXPECT_FALSE(EveryoneListed(directory.SettingsPath()));
-    EXPECT_EQ(FilesIn(directory.Path()), std::vector<std::string>{"qv3server.ini"}) << "a temporary file left";
-
-    // A list of its own that a new file would not get, yet lets everyone read: replaced in one step too.
-    PSECURITY_DESCRIPTOR everyone = nullptr;
-    ASSERT_TRUE(ConvertStringSecurityDescriptorToSecurityDescriptorA("D:P(A;;FA;;;WD)", SDDL_REVISION_1, &everyone,
-                                                                     nullptr));
-    ASSERT_TRUE(SetFileSecurityA(directory.SettingsPath().c_str(), DACL_SECURITY_INFORMATION, everyone));
-    LocalFree(everyone);
-    ASSERT_EQ(OpenSettingsFile(), 1);
-    WriteProfileText("QV3Server", "password", "third");
-    EXPECT_EQ(SaveSettingsFile(nullptr), 1);
-    EXPECT_EQ(directory.ReadSettings(), "[QV3Server]\r\npassword=third\r\n");
     EXPECT_EQ(FilesIn(directory.Path()), std::vector<std::string>{"qv3server.ini"}) << "a temporary file left";
 }
 
