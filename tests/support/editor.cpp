@@ -24,24 +24,31 @@ void PumpMessages()
     }
 }
 
-bool HasClass(HWND window, const char* className)   // case ignored: "ComboBox"
-{
-    char name[32] = "";
-    GetClassNameA(window, name, sizeof name);
-    return lstrcmpiA(name, className) == 0;
-}
-
-// Waits until `window` is gone or hidden (a bound only against a program that hangs).
-void WaitClosed(HWND window)
-{
-    for (int attempt = 0; attempt < 1200 && IsWindow(window) && IsWindowVisible(window); ++attempt)
-        Sleep(5);
-}
-
 // A control that tells the pages apart, in tab order.
 const int PageMarkers[] = {IDC_GENERAL_SERVER_DESC, IDC_GAME_TARGET_SWAP_TIME, IDC_ALLIED_MORANE_BULLET,
                            IDC_GERMAN_FOKKER_EIII, IDC_SERVER_LIST};
 const char Caption[] = "Skyvarn - Arena Server Configuration";
+
+// The standard handles `startup` names are inherited; a null process when it cannot start.
+PROCESS_INFORMATION StartProgram(const std::string& name, const std::string& arguments, const char* directory,
+                                 STARTUPINFOA startup)
+{
+    startup.cb = sizeof startup;
+    std::string commandLine = "\"" + Editor::ProgramPath(name) + "\"" + arguments;
+    PROCESS_INFORMATION process = {};
+    const BOOL inherit = (startup.dwFlags & STARTF_USESTDHANDLES) != 0;
+    if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, inherit, 0, nullptr, directory, &startup, &process))
+        process = {};
+    return process;
+}
+
+DWORD WaitForExitCode(HANDLE process)
+{
+    DWORD code = 0xFFFFFFFF;
+    if (process && WaitForSingleObject(process, 60000) == WAIT_OBJECT_0)
+        GetExitCodeProcess(process, &code);
+    return code;
+}
 
 }  // namespace
 
@@ -91,26 +98,6 @@ Editor::Editor() : window_(CreateMainWindowModeless(GetModuleHandleA(nullptr)))
     PumpMessages();
 }
 
-PROCESS_INFORMATION StartProgram(const std::string& name, const std::string& arguments, const char* directory,
-                                 STARTUPINFOA startup)
-{
-    startup.cb = sizeof startup;
-    std::string commandLine = "\"" + Editor::ProgramPath(name) + "\"" + arguments;
-    PROCESS_INFORMATION process = {};
-    const BOOL inherit = (startup.dwFlags & STARTF_USESTDHANDLES) != 0;
-    if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, inherit, 0, nullptr, directory, &startup, &process))
-        process = {};
-    return process;
-}
-
-DWORD WaitForExitCode(HANDLE process)
-{
-    DWORD code = 0xFFFFFFFF;
-    if (process && WaitForSingleObject(process, 60000) == WAIT_OBJECT_0)
-        GetExitCodeProcess(process, &code);
-    return code;
-}
-
 ProgramRun RunProgram(const std::string& name, const std::string& arguments, const char* directory)
 {
     const std::string base = (std::filesystem::temp_directory_path() / "skyvarn-run-").string() +
@@ -133,7 +120,7 @@ ProgramRun RunProgram(const std::string& name, const std::string& arguments, con
     return run;
 }
 
-Editor::Editor(const std::string& directory) : process_(StartProgram("skyvarn-config.exe", "", directory.c_str())) {}
+Editor::Editor(const std::string& directory) : process_(StartProgram("skyvarn-config.exe", "", directory.c_str(), {})) {}
 
 Editor::~Editor()
 {
@@ -211,7 +198,9 @@ HWND Editor::Page(int index) const
 void Editor::SelectItem(int page, int id, int index) const
 {
     HWND control = Item(page, id);
-    const bool isCombo = HasClass(control, "ComboBox");
+    char name[32] = "";
+    GetClassNameA(control, name, sizeof name);
+    const bool isCombo = lstrcmpiA(name, "ComboBox") == 0;   // case ignored
     SendMessageA(control, isCombo ? CB_SETCURSEL : LB_SETCURSEL, static_cast<WPARAM>(index), 0);
     SendMessageA(Page(page), WM_COMMAND, MAKEWPARAM(id, isCombo ? CBN_SELCHANGE : LBN_SELCHANGE),
                  reinterpret_cast<LPARAM>(control));
@@ -281,9 +270,11 @@ std::string Editor::AnswerBox(int attempts) const
             if (!text || FindWindowExA(dialog, nullptr, "Edit", nullptr) ||
                 FindWindowExA(dialog, nullptr, "ListBox", nullptr))
                 continue;
-            const std::string box = BoxText(dialog);
+            const std::string box = TextOf(dialog) + ": " + TextOf(text);
             PostMessageA(dialog, WM_COMMAND, IDOK, 0);
-            WaitClosed(dialog);
+            // Until it is gone or hidden (a bound only against a program that hangs).
+            for (int wait = 0; wait < 1200 && IsWindow(dialog) && IsWindowVisible(dialog); ++wait)
+                Sleep(5);
             return box;
         }
     }
@@ -296,4 +287,4 @@ DWORD Editor::Exit(bool closeBox)
     return WaitForExit();
 }
 
-
+DWORD Editor::WaitForExit() { return WaitForExitCode(process_.hProcess); }

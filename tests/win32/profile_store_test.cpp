@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <cstring>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -105,10 +106,6 @@ TEST(ProfileStore, MarkedFilesAreReadAndWrittenInTheirOwnEncoding)
     }
 }
 
-}  // namespace
-
-namespace {
-
 // Whatever stands in the way, the dry run's answer and the write's agree, and a refused write changes
 // nothing: neither the file nor what stands at the temporary name, nor a file that name is another name of.
 TEST(ProfileStore, TheDryRunsRefusalIsTheWritesOwn)
@@ -117,27 +114,23 @@ TEST(ProfileStore, TheDryRunsRefusalIsTheWritesOwn)
     const std::string path = directory.SettingsPath(), temporary = path + ".tmp", other = directory.Path() + "\\other.txt";
     const std::string settings = "[QV3Server]\r\npassword=old\r\n";
     struct Case {
-        const char* name;
-        const char* reason;   // part of the refusal; null: the write goes ahead
+        std::string name;
+        const char* reason;             // part of the refusal; null: the write goes ahead
+        std::function<void()> prepare;  // after the file and the other file are written
     };
-    for (const Case& each : {Case{"plain", nullptr}, {"no file", nullptr}, {"stale temporary file", nullptr},
-                             {"read-only", "has the read-only attribute"},
-                             {"held", "is held open by another program that does not let it be written"},
-                             {"folder at the temporary name", "qv3server.ini.tmp beside it is not a file the editor made"},
-                             {"another file's name at the temporary name", "not a file the editor made"}}) {
-        const std::string name = each.name;
+    const auto none = [] {};
+    for (const Case& each : {Case{"plain", nullptr, none}, {"no file", nullptr, [&] { DeleteFileA(path.c_str()); }},
+             {"stale temporary file", nullptr, [&] { WriteBytes(temporary, "the first half of"); }},
+             {"read-only", "has the read-only attribute", [&] { SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY); }},
+             {"held", "is held open by another program that does not let it be written", none},
+             {"folder at the temporary name", "qv3server.ini.tmp beside it is not a file the editor made",
+              [&] { CreateDirectoryA(temporary.c_str(), nullptr); }},
+             {"another file's name at the temporary name", "not a file the editor made",
+              [&] { CreateHardLinkA(temporary.c_str(), other.c_str(), nullptr); }}}) {
+        const std::string& name = each.name;
         directory.WriteSettings(settings);
         WriteBytes(other, "someone else's");
-        if (name == "no file")
-            DeleteFileA(path.c_str());
-        if (name == "stale temporary file")
-            WriteBytes(temporary, "the first half of");
-        if (name == "read-only")
-            SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY);
-        if (name == "folder at the temporary name")
-            CreateDirectoryA(temporary.c_str(), nullptr);
-        if (name == "another file's name at the temporary name")
-            CreateHardLinkA(temporary.c_str(), other.c_str(), nullptr);
+        each.prepare();
         const std::string before = directory.ReadSettings();
         bool written = false;
         std::string reason;
