@@ -99,7 +99,8 @@ TEST(Check, RefusesWhatItCannotDoAndLeavesTheFile)
     ScratchDirectory directory("check-refused");
     Editor::BuildOnce(directory);
     for (const Answer& answer : std::vector<Answer>{
-             {" --set hostName=x --build", 2, {}, {"no page of the editor owns that key. The keys that may be set:\nserverDesc\n"}},
+             {" --set hostName=x --build", 2, {},
+              {"no page of the editor owns that key. The keys that may be set:\nserverDesc\n"}},
              {" --bulid --build", 2, {}, {"unknown option --bulid\nusage: skyvarn-check "}},
              {" --servers host:7000 --build", 2, {}, {"a server entry is TCP: or UDP: and an address"}},
              {" --targets 1 --build", 2, {}, {"Target Management is open only for the game type Team Melee"}},

@@ -40,6 +40,7 @@ TEST(CheckOptions, ReadsEachOptionInBothFormsAndRefusesWhatItCannotRead)
         {{"--set=serverDesc= \"A = B\" ", "--set", " k =x"}, "[] set(serverDesc| \"A = B\" ) set(k|x)"},
         {{"--servers", "TCP:a:7000, UDP:b ,TCP:c", "--cookies="}, "[] servers(TCP:a:7000;UDP:b;TCP:c;) cookies()"},
         {{"--targets", "1,Aero 1a", "--targets=7"}, "[] targets(1;Aero 1a;7;)"},
+        {{"--servers", " "}, "[] servers()"},
         {{"--", "--build"}, "[--build]"},
         {{"--help", "-h", "--version", "--keys"}, "[] help version keys"},
         {{"a", "b"}, "refused: one folder only: a and b were given"},

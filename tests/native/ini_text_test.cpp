@@ -76,7 +76,12 @@ void ExpectOnePassGivesOneByOne(unsigned seed, int rounds)
             edit.wholeSection = random() % 4 == 0;
             edit.key = names[random() % (round % 10 ? 4 : 7)];
             edit.value = names[random() % 4] + (random() % 2 ? "\n" : "");
-            for (auto n = random() % 3; n > 0; --n) edit.lines.push_back(names[random() % 5]);
+            // List lines of bytes a read gives back as they are: no blanks, '=', TAB, '/', line breaks or ']'.
+            for (auto n = random() % 3; n > 0; --n) {
+                edit.lines.push_back(names[random() % 5]);
+                for (auto more = random() % 4; more > 0; --more)
+                    edit.lines.back() += "Z:.;\xC7\x01\x7F\xFF\"'["[random() % 11];
+            }
         }
         const IniSameValue same = round % 2 ? sameText : nullptr;
         std::string oneByOne = file, inOnePass = file;

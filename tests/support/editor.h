@@ -35,7 +35,7 @@ private:
 
 // Holds a file open without write sharing, so that every write to it fails as on a write-protected file
 // (Wine ignores the read-only attribute for root); with `share` 0 reads fail too, as with a program that
-// keeps the file to itself.
+// keeps the file to itself, and with FILE_SHARE_WRITE it only keeps the file from being replaced.
 class WriteBlocker {
 public:
     explicit WriteBlocker(const std::string& path, DWORD share = FILE_SHARE_READ)

@@ -45,10 +45,9 @@ TEST(MainWindow, IsCentredInItsFontsWidthPagesSitInTheTabTabsKeepEditsAndMapsSho
         MapWindowPoints(nullptr, editor.Window(), reinterpret_cast<POINT*>(&placed), 2);
         while (above && above != page) above = GetWindow(above, GW_HWNDPREV);   // painted over the tab control
         ASSERT_NE(page, nullptr) << "page " << index;
-        EXPECT_EQ(placed.left, PageOrigin.x) << "page " << index;
-        EXPECT_EQ(placed.top, PageOrigin.y) << "page " << index;
-        EXPECT_TRUE(PtInRect(&tabRect, POINT{placed.left, placed.top})) << "page " << index;
-        EXPECT_TRUE(PtInRect(&tabRect, POINT{placed.right - 1, placed.bottom - 1})) << "page " << index;
+        EXPECT_EQ(std::make_pair(placed.left, placed.top), std::make_pair(PageOrigin.x, PageOrigin.y)) << index;
+        EXPECT_TRUE(PtInRect(&tabRect, POINT{placed.left, placed.top}) &&
+                    PtInRect(&tabRect, POINT{placed.right - 1, placed.bottom - 1})) << "page " << index;
         EXPECT_EQ(above, page) << "page " << index << " is painted over the tab control";
     }
 

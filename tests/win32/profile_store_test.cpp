@@ -60,10 +60,8 @@ TEST(ProfileStore, WritesChangeTheDocumentAndOneSaveReplacesTheFile)
                                 "[Clients]\r\nCookie=b\r\nCookie=c x\r\n[New]\r\nk=v\r\n";
     {
         // A reader that allows writing but not replacing, as a C runtime's fopen does.
-        HANDLE reader = CreateFileA(directory.SettingsPath().c_str(), GENERIC_READ,
-                                    FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
+        WriteBlocker reader(directory.SettingsPath(), FILE_SHARE_READ | FILE_SHARE_WRITE);
         EXPECT_EQ(SaveSettingsFile(nullptr), 1);
-        CloseHandle(reader);
     }
     EXPECT_EQ(directory.ReadSettings(), written);
     EXPECT_EQ(FilesIn(directory.Path()), std::vector<std::string>{"qv3server.ini"}) << "a temporary file left";
