@@ -29,27 +29,6 @@ const int PageMarkers[] = {IDC_GENERAL_SERVER_DESC, IDC_GAME_TARGET_SWAP_TIME, I
                            IDC_GERMAN_FOKKER_EIII, IDC_SERVER_LIST};
 const char Caption[] = "Skyvarn - Arena Server Configuration";
 
-// The standard handles `startup` names are inherited; a null process when it cannot start.
-PROCESS_INFORMATION StartProgram(const std::string& name, const std::string& arguments, const char* directory,
-                                 STARTUPINFOA startup)
-{
-    startup.cb = sizeof startup;
-    std::string commandLine = "\"" + Editor::ProgramPath(name) + "\"" + arguments;
-    PROCESS_INFORMATION process = {};
-    const BOOL inherit = (startup.dwFlags & STARTF_USESTDHANDLES) != 0;
-    if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, inherit, 0, nullptr, directory, &startup, &process))
-        process = {};
-    return process;
-}
-
-DWORD WaitForExitCode(HANDLE process)
-{
-    DWORD code = 0xFFFFFFFF;
-    if (process && WaitForSingleObject(process, 60000) == WAIT_OBJECT_0)
-        GetExitCodeProcess(process, &code);
-    return code;
-}
-
 }  // namespace
 
 ScratchDirectory::ScratchDirectory(const std::string& name)
@@ -96,6 +75,27 @@ Editor::Editor() : window_(CreateMainWindowModeless(GetModuleHandleA(nullptr)))
 {
     ShowWindow(window_, SW_SHOW);
     PumpMessages();
+}
+
+// The standard handles `startup` names are inherited; a null process when it cannot start.
+static PROCESS_INFORMATION StartProgram(const std::string& name, const std::string& arguments, const char* directory,
+                                        STARTUPINFOA startup)
+{
+    startup.cb = sizeof startup;
+    std::string commandLine = "\"" + Editor::ProgramPath(name) + "\"" + arguments;
+    PROCESS_INFORMATION process = {};
+    const BOOL inherit = (startup.dwFlags & STARTF_USESTDHANDLES) != 0;
+    if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, inherit, 0, nullptr, directory, &startup, &process))
+        process = {};
+    return process;
+}
+
+static DWORD WaitForExitCode(HANDLE process)
+{
+    DWORD code = 0xFFFFFFFF;
+    if (process && WaitForSingleObject(process, 60000) == WAIT_OBJECT_0)
+        GetExitCodeProcess(process, &code);
+    return code;
 }
 
 ProgramRun RunProgram(const std::string& name, const std::string& arguments, const char* directory)
