@@ -21,7 +21,8 @@ struct Answer { std::string arguments; int status; std::vector<std::string> out 
 // a 64-bit command processor hands a 32-bit program one handle for both of its redirected streams.
 ProgramRun Check(const ScratchDirectory& directory, const Answer& answer)
 {
-    const std::string before = directory.ReadSettings(), & arguments = answer.arguments;
+    const std::string& arguments = answer.arguments;
+    const std::string before = directory.ReadSettings();
     const ProgramRun run = RunProgram("skyvarn-check.exe", arguments + " \"" + directory.Path() + "\"");
     EXPECT_EQ(run.status, answer.status) << arguments << ": " << run.err;
     for (const std::string& part : answer.out)
