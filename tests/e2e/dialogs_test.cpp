@@ -148,9 +148,6 @@ TEST(ServerPage, ListsLoadAddRemoveAndStoreByTheirRules)
     EXPECT_NE(directory.ReadSettings().find("[RegisterWith]\r\nTCP:a\r\n" + longLine + "\r\nUDP:" +
         std::string(75, 'y') + "\r\n[Clients]\r\nCookie=ab\r\nCookie=Name=abcdef\r\nCookie=xyz\r\nCookie=" + longLine +
         "\r\nCookie=" + std::string(79, 'c') + "\r\n"), std::string::npos) << directory.ReadSettings();
-    for (int list : {IDC_SERVER_LIST, IDC_SERVER_COOKIE_LIST}) SendMessageA(editor.Item(Server, list), LB_RESETCONTENT, 0, 0);
-    editor.Build();
-    EXPECT_NE(directory.ReadSettings().find("[RegisterWith]\r\n[Clients]\r\n["), std::string::npos) << "both emptied";
 }
 
 }  // namespace

@@ -9,33 +9,16 @@
 #include "editor.h"
 #include "resource.h"
 
-using namespace std::string_literals;
 using Texts = std::vector<std::string>;
 
 namespace {
 
-
-// Builds once in a freshly started editor; the file afterwards, and the boxes shown in `boxes`.
-std::string BuildOnce(const ScratchDirectory& directory, Texts* boxes = nullptr)
-{
-    Editor editor(directory.Path());
-    EXPECT_TRUE(editor.Shown());
-    const Texts shown = editor.Build();
-    if (boxes)
-        *boxes = shown;
-    EXPECT_EQ(editor.Exit(), 1u);
-    return directory.ReadSettings();
-}
-
-bool Holds(const std::string& file, const std::string& line) { return file.find(line) != std::string::npos; }
-
-TEST(SettingsFile, ANewFileHoldsTheDefaultsInWholeLinesAndEveryFurtherBuildWritesTheSameBytes)
+TEST(SettingsFile, ANewFileHoldsTheDefaultsInWholeLines)
 {
     ScratchDirectory directory("e2e-new-file");
-    Editor editor(directory.Path());
-    ASSERT_TRUE(editor.Shown());
-    EXPECT_EQ(editor.Build(), Texts{});
-    const std::string first = directory.ReadSettings();
+    Texts boxes;
+    const std::string first = Editor::BuildOnce(directory, &boxes);
+    EXPECT_EQ(boxes, Texts{});
     // Without a file: the keys in the store's order, a missing text key as an empty value.
     const std::string defaults =
         "[QV3Server]\r\nserverDesc=\"\"\r\nmaxPlayers=\r\nclientTimeoutSec=\r\npassword=\r\nrandomizeMap=1\r\n"
@@ -46,39 +29,7 @@ TEST(SettingsFile, ANewFileHoldsTheDefaultsInWholeLinesAndEveryFurtherBuildWrite
     EXPECT_EQ(first.substr(0, defaults.size()), defaults);
     for (size_t pos = first.find('\n'); pos != std::string::npos; pos = first.find('\n', pos + 1))
         ASSERT_EQ(first[pos - 1], '\r') << "a bare line feed at " << pos << ":\n" << first;
-    EXPECT_EQ(editor.Build(), Texts{});
-    EXPECT_EQ(directory.ReadSettings(), first) << "second build in the same run";
-    // A line break that reached a box by program or paste cannot break the file's lines.
-    editor.SetText(GeneralPageIndex, IDC_GENERAL_SERVER_DESC, "one\r\ntwo");
-    editor.SetText(GeneralPageIndex, IDC_GENERAL_MAX_PLAYERS, "8\n9");
-    EXPECT_EQ(editor.Build(), Texts{});
-    const std::string last = directory.ReadSettings();
-    for (const char* line : {"\nserverDesc=\"one  two\"\r\n", "\nmaxPlayers=8 9\r\n"})
-        EXPECT_TRUE(Holds(last, line)) << line << "\n" << last;
-    editor.Exit();
-    EXPECT_EQ(BuildOnce(directory), last) << "built again after a restart";
     EXPECT_EQ(FilesIn(directory.Path()), Texts{"qv3server.ini"});
-}
-
-// One file as no editor would write it: padded list lines, a 100 KB line, 64 KB of noise and 10 MB of
-// foreign sections. It builds without a message, and then stays as it is.
-TEST(SettingsFile, AnOddFileIsReadAsTheProfileServiceReadsIt)
-{
-    std::string odd = "[Clients]\r\n  Cookie = abc  \r\n[RegisterWith]\r\n   TCP:host  \r\n[QV3Server]\r\nserverDesc=" +
-                      std::string(100 * 1024, 'x') + "\r\nmaxPlayers=12\r\n";
-    for (unsigned seed = 12345; odd.size() < 164 * 1024; seed = seed * 1103515245u + 12345u)
-        odd += static_cast<char>(seed >> 16);
-    while (odd.size() < 10 * 1024 * 1024)
-        odd += "[Filler" + std::to_string(odd.size()) + "]\r\nsomeKey=some value that fills the file\r\n";
-    ScratchDirectory directory("e2e-odd");
-    directory.WriteSettings(odd);
-    Texts boxes;
-    const std::string built = BuildOnce(directory, &boxes);
-    EXPECT_EQ(boxes, Texts{});
-    for (const std::string& line : {"[Clients]\r\nCookie=abc\r\n[RegisterWith]\r\nTCP:host\r\n[QV3Server]\r\n"s,
-                                    "\nserverDesc=\"" + std::string(254, 'x') + "\"\r\nmaxPlayers=12\r\n", "\n[Filler"s})
-        EXPECT_TRUE(Holds(built, line)) << line.substr(0, 60);
-    EXPECT_EQ(BuildOnce(directory), built) << "the second build";
 }
 
 TEST(SettingsFile, AFileThatMustNotChangeGetsOneMessageAndKeepsItsBytesAndAttributes)
@@ -88,31 +39,25 @@ TEST(SettingsFile, AFileThatMustNotChangeGetsOneMessageAndKeepsItsBytesAndAttrib
     ScratchDirectory directory("e2e-attributes");
     directory.WriteSettings(settings);
     const std::string path = directory.SettingsPath();
-    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY);
-    Texts boxes;
-    BuildOnce(directory, &boxes);
-    EXPECT_EQ(boxes, Texts{WriteErrorBox});
-    EXPECT_EQ(directory.ReadSettings(), settings);
-    EXPECT_NE(GetFileAttributesA(path.c_str()) & FILE_ATTRIBUTE_READONLY, 0u);
-
-    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_HIDDEN);
     Editor editor(directory.Path());
     ASSERT_TRUE(editor.Shown());
     editor.SetText(GeneralPageIndex, IDC_GENERAL_SERVER_DESC, "Other");
+    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY);
+    EXPECT_EQ(editor.Build(), Texts{WriteErrorBox});
+    EXPECT_EQ(directory.ReadSettings(), settings);
+    EXPECT_NE(GetFileAttributesA(path.c_str()) & FILE_ATTRIBUTE_READONLY, 0u);
+    EXPECT_EQ(FilesIn(directory.Path()), Texts{"qv3server.ini"}) << "a failed build leaves nothing beside the file";
+
+    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_HIDDEN);
     // Dates too long to be read back whole are refused before anything is written.
     editor.SetText(GermanPlanesPageIndex, IDC_GERMAN_FOKKER_EIII_END, std::string(60, 'e'));
     EXPECT_EQ(editor.Build(), Texts{"Error: The dates of FOKKER_EIII are too long to be stored: together they may "
                                     "hold at most 251 characters. Shorten them, then build the INI file again."});
     EXPECT_EQ(directory.ReadSettings(), settings);
     editor.SetText(GermanPlanesPageIndex, IDC_GERMAN_FOKKER_EIII_END, "1918");
-    {
-        WriteBlocker blocker(path);
-        EXPECT_EQ(editor.Build(), Texts{WriteErrorBox});
-    }
-    EXPECT_EQ(directory.ReadSettings(), settings);
-    EXPECT_EQ(FilesIn(directory.Path()), Texts{"qv3server.ini"}) << "a failed build leaves nothing beside the file";
-    EXPECT_EQ(editor.Build(), Texts{}) << "the next build, once the file is free";
-    EXPECT_TRUE(Holds(directory.ReadSettings(), "\nserverDesc=\"Other\"\r\nmaxPlayers=32\r\n" + dates + ",1918\r\n"));
+    EXPECT_EQ(editor.Build(), Texts{}) << "the next build, once the file can be written";
+    EXPECT_NE(directory.ReadSettings().find("\nserverDesc=\"Other\"\r\nmaxPlayers=32\r\n" + dates + ",1918\r\n"),
+              std::string::npos);
     EXPECT_NE(GetFileAttributesA(path.c_str()) & FILE_ATTRIBUTE_HIDDEN, 0u);
 }
 
@@ -165,6 +110,86 @@ TEST(Program, ASecondStartRaisesTheFirstAndLeavingWritesNothing)
         EXPECT_EQ(first.Exit(minimisedAndCloseBox), 1u) << minimisedAndCloseBox;
         EXPECT_EQ(directory.ReadSettings(), settings) << minimisedAndCloseBox;
     }
+}
+
+const std::string Unreadable =
+    "Error: The INI file qv3server.ini exists but could not be read: another program may hold it open.";
+
+// Defaults shown in place of what could not be read never replace it, also once it can be read again.
+TEST(Reading, WhatCouldNotBeReadIsNeverWrittenOver)
+{
+    ScratchDirectory directory("e2e-unread");
+    const std::string settings = "[QV3Server]\r\nserverDesc=\"Real\"\r\npassword=secret\r\n[Targets]\r\nLens\r\n";
+    directory.WriteSettings(settings);
+    {
+        WriteBlocker blocker(directory.SettingsPath(), 0);
+        Editor editor(directory.Path());
+        ASSERT_TRUE(editor.Shown());
+        const std::string box = editor.AnswerBox();
+        EXPECT_EQ(box.find(Unreadable), 0u) << box;
+        EXPECT_NE(box.find("start the editor again"), std::string::npos) << box;
+        blocker.Release();
+        const Texts refused = editor.Build();
+        ASSERT_EQ(refused.size(), 1u);
+        EXPECT_NE(refused[0].find("could not be read when the editor started"), std::string::npos) << refused[0];
+        EXPECT_EQ(editor.Build().size(), 1u) << "every build of the run";
+        EXPECT_EQ(directory.ReadSettings(), settings);
+        EXPECT_EQ(editor.Exit(), 1u);
+    }
+
+    // Target Management opened while the file is held: its empty list never replaces the file's.
+    Editor editor(directory.Path());
+    ASSERT_TRUE(editor.Shown());
+    editor.SelectItem(GeneralPageIndex, IDC_GENERAL_GAME_TYPE, 0);   // "Team Melee"
+    editor.SelectTab(GamePageIndex);
+    HWND dialog = nullptr;
+    {
+        WriteBlocker blocker(directory.SettingsPath(), 0);
+        EXPECT_FALSE(editor.Click(GamePageIndex, IDC_GAME_TARGETS));
+        const std::string box = editor.AnswerBox();
+        EXPECT_EQ(box.find(Unreadable), 0u) << box;
+        dialog = editor.Dialog("Target Management - Random");
+        ASSERT_NE(dialog, nullptr);
+    }
+    EXPECT_FALSE(editor.Click(GetDlgItem(dialog, IDC_TARGET_DONE)));
+    const std::string refused = editor.AnswerBox();
+    EXPECT_NE(refused.find("could not be read when Target Management opened"), std::string::npos) << refused;
+    EXPECT_TRUE(IsWindowVisible(dialog)) << "the dialog stays open";
+    EXPECT_TRUE(editor.Click(GetDlgItem(dialog, IDCANCEL)));
+    EXPECT_EQ(directory.ReadSettings(), settings);
+    // The main window read the file at start-up: its build goes on as ever.
+    EXPECT_EQ(editor.Build(), Texts{});
+    EXPECT_NE(directory.ReadSettings().find("\r\npassword=secret\r\n"), std::string::npos);
+}
+
+// One file as no editor would write it: padded list lines and others far longer than any entry the dialogs
+// make, a 100 KB line, 64 KB of noise and 10 MB of foreign sections. The lists are shown whole and kept
+// through a build without a message, the long value cut to the box; the check then finds nothing to change.
+TEST(Reading, ListLinesOfAnyLengthSurviveABuild)
+{
+    const std::string servers = "TCP:" + std::string(596, 'a') + "\r\nUDP:" + std::string(4996, 'b') + "\r\n";
+    const std::string cookies = "Cookie=" + std::string(593, 'c') + "\r\nCookie=" + std::string(4993, 'd') + "\r\n";
+    std::string odd = "[RegisterWith]\r\n   TCP:host  \r\n" + servers + "[Clients]\r\n  Cookie = abc  \r\n" + cookies +
+                      "[QV3Server]\r\nserverDesc=" + std::string(100 * 1024, 'x') + "\r\nmaxPlayers=12\r\n";
+    for (unsigned seed = 12345; odd.size() < 164 * 1024; seed = seed * 1103515245u + 12345u)
+        odd += static_cast<char>(seed >> 16);
+    while (odd.size() < 10 * 1024 * 1024)
+        odd += "[Filler" + std::to_string(odd.size()) + "]\r\nsomeKey=some value that fills the file\r\n";
+    ScratchDirectory directory("e2e-long-lines");
+    directory.WriteSettings(odd);
+    Editor editor(directory.Path());
+    ASSERT_TRUE(editor.Shown());
+    for (int list : {IDC_SERVER_LIST, IDC_SERVER_COOKIE_LIST})
+        EXPECT_EQ(SendMessageA(editor.Item(ServerPageIndex, list), LB_GETCOUNT, 0, 0), 3) << list;
+    EXPECT_EQ(editor.Build(), Texts{});
+    EXPECT_EQ(editor.Exit(), 1u);
+    const std::string built = directory.ReadSettings();
+    for (const std::string& part : {"[RegisterWith]\r\nTCP:host\r\n" + servers + "[Clients]\r\nCookie=abc\r\n" + cookies,
+                                    "\nserverDesc=\"" + std::string(254, 'x') + "\"\r\nmaxPlayers=12\r\n",
+                                    std::string("\n[Filler")})
+        EXPECT_NE(built.find(part), std::string::npos) << part.substr(0, 60);
+    EXPECT_EQ(RunProgram("skyvarn-check.exe", "", directory.Path().c_str()).status, 0)
+        << "a build of what a build wrote changes nothing";
 }
 
 }  // namespace

@@ -1,10 +1,7 @@
 #include "settings/section_list.h"
-#include "settings/ini_text.h"
 
-#include <algorithm>
 #include <cstring>
 #include <gtest/gtest.h>
-#include <random>
 
 using namespace std::string_literals;
 using List = std::vector<std::string>;
@@ -16,14 +13,6 @@ static List ReadAll(SectionBuffer buffer)
     return entries;
 }
 
-static List Split(const std::string& section)
-{
-    List entries;
-    for (std::size_t pos = 0; pos + 1 < section.size(); pos = section.find('\0', pos) + 1)
-        entries.push_back(section.c_str() + pos);
-    return entries;
-}
-
 TEST(NextSectionEntry, SplitsDropsTabsAndCommentsAndEndsForGood)
 {
     EXPECT_EQ(ReadAll({"a\tb\0\0\tc\t\0d /x\0/c\0\xC7\0\tz"s}), (List{"ab", "", "c", "d ", "", "\xC7", "z"}));
@@ -32,29 +21,6 @@ TEST(NextSectionEntry, SplitsDropsTabsAndCommentsAndEndsForGood)
     std::string entry;
     for (int expected : {1, 0, 0}) EXPECT_EQ(NextSectionEntry(buffer, entry), expected);
     EXPECT_EQ(entry + "|" + std::to_string(buffer.position), "a|2") << "nothing changes at the end";
-}
-
-TEST(SectionList, EntriesReadBackThroughTheFileText)
-{
-    // Entries without blanks, '=', TAB, '/', line breaks or ']' read back exactly; any entry at all reads
-    // back the same after a second write of what was read.
-    const std::string exact = "abZ:.;\xC7\x01\x7F\xFF\"'[", any = exact + " =\t]/\r\n\x1A";
-    std::mt19937 random(2024);
-    for (int round = 0; round < 2000; ++round) {
-        const std::string& chars = round % 2 ? exact : any;
-        List entries(random() % 6);
-        for (std::string& entry : entries)
-            for (auto n = random() % (round % 100 ? 40 : 20000); n > 0; --n) entry += chars[random() % chars.size()];
-        std::string text = round % 4 < 2 ? "[List]\r\nold\r\n\r\n[After]\nk=v\n" : "";
-        IniSetSection(text, "List", entries);
-        List read = Split(IniGetSection(text, "List"));
-        if (round % 2) {
-            entries.erase(std::remove(entries.begin(), entries.end(), ""), entries.end());
-            ASSERT_EQ(read, entries) << "round " << round;
-        }
-        IniSetSection(text, "List", read);
-        ASSERT_EQ(Split(IniGetSection(text, "List")), read) << "round " << round;
-    }
 }
 
 // Each edit runs on a buffer of exact size, where a read past the NUL shows under ASan, and on a std::string.

@@ -4,6 +4,8 @@
 
 #include <commctrl.h>
 
+#include <gtest/gtest.h>
+
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -20,20 +22,6 @@ void PumpMessages()
         TranslateMessage(&message);
         DispatchMessageA(&message);
     }
-}
-
-bool HasClass(HWND window, const char* className)   // case ignored: "ComboBox"
-{
-    char name[32] = "";
-    GetClassNameA(window, name, sizeof name);
-    return lstrcmpiA(name, className) == 0;
-}
-
-// Waits until `window` is gone or hidden (a bound only against a program that hangs).
-void WaitClosed(HWND window)
-{
-    for (int attempt = 0; attempt < 1200 && IsWindow(window) && IsWindowVisible(window); ++attempt)
-        Sleep(5);
 }
 
 // A control that tells the pages apart, in tab order.
@@ -89,8 +77,9 @@ Editor::Editor() : window_(CreateMainWindowModeless(GetModuleHandleA(nullptr)))
     PumpMessages();
 }
 
-PROCESS_INFORMATION StartProgram(const std::string& name, const std::string& arguments, const char* directory,
-                                 STARTUPINFOA startup)
+// The standard handles `startup` names are inherited; a null process when it cannot start.
+static PROCESS_INFORMATION StartProgram(const std::string& name, const std::string& arguments, const char* directory,
+                                        STARTUPINFOA startup)
 {
     startup.cb = sizeof startup;
     std::string commandLine = "\"" + Editor::ProgramPath(name) + "\"" + arguments;
@@ -101,7 +90,7 @@ PROCESS_INFORMATION StartProgram(const std::string& name, const std::string& arg
     return process;
 }
 
-DWORD WaitForExitCode(HANDLE process)
+static DWORD WaitForExitCode(HANDLE process)
 {
     DWORD code = 0xFFFFFFFF;
     if (process && WaitForSingleObject(process, 60000) == WAIT_OBJECT_0)
@@ -109,7 +98,29 @@ DWORD WaitForExitCode(HANDLE process)
     return code;
 }
 
-Editor::Editor(const std::string& directory) : process_(StartProgram("skyvarn-config.exe", "", directory.c_str())) {}
+ProgramRun RunProgram(const std::string& name, const std::string& arguments, const char* directory)
+{
+    const std::string base = (std::filesystem::temp_directory_path() / "skyvarn-run-").string() +
+                             std::to_string(GetCurrentProcessId());
+    const std::string out = base + "-out.txt", err = base + "-err.txt";
+    SECURITY_ATTRIBUTES inherited = {sizeof inherited, nullptr, TRUE};
+    STARTUPINFOA startup = {};
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdOutput = CreateFileA(out.c_str(), GENERIC_WRITE, 0, &inherited, CREATE_ALWAYS, 0, nullptr);
+    startup.hStdError = CreateFileA(err.c_str(), GENERIC_WRITE, 0, &inherited, CREATE_ALWAYS, 0, nullptr);
+    const PROCESS_INFORMATION process = StartProgram(name, arguments, directory, startup);
+    const DWORD status = WaitForExitCode(process.hProcess);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    CloseHandle(startup.hStdOutput);
+    CloseHandle(startup.hStdError);
+    ProgramRun run{static_cast<int>(status), FileBytes(out), FileBytes(err)};
+    DeleteFileA(out.c_str());
+    DeleteFileA(err.c_str());
+    return run;
+}
+
+Editor::Editor(const std::string& directory) : process_(StartProgram("skyvarn-config.exe", "", directory.c_str(), {})) {}
 
 Editor::~Editor()
 {
@@ -135,6 +146,17 @@ std::string Editor::ProgramPath(const std::string& name)
         length = GetModuleFileNameA(nullptr, path, MAX_PATH);
     const std::string beside(path, length);
     return beside.substr(0, beside.find_last_of("\\/") + 1) + name;
+}
+
+std::string Editor::BuildOnce(const ScratchDirectory& directory, std::vector<std::string>* boxes)
+{
+    Editor editor(directory.Path());
+    EXPECT_TRUE(editor.Shown());
+    const std::vector<std::string> shown = editor.Build();
+    if (boxes)
+        *boxes = shown;
+    EXPECT_EQ(editor.Exit(), 1u);
+    return directory.ReadSettings();
 }
 
 bool Editor::Shown()
@@ -176,7 +198,9 @@ HWND Editor::Page(int index) const
 void Editor::SelectItem(int page, int id, int index) const
 {
     HWND control = Item(page, id);
-    const bool isCombo = HasClass(control, "ComboBox");
+    char name[32] = "";
+    GetClassNameA(control, name, sizeof name);
+    const bool isCombo = lstrcmpiA(name, "ComboBox") == 0;   // case ignored
     SendMessageA(control, isCombo ? CB_SETCURSEL : LB_SETCURSEL, static_cast<WPARAM>(index), 0);
     SendMessageA(Page(page), WM_COMMAND, MAKEWPARAM(id, isCombo ? CBN_SELCHANGE : LBN_SELCHANGE),
                  reinterpret_cast<LPARAM>(control));
@@ -246,9 +270,11 @@ std::string Editor::AnswerBox(int attempts) const
             if (!text || FindWindowExA(dialog, nullptr, "Edit", nullptr) ||
                 FindWindowExA(dialog, nullptr, "ListBox", nullptr))
                 continue;
-            const std::string box = BoxText(dialog);
+            const std::string box = TextOf(dialog) + ": " + TextOf(text);
             PostMessageA(dialog, WM_COMMAND, IDOK, 0);
-            WaitClosed(dialog);
+            // Until it is gone or hidden (a bound only against a program that hangs).
+            for (int wait = 0; wait < 1200 && IsWindow(dialog) && IsWindowVisible(dialog); ++wait)
+                Sleep(5);
             return box;
         }
     }
@@ -261,4 +287,4 @@ DWORD Editor::Exit(bool closeBox)
     return WaitForExit();
 }
 
-
+DWORD Editor::WaitForExit() { return WaitForExitCode(process_.hProcess); }

@@ -34,12 +34,18 @@ private:
 };
 
 // Holds a file open without write sharing, so that every write to it fails as on a write-protected file
-// (Wine ignores the read-only attribute for root).
+// (Wine ignores the read-only attribute for root); with `share` 0 reads fail too, as with a program that
+// keeps the file to itself, and with FILE_SHARE_WRITE it only keeps the file from being replaced.
 class WriteBlocker {
 public:
-    explicit WriteBlocker(const std::string& path)
-        : handle_(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr)) {}
-    ~WriteBlocker() { CloseHandle(handle_); }
+    explicit WriteBlocker(const std::string& path, DWORD share = FILE_SHARE_READ)
+        : handle_(CreateFileA(path.c_str(), GENERIC_READ, share, nullptr, OPEN_EXISTING, 0, nullptr)) {}
+    ~WriteBlocker() { Release(); }
+    void Release()
+    {
+        if (handle_ != INVALID_HANDLE_VALUE) CloseHandle(handle_);
+        handle_ = INVALID_HANDLE_VALUE;
+    }
 
 private:
     HANDLE handle_;
@@ -48,22 +54,18 @@ private:
 // The names of the files in a folder.
 std::vector<std::string> FilesIn(const std::string& folder);
 
-// The message box of a settings file that cannot be written, as BoxText gives it.
+// The message box of a settings file that cannot be written, as AnswerBox gives it.
 inline const char WriteErrorBox[] =
     "Error: An error occurred while writing to the INI file.  The INI file may be write-protected.";
 
 // A window's text by WM_GETTEXT, which also reaches the controls of another process.
 std::string TextOf(HWND window);
-// A message box's "caption: text".
-inline std::string BoxText(HWND box) { return TextOf(box) + ": " + TextOf(GetDlgItem(box, 0xFFFF)); }
 
-// Starts the program `name` beside the tests (as ProgramPath finds it) with `arguments` (each after a blank),
-// in `directory` (null: this one's); the standard handles `startup` names are inherited. A null process
-// when it cannot start.
-PROCESS_INFORMATION StartProgram(const std::string& name, const std::string& arguments, const char* directory,
-                                 STARTUPINFOA startup = {});
-// A started program's exit code once it has ended; 0xFFFFFFFF when it does not end (a bound against a hang).
-DWORD WaitForExitCode(HANDLE process);
+// Runs the program `name` beside the tests (as ProgramPath finds it) with `arguments` (each after a blank)
+// in `directory` (null: this one's) until it ends, its standard output and error kept apart in files
+// outside it; the status 0xFFFFFFFF when it does not end (a bound against a hang).
+struct ProgramRun { int status; std::string out, err; };
+ProgramRun RunProgram(const std::string& name, const std::string& arguments, const char* directory = nullptr);
 
 class Editor {
 public:
@@ -99,13 +101,15 @@ public:
     // Waits for a message box of the program, answers it with OK; its "caption: text", "" when none came.
     std::string AnswerBox(int attempts = 1200) const;
     DWORD Exit(bool closeBox = false);   // "E&xit" or the close box; the program's exit code
-    DWORD WaitForExit() { return WaitForExitCode(process_.hProcess); }
+    DWORD WaitForExit();
     // The program has handled everything sent so far.
     void Sync() const { SendMessageTimeoutA(window_, WM_NULL, 0, 0, SMTO_NORMAL, 60000, nullptr); }
     HWND Focus() const;  // the program's focused window
 
     // A program beside the editor under test (SKYVARN_EDITOR when set, else the one beside the tests).
     static std::string ProgramPath(const std::string& name = "skyvarn-config.exe");
+    // Starts the program in `directory`, builds once and leaves; the file then, and the boxes in `boxes`.
+    static std::string BuildOnce(const ScratchDirectory& directory, std::vector<std::string>* boxes = nullptr);
 
 private:
     std::vector<HWND> Dialogs() const;   // the program's visible dialogs other than the main window

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <string>
+#include <tuple>
 
 #include "app/app_state.h"
 #include "editor.h"
@@ -44,10 +45,9 @@ TEST(MainWindow, IsCentredInItsFontsWidthPagesSitInTheTabTabsKeepEditsAndMapsSho
         MapWindowPoints(nullptr, editor.Window(), reinterpret_cast<POINT*>(&placed), 2);
         while (above && above != page) above = GetWindow(above, GW_HWNDPREV);   // painted over the tab control
         ASSERT_NE(page, nullptr) << "page " << index;
-        EXPECT_EQ(placed.left, PageOrigin.x) << "page " << index;
-        EXPECT_EQ(placed.top, PageOrigin.y) << "page " << index;
-        EXPECT_TRUE(PtInRect(&tabRect, POINT{placed.left, placed.top})) << "page " << index;
-        EXPECT_TRUE(PtInRect(&tabRect, POINT{placed.right - 1, placed.bottom - 1})) << "page " << index;
+        EXPECT_EQ(std::make_pair(placed.left, placed.top), std::make_pair(PageOrigin.x, PageOrigin.y)) << index;
+        EXPECT_TRUE(PtInRect(&tabRect, POINT{placed.left, placed.top}) &&
+                    PtInRect(&tabRect, POINT{placed.right - 1, placed.bottom - 1})) << "page " << index;
         EXPECT_EQ(above, page) << "page " << index << " is painted over the tab control";
     }
 
@@ -74,13 +74,8 @@ TEST(MainWindow, IsCentredInItsFontsWidthPagesSitInTheTabTabsKeepEditsAndMapsSho
     ViewMapBitmap(editor.Window());
     EXPECT_EQ(bitmapFile, "landmarks\\Alsace.bmp");
     const SHELLEXECUTEINFOA& r = bitmapRequest;
-    EXPECT_EQ(r.cbSize, sizeof r);
-    EXPECT_EQ(r.fMask, 0u);
-    EXPECT_EQ(r.hwnd, editor.Window());
-    EXPECT_EQ(r.lpVerb, nullptr);
-    EXPECT_EQ(r.lpParameters, nullptr);
-    EXPECT_EQ(r.lpDirectory, nullptr);
-    EXPECT_EQ(r.nShow, SW_SHOW);
+    EXPECT_EQ(std::tie(r.cbSize, r.fMask, r.hwnd, r.lpVerb, r.lpParameters, r.lpDirectory, r.nShow),
+              std::make_tuple(DWORD{sizeof r}, ULONG{0}, editor.Window(), LPCSTR{}, LPCSTR{}, LPCSTR{}, int{SW_SHOW}));
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <commctrl.h>
 
 #include <string>
+#include <tuple>
 
 #include "app/app_state.h"
 #include "app/pages.h"
@@ -14,7 +15,6 @@
 #include "settings/profile_store.h"
 
 namespace {
-
 
 const int General = GeneralPageIndex, Game = GamePageIndex;
 
@@ -78,7 +78,6 @@ TEST(GeneralPage, ListsHoldTheirItemsAndValuesAreShownAndStoredInTheirOwnForms)
     }
 }
 
-
 // The page's inputs, then two labels that no game type disables; an enabled set has a digit per control.
 const int Controls[] = {
     IDC_GAME_MAX_VORAKS, IDC_GAME_VORAKS_GLOW, IDC_GAME_TARGET_SWAP_TIME, IDC_GAME_PLAYERS_PER_TARGET,
@@ -125,7 +124,6 @@ TEST(GamePage, GameTypeDecidesTheEnabledControlsYetEveryValueIsStoredInItsOwnFor
              "manualTargetsAtATime=3\r\n", "friendlyFire=1", "numVoraks=5\r\n", "voraksGlow=1"})
         EXPECT_NE(directory.ReadSettings().find(std::string("\n") + line), std::string::npos) << line;
 }
-
 
 // In the order they are read and written: the German page first, each page from its top row down.
 const char* const Keys[] = {"FOKKER_EIII", "ALBATROS_DII", "HALBERSTADT_DII", "ALBATROS_DIII", "ALBATROS_DV",
@@ -192,10 +190,8 @@ TEST(RateSpinners, HaveTheirRangeAndStepsAndWrapAtBothEnds)
         SendMessageA(spinner, UDM_GETRANGE32, reinterpret_cast<WPARAM>(&lower), reinterpret_cast<LPARAM>(&upper));
         UDACCEL steps[3] = {};
         const LRESULT count = SendMessageA(spinner, UDM_GETACCEL, 3, reinterpret_cast<LPARAM>(steps));
-        EXPECT_EQ(std::to_string(lower) + ".." + std::to_string(upper), "1..1440") << "range of " << box;
-        EXPECT_EQ(count, 2) << "steps of " << box;
-        EXPECT_EQ(std::to_string(steps[0].nSec) + "s+" + std::to_string(steps[0].nInc) + " " +
-                  std::to_string(steps[1].nSec) + "s+" + std::to_string(steps[1].nInc), "0s+1 1s+40") << "steps of " << box;
+        EXPECT_EQ(std::make_tuple(lower, upper, count, steps[0].nSec, steps[0].nInc, steps[1].nSec, steps[1].nInc),
+                  std::make_tuple(1, 1440, LRESULT{2}, 0u, 1u, 1u, 40u)) << "range and steps of " << box;
         const int other = box == IDC_GENERAL_DAY_RATE ? IDC_GENERAL_NIGHT_RATE : IDC_GENERAL_DAY_RATE;
         const std::string untouched = editor.Text(General, other);
         for (const auto& c : cases) {

@@ -2,9 +2,8 @@
 
 #include <windows.h>
 
-#include <sddl.h>
-
 #include <cstring>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -61,61 +60,10 @@ TEST(ProfileStore, WritesChangeTheDocumentAndOneSaveReplacesTheFile)
                                 "[Clients]\r\nCookie=b\r\nCookie=c x\r\n[New]\r\nk=v\r\n";
     {
         // A reader that allows writing but not replacing, as a C runtime's fopen does.
-        HANDLE reader = CreateFileA(directory.SettingsPath().c_str(), GENERIC_READ,
-                                    FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
+        WriteBlocker reader(directory.SettingsPath(), FILE_SHARE_READ | FILE_SHARE_WRITE);
         EXPECT_EQ(SaveSettingsFile(nullptr), 1);
-        CloseHandle(reader);
     }
     EXPECT_EQ(directory.ReadSettings(), written);
-    // A temporary file left by a killed process is reused, not piled up.
-    WriteBytes(directory.SettingsPath() + ".tmp", "");
-    EXPECT_EQ(SaveSettingsFile(nullptr), 1);
-    EXPECT_EQ(FilesIn(directory.Path()), std::vector<std::string>{"qv3server.ini"}) << "a temporary file left";
-}
-
-// Whether the file's access list grants Everyone anything, in the list's own text form.
-bool EveryoneListed(const std::string& path)
-{
-    char buffer[4096];
-    DWORD size = 0;
-    char* text = nullptr;
-    if (!GetFileSecurityA(path.c_str(), DACL_SECURITY_INFORMATION, buffer, sizeof buffer, &size) ||
-        !ConvertSecurityDescriptorToStringSecurityDescriptorA(buffer, SDDL_REVISION_1, DACL_SECURITY_INFORMATION,
-                                                              &text, nullptr))
-        return true;
-    bool listed = std::string(text).find(";;;WD)") != std::string::npos;
-    LocalFree(text);
-    return listed;
-}
-
-// A file that only its owner may read (it holds the server's password) stays so after a save.
-TEST(ProfileStore, AFileOnlyItsOwnerMayReadStaysSo)
-{
-    ScratchDirectory directory("profile-private");
-    ASSERT_EQ(BuildProfilePath(), 1);
-    directory.WriteSettings("[QV3Server]\r\npassword=secret\r\n");
-    PSECURITY_DESCRIPTOR owner = nullptr;   // the administrators alone
-    ASSERT_TRUE(ConvertStringSecurityDescriptorToSecurityDescriptorA("D:P(A;;FA;;;BA)", SDDL_REVISION_1, &owner, nullptr));
-    ASSERT_TRUE(SetFileSecurityA(directory.SettingsPath().c_str(), DACL_SECURITY_INFORMATION, owner));
-    LocalFree(owner);
-    ASSERT_FALSE(EveryoneListed(directory.SettingsPath()));
-    ASSERT_EQ(OpenSettingsFile(), 1);
-    WriteProfileText("QV3Server", "password", "other");
-    EXPECT_EQ(SaveSettingsFile(nullptr), 1);
-    EXPECT_EQ(directory.ReadSettings(), "[QV3Server]\r\npassword=other\r\n");
-    EXPECT_FALSE(EveryoneListed(directory.SettingsPath()));
-    EXPECT_EQ(FilesIn(directory.Path()), std::vector<std::string>{"qv3server.ini"}) << "a temporary file left";
-
-    // A list of its own that a new file would not get, yet lets everyone read: replaced in one step too.
-    PSECURITY_DESCRIPTOR everyone = nullptr;
-    ASSERT_TRUE(ConvertStringSecurityDescriptorToSecurityDescriptorA("D:P(A;;FA;;;WD)", SDDL_REVISION_1, &everyone,
-                                                                     nullptr));
-    ASSERT_TRUE(SetFileSecurityA(directory.SettingsPath().c_str(), DACL_SECURITY_INFORMATION, everyone));
-    LocalFree(everyone);
-    ASSERT_EQ(OpenSettingsFile(), 1);
-    WriteProfileText("QV3Server", "password", "third");
-    EXPECT_EQ(SaveSettingsFile(nullptr), 1);
-    EXPECT_EQ(directory.ReadSettings(), "[QV3Server]\r\npassword=third\r\n");
     EXPECT_EQ(FilesIn(directory.Path()), std::vector<std::string>{"qv3server.ini"}) << "a temporary file left";
 }
 
@@ -156,10 +104,6 @@ TEST(ProfileStore, MarkedFilesAreReadAndWrittenInTheirOwnEncoding)
     }
 }
 
-}  // namespace
-
-namespace {
-
 // Whatever stands in the way, the dry run's answer and the write's agree, and a refused write changes
 // nothing: neither the file nor what stands at the temporary name, nor a file that name is another name of.
 TEST(ProfileStore, TheDryRunsRefusalIsTheWritesOwn)
@@ -168,27 +112,23 @@ TEST(ProfileStore, TheDryRunsRefusalIsTheWritesOwn)
     const std::string path = directory.SettingsPath(), temporary = path + ".tmp", other = directory.Path() + "\\other.txt";
     const std::string settings = "[QV3Server]\r\npassword=old\r\n";
     struct Case {
-        const char* name;
-        const char* reason;   // part of the refusal; null: the write goes ahead
+        std::string name;
+        const char* reason;             // part of the refusal; null: the write goes ahead
+        std::function<void()> prepare;  // after the file and the other file are written
     };
-    for (const Case& each : {Case{"plain", nullptr}, {"no file", nullptr}, {"stale temporary file", nullptr},
-                             {"read-only", "has the read-only attribute"},
-                             {"held", "is held open by another program that does not let it be written"},
-                             {"folder at the temporary name", "qv3server.ini.tmp beside it is not a file the editor made"},
-                             {"another file's name at the temporary name", "not a file the editor made"}}) {
-        const std::string name = each.name;
+    const auto none = [] {};
+    for (const Case& each : {Case{"plain", nullptr, none}, {"no file", nullptr, [&] { DeleteFileA(path.c_str()); }},
+             {"stale temporary file", nullptr, [&] { WriteBytes(temporary, "the first half of"); }},
+             {"read-only", "has the read-only attribute", [&] { SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY); }},
+             {"held", "is held open by another program that does not let it be written", none},
+             {"folder at the temporary name", "qv3server.ini.tmp beside it is not a file the editor made",
+              [&] { CreateDirectoryA(temporary.c_str(), nullptr); }},
+             {"another file's name at the temporary name", "not a file the editor made",
+              [&] { CreateHardLinkA(temporary.c_str(), other.c_str(), nullptr); }}}) {
+        const std::string& name = each.name;
         directory.WriteSettings(settings);
         WriteBytes(other, "someone else's");
-        if (name == "no file")
-            DeleteFileA(path.c_str());
-        if (name == "stale temporary file")
-            WriteBytes(temporary, "the first half of");
-        if (name == "read-only")
-            SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY);
-        if (name == "folder at the temporary name")
-            CreateDirectoryA(temporary.c_str(), nullptr);
-        if (name == "another file's name at the temporary name")
-            CreateHardLinkA(temporary.c_str(), other.c_str(), nullptr);
+        each.prepare();
         const std::string before = directory.ReadSettings();
         bool written = false;
         std::string reason;
