@@ -6,6 +6,9 @@ set -eu
 source "$(dirname "$0")/lib.sh"
 action=$1
 wine_environment "$2"
+# Ending its server would end an operator's open editor with its unbuilt edits.
+[ "$(realpath -m -- "$WINEPREFIX")" != "$(realpath -m -- "$root/build/wineprefix-operator")" ] ||
+    die "$WINEPREFIX is the operator's prefix, not a test's; this script ends every program of the prefix it is given."
 mkdir -p "$(dirname "$WINEPREFIX")"
 wineserver -k >/dev/null 2>&1 || true
 wineserver -w >/dev/null 2>&1 || true

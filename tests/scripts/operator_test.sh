@@ -37,6 +37,13 @@ focus() {
         sleep 0.1
     done
 }
+# The script refuses a folder that code page 1252 cannot spell, naming it, with exit status 2.
+expect_unnameable_refused() {  # SCRIPT
+    local status=0
+    "$root/scripts/$1" "東京 server" 2>err.txt || status=$?
+    expect_status 2 "$status" "$1 on 東京 server"
+    expect_in err.txt "東京 server" "$1 on 東京 server"
+}
 # Presses Alt+B in the editor and waits until the file has been written (a build writes it even when its
 # bytes stay the same, so its time of change moves; nanoseconds tell two builds of one second apart).
 build_in_editor() {  # WINDOW FILE
@@ -78,10 +85,7 @@ if [ "$part" = run ]; then
     [ -d "$SKYVARN_PREFIX" ] && fail "run.sh without a display prepared a prefix"
 
     echo "- a folder code page 1252 cannot name is refused by name"
-    status=0
-    "$root/scripts/run.sh" "東京 server" 2>err.txt || status=$?
-    expect_status 2 "$status" "run.sh on 東京 server"
-    expect_in err.txt "東京 server" "run.sh on 東京 server"
+    expect_unnameable_refused run.sh
 
     echo "- a folder with blanks, a quote and non-ASCII letters, the first run: progress, then the editor"
     "$root/scripts/run.sh" "$PWD/$first" 2>first.err &
@@ -150,10 +154,7 @@ else
 
     echo "- a folder code page 1252 cannot name is refused by name"
     mkdir "東京 server"
-    status=0
-    "$root/scripts/check.sh" "東京 server" 2>err.txt || status=$?
-    expect_status 2 "$status" "check.sh on 東京 server"
-    expect_in err.txt "東京 server" "check.sh on 東京 server"
+    expect_unnameable_refused check.sh
 
     echo "- a map's bitmap opens in the desktop's own viewer (xdg-open)"
     mkdir -p bitmap/landmarks bin
