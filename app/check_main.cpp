@@ -220,8 +220,20 @@ int Run(const CheckOptions& options)
         return Refuse("the path of " + folder + " is too long to hold qv3server.ini");
     if (GetFileAttributesA(ProfilePath) == INVALID_FILE_ATTRIBUTES)
         return Refuse("there is no qv3server.ini in " + folder);
-    if (!OpenSettingsFile())
-        return Refuse(std::string(UnreadableFileReason) + " Close the program that holds it, then check again.");
+    // From the first read to the write, no other of our programs writes the file (nor, for a build, reads it).
+    SettingsFileTurn turn(ProfilePath, options.build ? Turn::Writing : Turn::Reading);
+    if (!turn.Refusal().empty())
+        return Refuse(turn.Refusal() == TurnBusyText ? "another program is writing qv3server.ini; nothing was written"
+                                                     : turn.Refusal());
+    JournalNote note;
+    const std::string unread = OpenSettingsFile(&note);
+    if (!unread.empty())
+        return Refuse(unread + " Close the program that holds it, then check again.");
+    if (note.kind != JournalNote::None)
+        Say(JournalNoteText(note));
+    if (note.kind == JournalNote::KeptAside || note.kind == JournalNote::WouldBeKeptAside)
+        return Refuse(options.build ? "nothing was written; look at the file, then build again"
+                                    : "a build would write nothing but that");
     const std::string before = SettingsDocumentText();
 
     // The editor's start-up, never shown, with the command line's values read as the file's.
@@ -251,7 +263,7 @@ int Run(const CheckOptions& options)
     // A build writes even what changes nothing, and fails where the file cannot be written; --build writes
     // only a change.
     if (refusal.empty() && (!options.build || !diff.empty()))
-        refusal = options.build ? (SaveSettingsFile(nullptr, false) ? "" : WriteErrorText) : WriteRefusal();
+        refusal = options.build ? SaveSettingsFile() : WriteRefusal();
     DestroyWindow(window);
     if (!refusal.empty())
         return Refuse(refusal);

@@ -1,5 +1,7 @@
 #include "app/check_options.h"
 
+#include <cstdio>
+
 const char CheckUsage[] =
     "usage: skyvarn-check [--build] [--set KEY=VALUE]... [--servers LIST] [--cookies LIST] [--targets LIST] [DIR]";
 
@@ -20,7 +22,7 @@ const char CheckHelp[] =
     "  --help, --version  this text; the program's version\n"
     "\n"
     "A LIST's entries are separated by commas, e.g. --servers TCP:a.example:7000,UDP:b.example; \"\" empties\n"
-    "the list. Exit status: 0 nothing to change (nothing written), 1 changed (and written with --build),\n"
+    "the list; @FILE reads the list from FILE, an entry (or a list) a line. Exit status: 0 nothing to change (nothing written), 1 changed (and written with --build),\n"
     "2 nothing written, with the reason on standard error.\n";
 
 namespace {
@@ -50,6 +52,38 @@ bool AddEntries(const std::string& text, std::optional<std::vector<std::string>>
             return true;
         start = comma + 1;
     }
+}
+
+// A list given as @FILE: the file's lines, each a list as on the command line; blank lines are skipped. So a
+// list of any length, one entry a line, needs no long command line. False when the file cannot be read.
+bool AddEntriesFromFile(const std::string& path, std::optional<std::vector<std::string>>& list, std::string& error)
+{
+    // C's files: the C++ library's streams would bring its exception machinery into the program.
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (!file) {
+        error = "cannot read the list file " + path;
+        return false;
+    }
+    std::string text;
+    char block[4096];
+    for (std::size_t got; (got = std::fread(block, 1, sizeof block, file)) > 0;)
+        text.append(block, got);
+    std::fclose(file);
+    if (!list)
+        list.emplace();
+    for (std::size_t start = 0; start < text.size();) {
+        std::size_t end = text.find('\n', start);
+        end = end == std::string::npos ? text.size() : end;
+        std::string line = text.substr(start, end - start);
+        start = end + 1;
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        if (!AddEntries(line, list)) {
+            error = "the list file " + path + " holds an entry between two commas that is empty: " + line;
+            return false;
+        }
+    }
+    return true;
 }
 
 }  // namespace
@@ -100,7 +134,10 @@ CheckOptions ParseCheckOptions(const std::vector<std::string>& arguments)
             break;
         }
         if (list) {
-            if (!AddEntries(value, *list))
+            std::string error;
+            if (value.size() > 1 && value[0] == '@' && !AddEntriesFromFile(value.substr(1), *list, error))
+                options.error = name + " " + value + ": " + error;
+            else if ((value.size() < 2 || value[0] != '@') && !AddEntries(value, *list))
                 options.error = name + " " + value + ": an entry between two commas is empty";
             continue;
         }

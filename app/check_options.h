@@ -4,7 +4,7 @@
 #include <utility>
 #include <vector>
 
-// The command line of skyvarn-check, read without touching any file.
+// The command line of skyvarn-check, read without touching any file but the list files it names.
 
 struct CheckOptions {
     std::string folder;   // as typed; empty for the working directory
@@ -20,7 +20,8 @@ struct CheckOptions {
 
 // The arguments after the program's name. Options take their value as the next argument or after "=";
 // "--" ends the options. A list's entries are separated by commas, blanks around each dropped; an empty
-// list text gives the empty list, and a list option given again adds its entries to the list.
+// list text gives the empty list, and a list option given again adds its entries to the list. A list
+// "@FILE" is read from FILE, each of its lines a list text (blank lines skipped).
 CheckOptions ParseCheckOptions(const std::vector<std::string>& arguments);
 
 extern const char CheckUsage[];   // the usage line

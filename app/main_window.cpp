@@ -9,25 +9,38 @@
 
 #include "app/app_state.h"
 #include "app/control_text.h"
+#include "app/error_box.h"
 #include "app/pages.h"
+#include "app/write_settings.h"
 #include "resource.h"
+#include "settings/page_binding.h"
 #include "settings/profile_store.h"
 
 const char MainWindowCaption[] = "Skyvarn - Arena Server Configuration";
 
 namespace {
 
-// Sent to the main window once it is shown, to say that the pages do not show the file.
-const UINT WM_APP_FILE_UNREAD = WM_APP + 1;
+// Sent to the main window once it is shown, to tell what the start-up read found.
+const UINT WM_APP_START_UP_NOTICE = WM_APP + 1;
+std::string StartUpNotice;
 
 // Whether the pages were loaded from the file. Where it could not be read they show defaults, which a
 // build must never write over the operator's settings.
 bool PagesShowTheFile = true;
 
-void ShowError(HWND owner, const char* text)
+// The settings the pages own, and what the file held of them when last read or written by this editor:
+// what another program changes there afterwards is not written over without a question.
+std::vector<OwnedSetting> PageSettings()
 {
-    MessageBoxA(owner, text, "Error", MB_OK | MB_ICONERROR);
+    std::vector<OwnedSetting> owned;
+    for (auto key : {GeneralPageKey, GamePageKey, AircraftPageKey})
+        for (int index = 0; key(index); ++index)
+            owned.push_back({QV3ServerSection, key(index)});
+    owned.push_back({"RegisterWith", nullptr});
+    owned.push_back({"Clients", nullptr});
+    return owned;
 }
+SettingValues PagesBaseline;
 
 struct TabPage {
     const char* text;
@@ -139,8 +152,8 @@ void InitMainWindow(HWND window)
     LoadAllPages();
     UpdateGameTypeControls();
     CentreWindow(window);
-    if (!PagesShowTheFile)
-        PostMessageA(window, WM_APP_FILE_UNREAD, 0, 0);
+    if (!StartUpNotice.empty())
+        PostMessageA(window, WM_APP_START_UP_NOTICE, 0, 0);
 }
 
 void ShowSelectedPage(HWND window, int command)
@@ -202,12 +215,10 @@ INT_PTR CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_CLOSE:
         EndDialog(window, 0);
         break;
-    case WM_APP_FILE_UNREAD:
+    case WM_APP_START_UP_NOTICE:
         // A dialog is shown once its queue is first empty, which this message comes before.
         ShowWindow(window, SW_SHOW);
-        ShowError(window, UNREADABLE_FILE_REASON "  The editor shows default values instead of the file's, and Build "
-                          "INI File will not write over the file.  Close the program that holds it, then start the "
-                          "editor again.");
+        ShowError(window, StartUpNotice);
         break;
     default:
         break;
@@ -218,7 +229,17 @@ INT_PTR CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
 void LoadAllPages()
 {
     // An unreadable file loads as defaults; every build of this run then refuses to replace it.
-    PagesShowTheFile = OpenSettingsFile() != 0;
+    JournalNote note;
+    const std::string unread = OpenSettingsFile(&note);
+    PagesShowTheFile = unread.empty();
+    if (!PagesShowTheFile)
+        StartUpNotice = unread + "  The editor shows default values instead of the file's, and Build INI File will "
+                                 "not write over the file.  " +
+                        (unread == TurnBusyText ? "Wait until it has finished, then start the editor again."
+                                                : "Close the program that holds it, then start the editor again.");
+    else if (note.kind == JournalNote::KeptAside)
+        StartUpNotice = JournalNoteText(note);
+    PagesBaseline = ReadSettingValues(PageSettings());
     LoadGeneralPage();
     LoadGamePage();
     LoadGermanPlanesPage();
@@ -240,8 +261,7 @@ std::string StoreAllPages()
 
 // The pages store into the file as read now, so that what another program changed since start-up stays;
 // the file is then replaced once, whole. Pages that show defaults because the file could not be read at
-// start-up never replace it, even once it can be read; a file unreadable now is not replaced either
-// (SaveSettingsFile refuses it with its message); a page that refuses a value leaves the file as it was.
+// start-up never replace it, even once it can be read; a page that refuses a value leaves the file as it was.
 void BuildIniFile()
 {
     if (!PagesShowTheFile) {
@@ -251,10 +271,7 @@ void BuildIniFile()
                   "start the editor again.");
         return;
     }
-    std::string refusal = OpenSettingsFile() ? StoreAllPages() : "";
-    if (!refusal.empty()) {
-        ShowError(MainWindowHandle, refusal.c_str());
-        return;
-    }
-    SaveSettingsFile(MainWindowHandle);
+    WriteSettings(MainWindowHandle, PageSettings(), PagesBaseline,
+                  {"the editor read the file", "Build INI File would write the values shown here over"},
+                  [](const void*) { return StoreAllPages(); });
 }

@@ -9,8 +9,6 @@
 
 char ProfilePath[ProfilePathSize] = "";
 
-const char UnreadableFileReason[] = UNREADABLE_FILE_REASON;
-
 namespace {
 
 const char SettingsFileName[] = "qv3server.ini";
@@ -26,7 +24,7 @@ struct KnownSection {
 // each once. Both are forgotten with the text they stand for.
 struct OpenedFile {
     SettingsText document;
-    bool readable = true;
+    std::string unread;   // why the file could not be read; "" when it was
     std::vector<IniEdit> pending;
     std::vector<KnownSection> sections;
 };
@@ -127,14 +125,39 @@ int BuildProfilePath()
     return 1;
 }
 
-int OpenSettingsFile()
+std::string OpenSettingsFile(JournalNote* note)
 {
     std::string bytes;
-    bool readable = ReadSettingsFile(ProfilePath, bytes);
-    File = OpenedFile{DecodeSettingsText(std::move(bytes)), readable, {}, {}};
+    JournalNote found;
+    std::string unread = ReadSettingsFile(ProfilePath, bytes, found);
+    File = OpenedFile{DecodeSettingsText(std::move(bytes)), unread, {}, {}};
+    if (note)
+        *note = found;
     if (StartUpValues)
         StartUpValues();
-    return File.readable ? 1 : 0;
+    return unread;
+}
+
+std::string JournalNoteText(const JournalNote& note)
+{
+    const std::string cut = "A write of the INI file qv3server.ini was cut off";
+    switch (note.kind) {
+    case JournalNote::Completed:
+        return cut + ", and was completed now from its journal qv3server.ini.tmp.";
+    case JournalNote::Pending:
+        return cut + ": its journal qv3server.ini.tmp completes it at the next build, and what is shown is the "
+                     "file as that leaves it.";
+    case JournalNote::KeptAside:
+    case JournalNote::WouldBeKeptAside:
+        return cut + ", but the file has changed since (by hand or by another program), so that write " +
+               (note.kind == JournalNote::KeptAside ? "was not completed: its journal was kept aside as "
+                                                    : "will not be completed: the next build keeps its journal "
+                                                      "aside as ") +
+               note.keptAs + ", and the file stays as it is.";
+    case JournalNote::None:
+        break;
+    }
+    return "";
 }
 
 void SetStartUpValues(void (*writeValues)())
@@ -142,26 +165,15 @@ void SetStartUpValues(void (*writeValues)())
     StartUpValues = writeValues;
 }
 
-const char WriteErrorText[] = "An error occurred while writing to the INI file.  The INI file may be write-protected.";
-
-int SaveSettingsFile(HWND owner, bool tell)
+std::string SaveSettingsFile()
 {
     MakePendingWrites();
-    if (!File.readable) {
-        if (tell)
-            MessageBoxA(owner, UNREADABLE_FILE_REASON "  Nothing was written.  Close the program that holds it, "
-                        "then try again.", "Error", MB_OK | MB_ICONERROR);
-        return 0;
-    }
+    if (!File.unread.empty())
+        return File.unread + "  Nothing was written.  Close the program that holds it, then try again.";
     // 8-bit text goes out as it stands, without a copy (one conditional expression of both would copy it).
-    const bool replaced = File.document.encoding == TextEncoding::Ansi
-                              ? ReplaceSettingsFile(ProfilePath, File.document.text)
-                              : ReplaceSettingsFile(ProfilePath, EncodeSettingsText(File.document));
-    if (replaced)
-        return 1;
-    if (tell)
-        MessageBoxA(owner, WriteErrorText, "Error", MB_OK | MB_ICONERROR);
-    return 0;
+    return File.document.encoding == TextEncoding::Ansi
+               ? ReplaceSettingsFile(ProfilePath, File.document.text)
+               : ReplaceSettingsFile(ProfilePath, EncodeSettingsText(File.document));
 }
 
 const std::string& SettingsDocumentText()
@@ -211,4 +223,18 @@ void WriteSectionList(const char* section, const std::vector<std::string>& entri
     for (const std::string& entry : entries)
         edit.lines.push_back(ToDocument(entry));
     File.pending.push_back(edit);
+}
+
+SettingValues ReadSettingValues(const std::vector<OwnedSetting>& settings)
+{
+    SettingValues values;
+    for (const OwnedSetting& setting : settings) {
+        const std::string section = ToDocument(setting.section);
+        const std::string_view text = SectionText(section);
+        // A missing key, or a line of that name without "=", reads as the default.
+        values.push_back(text.empty() ? MissingSetting
+                         : setting.key ? IniGetString(text, section, ToDocument(setting.key), MissingSetting, std::string::npos)
+                                       : IniGetSection(text, section));
+    }
+    return values;
 }

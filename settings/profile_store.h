@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "settings/section_list.h"
+#include "settings/settings_file.h"
 
 // The settings file in the working directory, held as one document: read once, answered from memory,
 // changed in memory by the writes, and written back whole by SaveSettingsFile. Values reach the pages in
@@ -20,20 +21,16 @@ extern char ProfilePath[ProfilePathSize];
 // no file, rather than work on some shortened path.
 int BuildProfilePath();
 
-// Reads the file into the document; a missing file is an empty one. 0 when the file exists but cannot be
-// read: the reads then give their defaults and SaveSettingsFile refuses, so that a build never replaces
-// what it could not see.
-int OpenSettingsFile();
-// Why a file that exists could not be read, as the editor and its dry run both say it; a literal, so that
-// each message that begins with it is one text in the program.
-#define UNREADABLE_FILE_REASON \
-    "The INI file qv3server.ini exists but could not be read: another program may hold it open."
-extern const char UnreadableFileReason[];
-// Replaces the file by the document in one step. 1 on success; 0 after telling the operator, in a message
-// owned by `owner`, that the file could not be read when last opened or could not be written (the file is
-// then as it was); with `tell` false the caller tells it, in WriteErrorText's words.
-int SaveSettingsFile(HWND owner, bool tell = true);
-extern const char WriteErrorText[];
+// Reads the file into the document (a missing file is an empty one), in the turn this process holds or
+// in one of its own. "" or why it could not be read: the reads then give their defaults and
+// SaveSettingsFile refuses, so that a write never replaces what it could not see. `note`, when given, says
+// what was found of a write that was cut off.
+std::string OpenSettingsFile(JournalNote* note = nullptr);
+// The operator's words for what a read found of a cut-off write; "" for nothing worth saying.
+std::string JournalNoteText(const JournalNote& note);
+// Writes the document into the file, in one step. "" on success; else why not, in the words the operator
+// is told (the file is then as it was).
+std::string SaveSettingsFile();
 
 // Run by every later OpenSettingsFile once the file is read, to lay values over it as if the file held them
 // (the command line's, which the pages then load as they load a hand-edited file); null for none.
@@ -54,3 +51,14 @@ int WriteProfileFlag(const char* section, const char* key, int flag);
 void ReadSectionList(const char* section, SectionBuffer& buffer);
 // Replaces the whole section by the entries, one line each; entries without anything but blanks are left out.
 void WriteSectionList(const char* section, const std::vector<std::string>& entries);
+
+// A setting that a program owns: a key of a section, or (key null) a whole section's lines.
+struct OwnedSetting {
+    const char* section;
+    const char* key;
+};
+// What the document holds for each setting, in order: the key's value as read, or the section's lines
+// (each ended by NUL); MissingSetting for a missing key or section (no value or line holds a line feed).
+using SettingValues = std::vector<std::string>;
+constexpr char MissingSetting[] = "\n";
+SettingValues ReadSettingValues(const std::vector<OwnedSetting>& settings);

@@ -5,56 +5,159 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <vector>
 
 // How the file is written, on every path: into the file itself, never by putting a new file in its place.
 // Only the existing file keeps what it is: under Wine a new file gets the umask's mode, the creating user
 // as owner and no access list, ReplaceFile keeps none of them either, and a rename replaces a symbolic
 // link and parts the file from its other hard links. So the bytes are written through any link into the
 // file's own inode, all or nothing: first, whole and flushed, into a journal beside the path (its name
-// made new, so never reached through a link), with their length and checksum; then into the file, grown
-// first with the real bytes of its new end (a full disk fails there, and the file is cut back to its old
-// length), written, cut to length and flushed; then the journal goes. A journal found whole by the next
-// read is written into the file first (the write was cut off); a torn one never reached the file and goes.
-// A journal name taken by anything but a plain file of one name, reached directly, is never written,
-// truncated or deleted: the build is refused.
+// made new, so never reached through a link), which also records what the file held before; then into the
+// file, grown first with the real bytes of its new end (a full disk fails there, and the file is cut back
+// to its old length), written, cut to length and flushed; then the journal goes. The journal's name is
+// given only to a whole journal, so that a writer killed before then leaves nothing. A journal found by
+// a later read completes its write only where the file is still what that write left; otherwise it is
+// kept aside, never applied over what someone changed since. A name at the journal's that is not a
+// journal is never read, written, truncated or deleted: the build is refused.
+//
+// Turns: a lock on one byte far beyond the end of any settings file, exclusive for a writer and shared
+// for a reader. Windows and Wine both honour it across processes, and Wine across its servers (it mirrors
+// the lock to the Linux file), where share modes and named objects reach only one server's programs. It
+// locks no byte of the text, so other programs, the game server among them, read the file as ever.
 
 namespace {
 
 const char JournalSuffix[] = ".tmp";
-// The journal is the new bytes followed by this mark, their length and their checksum.
-const char JournalMark[8] = {'S', 'K', 'V', 'J', 'N', 'L', '0', '1'};
-const std::size_t TrailerSize = sizeof JournalMark + 8;
+// Where a journal is made before it is given its name; no longer than the journal's name, which the
+// longest folder a settings file may stand in leaves room for.
+const char NewJournalSuffix[] = ".jnl";
+const char KeptAsideSuffix[] = ".not-applied";
+// A journal's first bytes: readable, so that whoever opens one sees what it is.
+const char JournalMark[16] = {'S', 'K', 'Y', 'V', 'A', 'R', 'N', ' ', 'J', 'O', 'U', 'R', 'N', 'A', 'L', '\n'};
+// Then, each number in eight bytes, lowest first: the new text's length, the old text's length, the
+// checksum of each of the old text's blocks, and of the old bytes that a write of the new text over the
+// start leaves in the block where it ends; then the new text, and a checksum of everything before it.
+const std::size_t Block = 4096;
+const std::size_t FixedHeader = sizeof JournalMark + 16;
 // One call of ReadFile or WriteFile moves at most this much.
 const std::size_t Chunk = std::size_t(1) << 30;
+const LONGLONG TurnByte = LONGLONG(1) << 62;
 
-std::uint32_t Checksum(const char* data, std::size_t size)
+// The turn this process holds: its lock stands on this handle, and reads and writes go through it.
+struct HeldFile {
+    std::string path;
+    HANDLE file = INVALID_HANDLE_VALUE;
+    bool writing = false;
+    bool created = false;   // made empty by the turn: removed at its end if still empty
+};
+HeldFile Held;
+
+const std::uint64_t ChecksumStart = 14695981039346656037ull;
+
+// 64-bit FNV-1a, going on from `hash`.
+std::uint64_t Checksum(const char* data, std::size_t size, std::uint64_t hash = ChecksumStart)
 {
-    std::uint32_t hash = 2166136261u;   // 32-bit FNV-1a
     for (std::size_t index = 0; index < size; ++index)
-        hash = (hash ^ static_cast<unsigned char>(data[index])) * 16777619u;
+        hash = (hash ^ static_cast<unsigned char>(data[index])) * 1099511628211ull;
     return hash;
 }
 
-// The mark, the bytes' length and their checksum, each number in four bytes, lowest first.
-void TrailerOf(const char* bytes, std::size_t size, char (&trailer)[TrailerSize])
+void PutNumber(std::string& out, std::uint64_t number)
 {
-    std::memcpy(trailer, JournalMark, sizeof JournalMark);
-    const std::uint32_t numbers[2] = {static_cast<std::uint32_t>(size), Checksum(bytes, size)};
-    for (std::size_t index = 0; index < 8; ++index)
-        trailer[sizeof JournalMark + index] = static_cast<char>((numbers[index / 4] >> (index % 4 * 8)) & 0xFF);
+    for (int index = 0; index < 8; ++index)
+        out.push_back(static_cast<char>((number >> (index * 8)) & 0xFF));
 }
 
-// Whether `journal` is whole: the trailer its bytes call for. It is cut down to those bytes.
-bool TakeJournal(std::string& journal)
+std::uint64_t NumberAt(const std::string& in, std::size_t at)
 {
-    if (journal.size() < TrailerSize)
+    std::uint64_t number = 0;
+    for (int index = 7; index >= 0; --index)
+        number = (number << 8) | static_cast<unsigned char>(in[at + static_cast<std::size_t>(index)]);
+    return number;
+}
+
+std::size_t BlocksOf(std::size_t size) { return (size + Block - 1) / Block; }
+
+// The checksum of text[begin, end), `end` cut to the end of the block `begin` lies in.
+std::uint64_t ChecksumToBlockEnd(const std::string& text, std::size_t begin, std::size_t end)
+{
+    end = std::min(end, (begin / Block + 1) * Block);
+    return begin < end ? Checksum(text.data() + begin, end - begin) : ChecksumStart;
+}
+
+// The journal's header for a write of `bytes` over `old`.
+std::string JournalHeader(const std::string& old, const std::string& bytes)
+{
+    std::string header(JournalMark, sizeof JournalMark);
+    PutNumber(header, bytes.size());
+    PutNumber(header, old.size());
+    for (std::size_t block = 0; block < BlocksOf(old.size()); ++block)
+        PutNumber(header, ChecksumToBlockEnd(old, block * Block, old.size()));
+    PutNumber(header, ChecksumToBlockEnd(old, std::min(bytes.size(), old.size()), old.size()));
+    return header;
+}
+
+struct Journal {
+    enum Kind { None, Foreign, Torn, Whole } kind = None;
+    std::string bytes;                         // a whole one's new text
+    std::size_t oldSize = 0;
+    std::vector<std::uint64_t> oldBlocks;      // and last, the checksum of the block the start's write ends in
+};
+
+// Reads a journal's bytes into `journal`: Whole, Torn (its mark, but not whole: it never reached the file,
+// which is written only once the journal is whole) or Foreign (anything else, the empty file included).
+void ParseJournal(const std::string& in, Journal& journal)
+{
+    journal.kind = Journal::Foreign;
+    if (in.size() < sizeof JournalMark || std::memcmp(in.data(), JournalMark, sizeof JournalMark) != 0)
+        return;
+    journal.kind = Journal::Torn;
+    if (in.size() < FixedHeader + 16)
+        return;
+    const std::uint64_t size = NumberAt(in, sizeof JournalMark), oldSize = NumberAt(in, sizeof JournalMark + 8);
+    if (size > in.size() || oldSize / Block > in.size() / 8)
+        return;
+    const std::size_t headerEnd = FixedHeader + 8 * (BlocksOf(static_cast<std::size_t>(oldSize)) + 1);
+    if (in.size() != headerEnd + size + 8 || NumberAt(in, in.size() - 8) != Checksum(in.data(), in.size() - 8))
+        return;
+    journal.kind = Journal::Whole;
+    journal.oldSize = static_cast<std::size_t>(oldSize);
+    for (std::size_t at = FixedHeader; at < headerEnd; at += 8)
+        journal.oldBlocks.push_back(NumberAt(in, at));
+    journal.bytes = in.substr(headerEnd, static_cast<std::size_t>(size));
+}
+
+// Whether `file` is the old text of the journal's write, or what that write leaves when cut off: it
+// writes the new text's end behind the old text first, then the new text over the old from the start (a
+// process killed there stops at a page's edge, so the new text reaches a block's edge or its own end),
+// then cuts the file to the new length.
+bool LeftByTheWrite(const std::string& file, const Journal& journal)
+{
+    const std::string& bytes = journal.bytes;
+    const std::size_t old = journal.oldSize;
+    if (file.size() < old || file.size() > std::max(old, bytes.size()) ||
+        (file.size() > old && file.compare(old, std::string::npos, bytes, old, file.size() - old) != 0))
         return false;
-    const std::size_t size = journal.size() - TrailerSize;
-    char trailer[TrailerSize];
-    TrailerOf(journal.data(), size, trailer);
-    const bool whole = std::memcmp(trailer, journal.data() + size, TrailerSize) == 0;
-    journal.resize(size);
-    return whole;
+    // Which blocks still hold the old text: from[b] when every block from b on does.
+    const std::size_t blocks = BlocksOf(old);
+    std::vector<bool> from(blocks + 1, true);
+    for (std::size_t block = blocks; block-- > 0;)
+        from[block] = from[block + 1] && ChecksumToBlockEnd(file, block * Block, old) == journal.oldBlocks[block];
+    if (from[0])
+        return true;   // the old text, perhaps with part of the new end behind it
+    if (file.size() != std::max(old, bytes.size()))
+        return false;  // the new end is written whole before the start is touched
+    const std::size_t common = std::min(old, bytes.size());
+    std::size_t same = 0;
+    while (same < common && file[same] == bytes[same]) ++same;
+    // The new text over the old up to a block's edge ...
+    for (std::size_t block = 1; block <= blocks && block * Block <= same; ++block)
+        if (from[block])
+            return true;
+    // ... or over all of it, the file not yet cut: behind the new text's end the old bytes stand, in the
+    // block where it ends as the journal's last checksum says.
+    return same == common && common < old && from[common / Block + 1] &&
+           ChecksumToBlockEnd(file, common, old) == journal.oldBlocks[blocks];
 }
 
 bool WriteAll(HANDLE file, const char* data, std::size_t size)
@@ -84,14 +187,20 @@ bool SetLength(HANDLE file, std::size_t length)
     return SetFilePointerEx(file, position, nullptr, FILE_BEGIN) && SetEndOfFile(file);
 }
 
-// The whole file from where it stands. The buffer keeps room for what a build adds, so that its edits
-// do not move the text to a new one.
-bool ReadAll(HANDLE file, std::string& bytes)
+std::size_t LengthOf(HANDLE file)
 {
     LARGE_INTEGER size = {};
-    bool ok = GetFileSizeEx(file, &size) != FALSE;
+    return GetFileSizeEx(file, &size) && size.QuadPart > 0 ? static_cast<std::size_t>(size.QuadPart) : 0;
+}
+
+// The whole file from its start. The buffer keeps room for what a build adds, so that its edits do not
+// move the text to a new one.
+bool ReadAll(HANDLE file, std::string& bytes)
+{
+    LARGE_INTEGER start = {};
+    bool ok = SetFilePointerEx(file, start, nullptr, FILE_BEGIN) != FALSE;
     std::size_t filled = 0;
-    bytes.resize((ok && size.QuadPart > 0 ? static_cast<std::size_t>(size.QuadPart) : 0) + 65536);
+    bytes.resize(LengthOf(file) + 65536);
     DWORD got = 0;
     while (ok && (ok = ReadFile(file, bytes.data() + filled, static_cast<DWORD>(std::min(bytes.size() - filled, Chunk)),
                                 &got, nullptr) != FALSE) &&
@@ -104,26 +213,28 @@ bool ReadAll(HANDLE file, std::string& bytes)
     return ok;
 }
 
-// Deletes the file the handle holds, by the handle (opened with DELETE access). By name, Wine would
-// delete whatever a symbolic link of that name points to.
-void DeleteHeld(HANDLE file)
+// Marks the file the handle holds (opened with DELETE access) for deletion when the last handle closes,
+// or takes the mark back. By handle: by name, Wine would delete whatever a symbolic link of that name
+// points to.
+bool MarkForDeletion(HANDLE file, bool mark)
 {
-    FILE_DISPOSITION_INFO disposition = {TRUE};
-    SetFileInformationByHandle(file, FileDispositionInfo, &disposition, sizeof disposition);
+    FILE_DISPOSITION_INFO disposition = {static_cast<BOOLEAN>(mark ? TRUE : FALSE)};
+    return SetFileInformationByHandle(file, FileDispositionInfo, &disposition, sizeof disposition) != FALSE;
 }
+
+// The folder part of a path, with its separator; "" without one.
+std::string FolderOf(const std::string& path) { return path.substr(0, path.find_last_of("\\/") + 1); }
+
+std::string NameOf(const std::string& path) { return path.substr(path.find_last_of("\\/") + 1); }
 
 // Whether the open file is the very name `name` in its folder, not a file that a link of that name points
 // to: Wine follows links even where asked not to, but reports the path it reached.
 bool ReachedDirectly(HANDLE file, const std::string& name)
 {
-    const std::size_t start = name.find_last_of("\\/") + 1;   // 0 without a folder
-    char folder[MAX_PATH];
-    if (name.size() >= sizeof folder)
-        return false;
-    std::memcpy(folder, start ? name.data() : ".", start ? start : 1);
-    folder[start ? start : 1] = '\0';
-    HANDLE directory = CreateFileA(folder, FILE_READ_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                   nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    const std::string folder = FolderOf(name).empty() ? std::string(".") : FolderOf(name);
+    HANDLE directory = CreateFileA(folder.c_str(), FILE_READ_ATTRIBUTES,
+                                   FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                                   FILE_FLAG_BACKUP_SEMANTICS, nullptr);
     if (directory == INVALID_HANDLE_VALUE)
         return false;
     // The folder's path as reached, then the name: room for both, and for the path the file reached.
@@ -131,149 +242,92 @@ bool ReachedDirectly(HANDLE file, const std::string& name)
     char reached[MAX_PATH * 4];
     DWORD length = GetFinalPathNameByHandleA(directory, expected, MAX_PATH * 3, FILE_NAME_NORMALIZED);
     CloseHandle(directory);
-    if (length == 0 || length >= MAX_PATH * 3)
+    const std::string base = NameOf(name);
+    if (length == 0 || length >= MAX_PATH * 3 || base.size() >= MAX_PATH)
         return false;
     if (expected[length - 1] != '\\')
         expected[length++] = '\\';
-    std::memcpy(expected + length, name.c_str() + start, name.size() - start + 1);
+    std::memcpy(expected + length, base.c_str(), base.size() + 1);
     length = GetFinalPathNameByHandleA(file, reached, sizeof reached, FILE_NAME_NORMALIZED);
     return length > 0 && length < sizeof reached && lstrcmpiA(reached, expected) == 0;
 }
 
-enum class Journal { None, Foreign, Torn, Whole };
-
-// What stands at the journal's name. A plain file of one name, reached directly, is left open in `held`
-// (with DELETE access), its bytes (without the trailer) in `bytes` when it is whole. Anything else, a
-// link, a folder, a pipe, a file with other names or one that cannot be opened, is Foreign: not touched.
-Journal OpenJournal(const std::string& name, HANDLE& held, std::string& bytes)
+// What stands at the journal's name. A plain file of one name, reached directly, that begins as a journal
+// is left open in `held` (with DELETE access); anything else, a link, a folder, a pipe, a file with other
+// names, one that cannot be opened or one that is not a journal, is Foreign: never touched.
+void OpenJournal(const std::string& name, HANDLE& held, Journal& journal)
 {
     held = INVALID_HANDLE_VALUE;
+    journal = Journal();
     // Wine answers a pipe with ERROR_INVALID_PARAMETER, and a link to nothing as no file at all (making
     // the journal then fails).
     const DWORD attributes = GetFileAttributesA(name.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES) {
         const DWORD error = GetLastError();
-        return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ? Journal::None : Journal::Foreign;
+        journal.kind = error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ? Journal::None : Journal::Foreign;
+        return;
     }
+    journal.kind = Journal::Foreign;
     if (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT))
-        return Journal::Foreign;
+        return;
     HANDLE file = CreateFileA(name.c_str(), GENERIC_READ | DELETE, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                               FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
     if (file == INVALID_HANDLE_VALUE)
-        return Journal::Foreign;
+        return;
     BY_HANDLE_FILE_INFORMATION information = {};
-    if (!GetFileInformationByHandle(file, &information) || information.nNumberOfLinks != 1 ||
-        !ReachedDirectly(file, name)) {
+    std::string bytes;
+    if (GetFileInformationByHandle(file, &information) && information.nNumberOfLinks == 1 &&
+        ReachedDirectly(file, name) && ReadAll(file, bytes))
+        ParseJournal(bytes, journal);
+    if (journal.kind == Journal::Foreign)
         CloseHandle(file);
-        return Journal::Foreign;
+    else
+        held = file;
+}
+
+// Renames the journal held to the first free name of "<file>.not-applied", "-2", "-3", ...; "" when none.
+std::string KeepAside(HANDLE journal, const std::string& path)
+{
+    for (int number = 1; number < 100; ++number) {
+        const std::string name = path + KeptAsideSuffix + (number > 1 ? "-" + std::to_string(number) : "");
+        std::vector<WCHAR> info(sizeof(FILE_RENAME_INFO) / sizeof(WCHAR) + name.size() + 1, 0);
+        auto* rename = reinterpret_cast<FILE_RENAME_INFO*>(info.data());
+        const int units = MultiByteToWideChar(CP_ACP, 0, name.c_str(), -1, rename->FileName,
+                                              static_cast<int>(name.size() + 1));
+        rename->ReplaceIfExists = FALSE;
+        rename->FileNameLength = static_cast<DWORD>(units > 0 ? units - 1 : 0) * sizeof(WCHAR);
+        if (SetFileInformationByHandle(journal, FileRenameInfo, rename, static_cast<DWORD>(info.size() * sizeof(WCHAR))))
+            return name;
+        if (GetLastError() != ERROR_ALREADY_EXISTS && GetLastError() != ERROR_FILE_EXISTS)
+            return "";
     }
-    held = file;
-    return ReadAll(file, bytes) && TakeJournal(bytes) ? Journal::Whole : Journal::Torn;
+    return "";
 }
 
 enum class Outcome { Written, Untouched, Cut };
 
-// The bytes into the file itself, once the journal holds them. Untouched: it failed before any byte of
-// the file changed (or what it changed was given back); Cut: the file is neither, and only the journal
+// The bytes into the held file itself, once the journal holds them. Untouched: it failed before any byte
+// of the file changed (or what it changed was given back); Cut: the file is neither, and only the journal
 // can complete it.
-Outcome WriteIntoFile(const char* path, const std::string& bytes)
+Outcome WriteIntoFile(HANDLE file, const std::string& bytes)
 {
-    bool created = true;
-    HANDLE file = CreateFileA(path, GENERIC_READ | GENERIC_WRITE | DELETE, FILE_SHARE_READ, nullptr, CREATE_NEW,
-                              FILE_ATTRIBUTE_ARCHIVE, nullptr);
-    if (file == INVALID_HANDLE_VALUE && GetLastError() == ERROR_FILE_EXISTS) {
-        // An existing file, or a link (to nothing yet, perhaps): opened through it. Others may go on
-        // reading and writing it, as they could before.
-        created = false;
-        file = CreateFileA(path, GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                           nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_ARCHIVE, nullptr);
-    }
-    if (file == INVALID_HANDLE_VALUE)
-        return Outcome::Untouched;
-    LARGE_INTEGER length = {};
-    if (!GetFileSizeEx(file, &length)) {
-        CloseHandle(file);
-        return Outcome::Untouched;
-    }
-    const std::size_t old = static_cast<std::size_t>(length.QuadPart);
+    const std::size_t old = LengthOf(file);
     // Room first, taken by the new end's real bytes: Wine's SetEndOfFile would reserve only the last block.
-    if (bytes.size() > old && !WriteAt(file, old, bytes.data() + old, bytes.size() - old)) {
-        bool givenBack = true;
-        if (created)
-            DeleteHeld(file);
-        else
-            givenBack = SetLength(file, old);
-        CloseHandle(file);
-        return givenBack ? Outcome::Untouched : Outcome::Cut;
-    }
+    if (bytes.size() > old && !WriteAt(file, old, bytes.data() + old, bytes.size() - old))
+        return SetLength(file, old) ? Outcome::Untouched : Outcome::Cut;
     const bool ok = WriteAt(file, 0, bytes.data(), std::min(old, bytes.size())) && SetLength(file, bytes.size()) &&
                     FlushFileBuffers(file);
-    CloseHandle(file);
     return ok ? Outcome::Written : Outcome::Cut;
 }
 
-enum class Refused { No, Folder, ReadOnly, ForeignJournal, Held, Denied, FolderDenied };
-
-// The refusals that looking at the names can tell, and the stale journal at `name`, if any, held open.
-Refused Refusal(const char* path, const std::string& name, Journal& journal, HANDLE& held)
+// The journal of a write of `bytes` over `old`: made whole and flushed under a name of its own, which goes
+// when its handle is closed (also when the process is killed), and only then given the journal's name as
+// a second name, so that nothing but a whole journal ever stands at that name. The handle, or null with
+// the reason. The bytes may hold the server's password: only this user may open it.
+// (Under Wine that list becomes the permission bits user and group both get, under the umask; others get
+// none.)
+HANDLE MakeJournal(const std::string& name, const std::string& old, const std::string& bytes, std::string& refusal)
 {
-    journal = Journal::None;
-    held = INVALID_HANDLE_VALUE;
-    const DWORD attributes = GetFileAttributesA(path);
-    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY)))
-        return attributes & FILE_ATTRIBUTE_DIRECTORY ? Refused::Folder : Refused::ReadOnly;
-    std::string stale;
-    journal = OpenJournal(name, held, stale);
-    return journal == Journal::Foreign ? Refused::ForeignJournal : Refused::No;
-}
-
-}  // namespace
-
-bool ReadSettingsFile(const char* path, std::string& bytes)
-{
-    bytes.clear();
-    HANDLE journal = INVALID_HANDLE_VALUE;
-    std::string pending;
-    switch (OpenJournal(std::string(path) + JournalSuffix, journal, pending)) {
-    case Journal::Whole:
-        // A build was cut off while it wrote the file: it is completed now, and then read as any file.
-        if (WriteIntoFile(path, pending) != Outcome::Written) {
-            CloseHandle(journal);
-            return false;
-        }
-        [[fallthrough]];
-    case Journal::Torn:
-        // (A torn one was cut off before the file was touched.)
-        DeleteHeld(journal);
-        CloseHandle(journal);
-        break;
-    case Journal::None:
-    case Journal::Foreign:
-        break;
-    }
-    HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return GetFileAttributesA(path) == INVALID_FILE_ATTRIBUTES;
-    const bool ok = ReadAll(file, bytes);
-    CloseHandle(file);
-    return ok;
-}
-
-bool ReplaceSettingsFile(const char* path, const std::string& bytes)
-{
-    const std::string name = std::string(path) + JournalSuffix;
-    Journal stale = Journal::None;
-    HANDLE held = INVALID_HANDLE_VALUE;
-    if (Refusal(path, name, stale, held) != Refused::No)
-        return false;
-    // A journal left by a killed build: this build's bytes take its place, whole or not.
-    if (held != INVALID_HANDLE_VALUE) {
-        DeleteHeld(held);
-        CloseHandle(held);
-    }
-    // The new bytes may hold the server's password: only this user may open the journal. (Under Wine that
-    // list becomes the permission bits user and group both get, under the umask; others get none.)
     alignas(8) char user[256];
     alignas(8) char list[256];
     // Filled in as InitializeSecurityDescriptor and SetSecurityDescriptorDacl would fill it.
@@ -289,65 +343,275 @@ bool ReplaceSettingsFile(const char* path, const std::string& bytes)
     if (token)
         CloseHandle(token);
     SECURITY_ATTRIBUTES security = {sizeof security, listed ? &descriptor : nullptr, FALSE};
-    HANDLE journal = CreateFileA(name.c_str(), GENERIC_WRITE | DELETE, 0, &security, CREATE_NEW, FILE_ATTRIBUTE_NORMAL,
-                                 nullptr);
-    if (journal == INVALID_HANDLE_VALUE)
-        return false;
-    char trailer[TrailerSize];
-    TrailerOf(bytes.data(), bytes.size(), trailer);
-    Outcome outcome = Outcome::Untouched;
-    if (WriteAll(journal, bytes.data(), bytes.size()) && WriteAll(journal, trailer, TrailerSize) &&
-        FlushFileBuffers(journal))
-        outcome = WriteIntoFile(path, bytes);
-    // A write cut off inside the file keeps its journal, from which the next start-up completes it.
-    if (outcome != Outcome::Cut)
-        DeleteHeld(journal);
+    const std::string own = name.substr(0, name.size() - (sizeof JournalSuffix - 1)) + NewJournalSuffix;
+    HANDLE journal = CreateFileA(own.c_str(), GENERIC_WRITE | DELETE, FILE_SHARE_READ | FILE_SHARE_DELETE, &security,
+                                 CREATE_NEW, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+    refusal = WriteErrorText;
+    if (journal == INVALID_HANDLE_VALUE) {
+        // Left only by a power cut, or not ours at all: either way not to be touched.
+        if (GetLastError() == ERROR_FILE_EXISTS || GetLastError() == ERROR_ALREADY_EXISTS)
+            refusal = NameOf(own) + " beside the INI file is in the way of the journal the editor makes there (a "
+                      "write cut off by a power cut leaves one): look into it, move it away, then try again.";
+        return nullptr;
+    }
+    const std::string header = JournalHeader(old, bytes);
+    std::string trailer;
+    PutNumber(trailer, Checksum(bytes.data(), bytes.size(), Checksum(header.data(), header.size())));
+    if (WriteAll(journal, header.data(), header.size()) && WriteAll(journal, bytes.data(), bytes.size()) &&
+        WriteAll(journal, trailer.data(), trailer.size()) && FlushFileBuffers(journal)) {
+        if (CreateHardLinkA(name.c_str(), own.c_str(), nullptr))
+            return journal;
+        if (GetLastError() == ERROR_ALREADY_EXISTS || GetLastError() == ERROR_FILE_EXISTS)
+            refusal = ForeignJournalText(name.substr(0, name.size() - (sizeof JournalSuffix - 1)).c_str());
+    }
     CloseHandle(journal);
-    return outcome == Outcome::Written;
+    return nullptr;
+}
+
+// Removes the journal's name, by a handle opened through it once it is known to name the journal `made`.
+void RemoveJournal(const std::string& name, HANDLE made)
+{
+    HANDLE journal = CreateFileA(name.c_str(), GENERIC_READ | DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                 nullptr, OPEN_EXISTING, FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+    BY_HANDLE_FILE_INFORMATION mine = {}, found = {};
+    if (journal != INVALID_HANDLE_VALUE && GetFileInformationByHandle(made, &mine) &&
+        GetFileInformationByHandle(journal, &found) && mine.nFileIndexHigh == found.nFileIndexHigh &&
+        mine.nFileIndexLow == found.nFileIndexLow && mine.dwVolumeSerialNumber == found.dwVolumeSerialNumber)
+        MarkForDeletion(journal, true);
+    if (journal != INVALID_HANDLE_VALUE)
+        CloseHandle(journal);
+}
+
+// Whether the held file is still the file at its path: a turn waited for may find it deleted.
+bool StillThere(HANDLE file)
+{
+    BY_HANDLE_FILE_INFORMATION information = {};
+    return GetFileInformationByHandle(file, &information) && information.nNumberOfLinks > 0;
+}
+
+const char UnreadableText[] = "The INI file qv3server.ini exists but could not be read: another program may hold it open.";
+
+// Opens the file for the turn: "" and the handle (none for a reading turn on no file), or why not.
+std::string OpenForTurn(const char* path, Turn turn, HANDLE& file, bool& created)
+{
+    created = false;
+    const DWORD share = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
+    const DWORD access = turn == Turn::Writing ? GENERIC_READ | GENERIC_WRITE : GENERIC_READ;
+    file = CreateFileA(path, access, share, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    DWORD error = GetLastError();
+    if (file == INVALID_HANDLE_VALUE && error == ERROR_FILE_NOT_FOUND && turn == Turn::Writing) {
+        // A new file: made, and removable while it is empty.
+        file = CreateFileA(path, access | DELETE, share, nullptr, CREATE_NEW, FILE_ATTRIBUTE_ARCHIVE, nullptr);
+        created = file != INVALID_HANDLE_VALUE;
+        // Made by another writer meanwhile, or a link to nothing yet (Wine shows it as no file, and as one
+        // that exists when it is to be made): opened, through the link.
+        if (!created)
+            file = CreateFileA(path, access, share, nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_ARCHIVE, nullptr);
+        error = GetLastError();
+    }
+    if (file != INVALID_HANDLE_VALUE || error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND)
+        return "";
+    if (turn == Turn::Reading)
+        return UnreadableText;
+    // A file that cannot even be read says so, rather than that it may not be written.
+    HANDLE readable = CreateFileA(path, GENERIC_READ, share, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (readable == INVALID_HANDLE_VALUE)
+        return UnreadableText;
+    CloseHandle(readable);
+    return WriteErrorText;
+}
+
+// Settles the journal beside the file that the turn holds, whose bytes are `bytes`: see ReadSettingsFile.
+std::string SettleJournal(const char* path, std::string& bytes, JournalNote& note)
+{
+    HANDLE held = INVALID_HANDLE_VALUE;
+    Journal journal;
+    OpenJournal(std::string(path) + JournalSuffix, held, journal);
+    if (held == INVALID_HANDLE_VALUE)
+        return "";
+    const bool whole = journal.kind == Journal::Whole;
+    const bool fits = whole && (bytes == journal.bytes || LeftByTheWrite(bytes, journal));
+    std::string refusal;
+    if (!Held.writing) {
+        // Nothing is written: the answer is what the next writer will find.
+        if (fits && bytes != journal.bytes) {
+            bytes = journal.bytes;
+            note.kind = JournalNote::Pending;
+        } else if (whole && !fits) {
+            note.kind = JournalNote::WouldBeKeptAside;
+            note.keptAs = NameOf(path) + KeptAsideSuffix;
+        }
+    } else if (whole && !fits) {
+        note.kind = JournalNote::KeptAside;
+        note.keptAs = NameOf(KeepAside(held, path));
+        if (note.keptAs.empty())
+            refusal = "The INI file qv3server.ini has changed since a write of it was cut off, and that write's "
+                      "journal " + NameOf(path) + JournalSuffix + " could not be kept aside.";
+    } else if (fits && bytes != journal.bytes && WriteIntoFile(Held.file, journal.bytes) != Outcome::Written) {
+        refusal = "The INI file qv3server.ini holds a write that was cut off, and it could not be completed.";
+    } else {
+        // Completed now, complete already, or torn (a torn one never reached the file): it goes.
+        if (fits && bytes != journal.bytes) {
+            bytes = journal.bytes;
+            Held.created = false;
+            note.kind = JournalNote::Completed;
+        }
+        MarkForDeletion(held, true);
+    }
+    CloseHandle(held);
+    return refusal;
+}
+
+}  // namespace
+
+const char WriteErrorText[] = "An error occurred while writing to the INI file.  The INI file may be write-protected.";
+const char TurnBusyText[] = "Another program is writing the INI file qv3server.ini.";
+
+std::string ForeignJournalText(const char* path)
+{
+    const std::string name = NameOf(path) + JournalSuffix;
+    return name + " beside the INI file is not a journal of the editor's (a copy or a note of yours, a link or a "
+                  "folder, perhaps), and the editor neither reads, changes nor removes it.  Nothing was written.  "
+                  "Rename or move " + name + ", then try again.";
+}
+
+SettingsFileTurn::SettingsFileTurn(const char* path, Turn turn)
+{
+    if (Held.file != INVALID_HANDLE_VALUE || !Held.path.empty()) {
+        refusal_ = TurnBusyText;   // one turn at a time in a process
+        return;
+    }
+    // A bound, never a measure: polls until the other turn ends.
+    for (DWORD waited = 0;; waited += 20, Sleep(20)) {
+        HANDLE file = INVALID_HANDLE_VALUE;
+        bool created = false;
+        refusal_ = OpenForTurn(path, turn, file, created);
+        if (!refusal_.empty())
+            return;
+        if (file == INVALID_HANDLE_VALUE)
+            break;   // a reading turn on no file
+        OVERLAPPED at = {};
+        at.Offset = static_cast<DWORD>(TurnByte & 0xFFFFFFFF);
+        at.OffsetHigh = static_cast<DWORD>(TurnByte >> 32);
+        const DWORD flags = LOCKFILE_FAIL_IMMEDIATELY | (turn == Turn::Writing ? LOCKFILE_EXCLUSIVE_LOCK : 0);
+        if (LockFileEx(file, flags, 0, 1, 0, &at)) {
+            if (StillThere(file)) {
+                Held.file = file;
+                Held.created = created;
+                break;
+            }
+            UnlockFileEx(file, 0, 1, 0, &at);
+        }
+        CloseHandle(file);
+        if (waited >= TurnWaitMilliseconds) {
+            refusal_ = TurnBusyText;
+            return;
+        }
+    }
+    Held.path = path;
+    Held.writing = turn == Turn::Writing;
+    held_ = true;
+}
+
+SettingsFileTurn::~SettingsFileTurn() { End(); }
+
+void SettingsFileTurn::End()
+{
+    if (!held_)
+        return;
+    held_ = false;
+    if (Held.file != INVALID_HANDLE_VALUE) {
+        // A file the turn made and nobody wrote into goes again: the turn found none.
+        if (Held.created && LengthOf(Held.file) == 0)
+            MarkForDeletion(Held.file, true);
+        OVERLAPPED at = {};
+        at.Offset = static_cast<DWORD>(TurnByte & 0xFFFFFFFF);
+        at.OffsetHigh = static_cast<DWORD>(TurnByte >> 32);
+        UnlockFileEx(Held.file, 0, 1, 0, &at);
+        CloseHandle(Held.file);
+    }
+    Held = HeldFile();
+}
+
+std::string ReadSettingsFile(const char* path, std::string& bytes, JournalNote& note)
+{
+    bytes.clear();
+    note = JournalNote();
+    if (Held.path.empty()) {
+        // No turn yet: a writing one, which may complete a cut-off write; a reading one where there is no
+        // file or this user may not write it.
+        const bool exists = GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES;
+        SettingsFileTurn turn(path, exists ? Turn::Writing : Turn::Reading);
+        if (turn.Refusal().empty() || turn.Refusal() == TurnBusyText)
+            return turn.Refusal().empty() ? ReadSettingsFile(path, bytes, note) : turn.Refusal();
+        turn.End();
+        SettingsFileTurn reading(path, Turn::Reading);
+        return reading.Refusal().empty() ? ReadSettingsFile(path, bytes, note) : reading.Refusal();
+    }
+    if (Held.file == INVALID_HANDLE_VALUE ? GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES
+                                          : !ReadAll(Held.file, bytes))
+        return UnreadableText;
+    return SettleJournal(path, bytes, note);
+}
+
+std::string ReplaceSettingsFile(const char* path, const std::string& bytes)
+{
+    if (Held.path.empty()) {
+        SettingsFileTurn turn(path, Turn::Writing);
+        return turn.Refusal().empty() ? ReplaceSettingsFile(path, bytes) : turn.Refusal();
+    }
+    const DWORD attributes = GetFileAttributesA(path);
+    if (!Held.writing || (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)))
+        return WriteErrorText;
+    // The file as it stands, any cut-off write settled first: the journal records it.
+    std::string old;
+    JournalNote note;
+    const std::string unread = ReadSettingsFile(path, old, note);
+    if (!unread.empty())
+        return unread;
+    const std::string name = std::string(path) + JournalSuffix;
+    if (GetFileAttributesA(name.c_str()) != INVALID_FILE_ATTRIBUTES)
+        return ForeignJournalText(path);   // anything a read leaves at the journal's name is not ours
+    std::string refusal;
+    HANDLE made = MakeJournal(name, old, bytes, refusal);
+    if (!made)
+        return refusal;
+    const Outcome outcome = WriteIntoFile(Held.file, bytes);
+    // A write cut off inside the file keeps its journal, from which the next read completes it.
+    if (outcome != Outcome::Cut)
+        RemoveJournal(name, made);
+    CloseHandle(made);
+    if (outcome == Outcome::Written)
+        Held.created = false;
+    return outcome == Outcome::Written ? "" : WriteErrorText;
 }
 
 std::string ReplaceRefusal(const char* path)
 {
-    const std::string name = std::string(path) + JournalSuffix;
-    Journal stale = Journal::None;
-    HANDLE held = INVALID_HANDLE_VALUE;
-    Refused refused = Refusal(path, name, stale, held);
-    if (held != INVALID_HANDLE_VALUE)
-        CloseHandle(held);
-    if (refused == Refused::No && stale == Journal::None) {
-        // Wine shows a link to nothing as no file at all: only making the journal tells. The file made
-        // goes when it is closed, also should this process be killed.
-        HANDLE journal =
-            CreateFileA(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_FLAG_DELETE_ON_CLOSE, nullptr);
-        if (journal == INVALID_HANDLE_VALUE)
-            refused = GetLastError() == ERROR_FILE_EXISTS ? Refused::ForeignJournal : Refused::FolderDenied;
-        else
-            CloseHandle(journal);
-    }
-    if (refused == Refused::No && GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES) {
+    const DWORD attributes = GetFileAttributesA(path);
+    std::string why;
+    HANDLE stale = INVALID_HANDLE_VALUE;
+    Journal journal;
+    OpenJournal(std::string(path) + JournalSuffix, stale, journal);
+    if (stale != INVALID_HANDLE_VALUE)
+        CloseHandle(stale);
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY))
+        why = " is a folder.";
+    else if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
+        why = " has the read-only attribute.";
+    else if (journal.kind == Journal::Foreign)
+        return ForeignJournalText(path);
+    else if (attributes != INVALID_FILE_ATTRIBUTES) {
         // The build's own access, opened and closed again without a byte written.
         HANDLE file = CreateFileA(path, GENERIC_READ | GENERIC_WRITE,
                                   FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
                                   FILE_ATTRIBUTE_NORMAL, nullptr);
         if (file == INVALID_HANDLE_VALUE)
-            refused = GetLastError() == ERROR_SHARING_VIOLATION ? Refused::Held : Refused::Denied;
+            why = GetLastError() == ERROR_SHARING_VIOLATION
+                      ? " is held open by another program that does not let it be written."
+                      : " may not be written by this user.";
         else
             CloseHandle(file);
     }
-    // Named arrays, not literals: the linker then leaves them out of the editor, which never asks.
-    static const char Folder[] = " is a folder.";
-    static const char ReadOnly[] = " has the read-only attribute.";
-    static const char Foreign[] = ".tmp beside it is not a file the editor made (a link, a folder, or a file "
-                                  "with other names), and the editor does not touch it: remove it, then build again.";
-    static const char Held[] = " is held open by another program that does not let it be written.";
-    static const char Denied[] = " may not be written by this user.";
-    static const char FolderDenied[] = " may not be written: its folder lets no file be made beside it.";
-    static const char* const Reasons[] = {"", Folder, ReadOnly, Foreign, Held, Denied, FolderDenied};
-    if (refused == Refused::No)
-        return std::string();
-    const char* file = path;
-    for (const char* each = path; *each; ++each)
-        if (*each == '\\' || *each == '/')
-            file = each + 1;
-    return file + std::string(Reasons[static_cast<int>(refused)]);
+    return why.empty() ? why : NameOf(path) + why;
 }

@@ -5,7 +5,9 @@
 
 #include "app/app_state.h"
 #include "app/control_text.h"
+#include "app/error_box.h"
 #include "app/pages.h"
+#include "app/write_settings.h"
 #include "resource.h"
 #include "settings/profile_store.h"
 #include "settings/value_text.h"
@@ -57,22 +59,33 @@ void InitTargetDialog(HWND dialog)
 
 }  // namespace
 
-// The dialog remembers (in its DWLP_USER slot) whether its opening read the file: a list that shows
-// nothing because the file could not be read must never replace the file's list.
-const LONG_PTR ListWasRead = 1;
+namespace {
+
+// The one setting the dialog owns, and what the file held of it when the dialog opened: a list that shows
+// nothing because the file could not be read must never replace the file's list, and one another program
+// changed since is not written over without a question.
+const std::vector<OwnedSetting> TargetSettings = {{TargetsSection, nullptr}};
+bool ListWasRead = false;
+SettingValues ListBaseline;
+
+}  // namespace
 
 void LoadTargetList(HWND dialog)
 {
     // The section as the file holds it now: a build since start-up may have changed the file.
-    if (!OpenSettingsFile()) {
-        SetWindowLongPtrA(dialog, DWLP_USER, 0);
-        MessageBoxA(dialog,
-                    UNREADABLE_FILE_REASON "  The list shows no targets, and Done will not write over the file's "
-                    "list.  Close the program that holds it, then open Target Management again.",
-                    "Error", MB_OK | MB_ICONERROR);
+    JournalNote note;
+    const std::string unread = OpenSettingsFile(&note);
+    ListWasRead = unread.empty();
+    ListBaseline = ReadSettingValues(TargetSettings);
+    if (!ListWasRead) {
+        ShowError(dialog, unread + "  The list shows no targets, and Done will not write over the file's list.  " +
+                              (unread == TurnBusyText ? "Wait until it has finished, then open Target Management again."
+                                                      : "Close the program that holds it, then open Target "
+                                                        "Management again."));
         return;
     }
-    SetWindowLongPtrA(dialog, DWLP_USER, ListWasRead);
+    if (note.kind == JournalNote::KeptAside)
+        ShowError(dialog, JournalNoteText(note));
     SectionBuffer buffer;
     ReadSectionList(TargetsSection, buffer);
     std::string entry;
@@ -83,12 +96,10 @@ void LoadTargetList(HWND dialog)
 
 int SaveTargetList(HWND dialog)
 {
-    if (GetWindowLongPtrA(dialog, DWLP_USER) != ListWasRead) {
-        MessageBoxA(dialog,
-                    "The INI file could not be read when Target Management opened, so the list shown is not the "
-                    "file's.  Nothing was written.  Press Cancel, close the program that holds qv3server.ini, "
-                    "then open Target Management again.",
-                    "Error", MB_OK | MB_ICONERROR);
+    if (!ListWasRead) {
+        ShowError(dialog, "The INI file could not be read when Target Management opened, so the list shown is not the "
+                          "file's.  Nothing was written.  Press Cancel, close the program that holds qv3server.ini, "
+                          "then open Target Management again.");
         return 0;
     }
     HWND list = GetDlgItem(dialog, IDC_TARGET_LIST);
@@ -97,9 +108,14 @@ int SaveTargetList(HWND dialog)
     for (int index = 0; index < count; ++index)
         lines.push_back(ListLine(list, index));
     // Only the section changes; every other line is written back as the file holds it now.
-    if (OpenSettingsFile())
-        WriteSectionList(TargetsSection, lines);
-    return SaveSettingsFile(dialog);
+    const auto store = [](const void* context) {
+        WriteSectionList(TargetsSection, *static_cast<const std::vector<std::string>*>(context));
+        return std::string();
+    };
+    return WriteSettings(dialog, TargetSettings, ListBaseline,
+                         {"Target Management read it", "Done would write the list shown here over"}, store, &lines)
+               ? 1
+               : 0;
 }
 
 void AddTarget(HWND dialog)

@@ -30,13 +30,14 @@ int Churn(const char* file, const std::string& a, const std::string& b)
     const bool journal = GetFileAttributesA((std::string(file) + ".tmp").c_str()) != INVALID_FILE_ATTRIBUTES;
     const std::string left = Bytes(file);
     std::string now;
-    const bool read = ReadSettingsFile(file, now);
+    JournalNote note;
+    const bool read = ReadSettingsFile(file, now, note).empty();
     std::printf("%s%s%s\n", !read ? "unreadable" : now == a ? "a" : now == b ? "b" : "torn", journal ? " journal" : "",
                 left == a || left == b ? "" : " cut");
     std::printf("ready\n");
     std::fflush(stdout);
     for (unsigned round = 0;; ++round)
-        if (!ReplaceSettingsFile(file, round % 2 ? a : b)) {
+        if (!ReplaceSettingsFile(file, round % 2 ? a : b).empty()) {
             std::printf("refused\n");
             return 1;
         }
@@ -48,10 +49,11 @@ int main(int argc, char** argv)
 {
     const std::string command = argc > 2 ? argv[1] : "";
     if (command == "write" && argc == 4)
-        return ReplaceSettingsFile(argv[2], Bytes(argv[3])) ? 0 : 1;
+        return ReplaceSettingsFile(argv[2], Bytes(argv[3])).empty() ? 0 : 1;
     if (command == "read" && argc == 4) {
         std::string bytes;
-        if (!ReadSettingsFile(argv[2], bytes))
+        JournalNote note;
+        if (!ReadSettingsFile(argv[2], bytes, note).empty())
             return 1;
         std::ofstream(argv[3], std::ios::binary) << bytes;
         return 0;

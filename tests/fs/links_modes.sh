@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # What a write keeps of the file on real file systems, whatever the Wine server's umask: the bytes, the
-# mode, the owner, the access list and the links; and what it never touches: a stale temporary name that
-# is a link, a folder or another file's second name. Usage: links_modes.sh DRIVER PREFIX
+# mode, the owner, the access list and the links; and what it never touches: whatever stands at the
+# journal's name and is not a journal. Usage: links_modes.sh DRIVER PREFIX
 . "$(dirname "$0")/lib.sh"
 
 printf '[QV3Server]\r\npassword=old\r\n' >"$scratch/old.bin"
@@ -49,9 +49,11 @@ for kind in ext4 tmpfs; do
         same_bytes "$case/new" "$file" "$scratch/new.bin"
         expect_eq "$case/new: what is left beside it" "$(ls "$dir" | tr '\n' ' ')" "qv3server.ini "
 
-        # Stale temporary names the write must not follow: refused, and everything stays as it was.
+        # What stands at the journal's name and is not a journal (a link, a folder, another file's second
+        # name, or the operator's own copy, note or empty file): refused, and everything stays as it was.
+        # Wine shows a link to nothing as no file at all, so only the write itself finds that one.
         cp "$scratch/old.bin" "$file"
-        for stale in link dangling folder hardlink; do
+        for stale in link dangling folder hardlink copy note empty; do
             cp "$scratch/victim.bin" "$dir/victim.txt"
             chmod 600 "$dir/victim.txt"
             case $stale in
@@ -59,11 +61,15 @@ for kind in ext4 tmpfs; do
             dangling) ln -s nowhere.txt "$file.tmp" ;;
             folder) mkdir "$file.tmp" ;;
             hardlink) ln "$dir/victim.txt" "$file.tmp" ;;
+            copy) cp "$scratch/old.bin" "$file.tmp" ;;
+            note) printf 'keep this: the old password\n' >"$file.tmp" ;;
+            empty) : >"$file.tmp" ;;
             esac
+            [ -f "$file.tmp" ] && [ ! -L "$file.tmp" ] && cp "$file.tmp" "$scratch/stale.bin"
             status=0
             reason=$(drive refusal "$(winpath "$file")") || status=$?
-            expect_eq "$case/stale $stale: the dry run's answer" "$status" 2
-            [[ $reason == *"qv3server.ini.tmp beside it is not a file the editor made"* ]] ||
+            expect_eq "$case/stale $stale: the dry run's answer" "$status" "$([ $stale = dangling ] && echo 0 || echo 2)"
+            [ $stale = dangling ] || [[ $reason == *"qv3server.ini.tmp beside the INI file is not a journal"* ]] ||
                 fail "$case/stale $stale: reason '$reason'"
             status=0
             drive write "$(winpath "$file")" "$(winpath "$scratch/new.bin")" || status=$?
@@ -75,12 +81,15 @@ for kind in ext4 tmpfs; do
             link | dangling) [ -L "$file.tmp" ] || fail "$case/stale $stale: the link went" ;;
             folder) [ -d "$file.tmp" ] || fail "$case/stale folder: the folder went" ;;
             hardlink) expect_eq "$case/stale hardlink: the victim's links" "$(stat -c %h "$dir/victim.txt")" 2 ;;
+            *) same_bytes "$case/stale $stale: what stands beside" "$file.tmp" "$scratch/stale.bin" ;;
             esac
+            expect_eq "$case/stale $stale: what is left" "$(ls "$dir" | tr '\n' ' ')" \
+                "qv3server.ini qv3server.ini.tmp victim.txt "
             rm -rf "$file.tmp" "$dir/victim.txt" "$dir/nowhere.txt"
         done
 
-        # A torn temporary file of a killed write is the write's own: replaced, and gone afterwards.
-        printf 'half of a journal' >"$file.tmp"
+        # A torn journal (its first bytes, the rest lost with the power) never reached the file: replaced.
+        printf 'SKYVARN JOURNAL\n and the rest was lost' >"$file.tmp"
         drive write "$(winpath "$file")" "$(winpath "$scratch/new.bin")" || fail "$case/torn journal: refused"
         same_bytes "$case/torn journal" "$file" "$scratch/new.bin"
         [ -e "$file.tmp" ] && fail "$case/torn journal: still there"

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -57,4 +59,17 @@ TEST(CheckOptions, ReadsEachOptionInBothFormsAndRefusesWhatItCannotRead)
         for (const std::string& argument : row.arguments) line += " " + argument;
         EXPECT_EQ(Outcome(row.arguments), row.outcome) << line;
     }
+}
+
+TEST(CheckOptions, ReadsAListFromAFileALineAtATime)
+{
+    const std::string path = testing::TempDir() + "skyvarn-list.txt";
+    std::ofstream(path, std::ios::binary) << "TCP:a\n\n UDP:b ,TCP:c\r\nTCP:d";
+    EXPECT_EQ(Outcome({"--servers", "@" + path, "--servers=TCP:e"}), "[] servers(TCP:a;UDP:b;TCP:c;TCP:d;TCP:e;)");
+    std::ofstream(path, std::ios::binary) << "a,,b\n";
+    EXPECT_EQ(Outcome({"--cookies=@" + path}),
+              "refused: --cookies @" + path + ": the list file " + path + " holds an entry between two commas that is empty: a,,b");
+    std::remove(path.c_str());
+    EXPECT_EQ(Outcome({"--targets", "@" + path}), "refused: --targets @" + path + ": cannot read the list file " + path);
+    EXPECT_EQ(Outcome({"--cookies", "@"}), "[] cookies(@;)") << "a lone @ is an entry";
 }

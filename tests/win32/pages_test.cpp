@@ -8,6 +8,7 @@
 #include <tuple>
 
 #include "app/app_state.h"
+#include "app/main_window.h"
 #include "app/pages.h"
 #include "editor.h"
 #include "resource.h"
@@ -54,8 +55,7 @@ TEST(GeneralPage, ListsHoldTheirItemsAndValuesAreShownAndStoredInTheirOwnForms)
     // Loaded again over the operator's choices; the second date has no parts at all.
     for (const char* date : {"startDate=1917-06", "startDate"}) {
         directory.WriteSettings(Settings("regionSize=", Settings("gameMode", Settings(date))));
-        OpenSettingsFile();
-        LoadGeneralPage();
+        LoadAllPages();
         std::string shown;
         for (int id : lists)
             shown += editor.Text(General, id) + " ";
@@ -70,8 +70,7 @@ TEST(GeneralPage, ListsHoldTheirItemsAndValuesAreShownAndStoredInTheirOwnForms)
         {"dayRate=2000", IDC_GENERAL_DAY_RATE, "2000:1", "dayRate=1440.0"}};
     for (const auto& c : cases) {
         directory.WriteSettings(Settings(c.file));
-        OpenSettingsFile();
-        LoadGeneralPage();
+        LoadAllPages();
         EXPECT_EQ(editor.Text(General, c.control), c.shown) << c.file;
         editor.Build();
         EXPECT_EQ(directory.ReadSettings().find(Settings(c.stored, Settings(c.file))), 0u) << c.file;
@@ -158,8 +157,7 @@ TEST(AircraftPages, DatesAreBoundedAndStoredGermanFirst)
     EXPECT_NE(directory.ReadSettings().find("\n" + block), std::string::npos) << directory.ReadSettings();
     // Loaded into the row's three controls; the page stores the bare flag unless both dates are there.
     directory.WriteSettings("[QV3Server]\r\nFOKKER_EIII=1,1917\r\nALBATROS_DII=0,1916-02-01,1917\r\n");
-    OpenSettingsFile();
-    LoadGermanPlanesPage();
+    LoadAllPages();
     editor.Build();
     for (size_t i : {0, 1})
         EXPECT_EQ(Shown(editor, i) + " -> " + IniGetString(directory.ReadSettings(), "QV3Server", Keys[i], "", 999),

@@ -28,11 +28,11 @@ TEST(ProfileStore, PathAndReadsWithTheirDefaults)
     ScratchDirectory directory("profile-read");
     ASSERT_EQ(BuildProfilePath(), 1);
     EXPECT_EQ(std::string(ProfilePath), directory.Path() + "\\qv3server.ini");
-    EXPECT_EQ(OpenSettingsFile(), 1);
+    EXPECT_EQ(OpenSettingsFile(), "");
     EXPECT_EQ(Read("QV3Server", "serverDesc") + std::to_string(ReadProfileFlag("QV3Server", "cloudsOn")), "\n1");
     directory.WriteSettings("[qv3server]\r\n  ServerDesc =  \" My  Server \"  \r\nempty=\r\nzero=0\0\0\r\nzeros=00\r\nminus=-1\r\n"s);
     EXPECT_EQ(Read("QV3Server", "zero"), "\n") << "the file is read once, when opened";
-    ASSERT_EQ(OpenSettingsFile(), 1);
+    ASSERT_EQ(OpenSettingsFile(), "");
     EXPECT_EQ(Read("QV3Server", "serverDesc") + "|" + Read("QV3Server", "empty") + "|" + Read("Other", "zero"),
               " My  Server ||\n");
     for (const auto& [key, on] : {std::pair("zero", 0), {"zeros", 1}, {"empty", 1}, {"minus", 1}, {"missing", 1}})
@@ -50,7 +50,7 @@ TEST(ProfileStore, WritesChangeTheDocumentAndOneSaveReplacesTheFile)
     ASSERT_EQ(BuildProfilePath(), 1);
     const std::string before = "; kept\r\n[QV3Server]\r\nmaxPlayers = 8\r\n\r\n[Clients]\r\nCookie=a\r\n";
     directory.WriteSettings(before);
-    ASSERT_EQ(OpenSettingsFile(), 1);
+    ASSERT_EQ(OpenSettingsFile(), "");
     EXPECT_EQ(WriteProfileText("QV3Server", "MAXPLAYERS", "16\r\n8") + WriteProfileFlag("QV3Server", "cloudsOn", 7) +
               WriteProfileFlag("QV3Server", "torqueOn", 0) + WriteProfileText("New", "k", "v"), 4);
     WriteSectionList("Clients", {" Cookie=b ", "", "Cookie=c\nx"});
@@ -61,7 +61,7 @@ TEST(ProfileStore, WritesChangeTheDocumentAndOneSaveReplacesTheFile)
     {
         // A reader that allows writing but not replacing, as a C runtime's fopen does.
         WriteBlocker reader(directory.SettingsPath(), FILE_SHARE_READ | FILE_SHARE_WRITE);
-        EXPECT_EQ(SaveSettingsFile(nullptr), 1);
+        EXPECT_EQ(SaveSettingsFile(), "");
     }
     EXPECT_EQ(directory.ReadSettings(), written);
     EXPECT_EQ(FilesIn(directory.Path()), std::vector<std::string>{"qv3server.ini"}) << "a temporary file left";
@@ -77,16 +77,16 @@ TEST(ProfileStore, MarkedFilesAreReadAndWrittenInTheirOwnEncoding)
                                  "[\0l\0]\0\r\0\n\0a\0=\0\xE9\0\r\0\n\0"s};
     for (const std::string& bytes : files) {
         directory.WriteSettings(bytes);
-        ASSERT_EQ(OpenSettingsFile(), 1);
+        ASSERT_EQ(OpenSettingsFile(), "");
         SectionBuffer list;
         ReadSectionList("l", list);
         EXPECT_EQ(Read("s", "k") + Read("s", "j") + list.text, "caf\xE9?a=\xE9\0\0"s);
         WriteProfileText("s", "k", "caf\xE9");
         WriteProfileText("s", "j", "?");
-        ASSERT_EQ(SaveSettingsFile(nullptr), 1);
+        ASSERT_EQ(SaveSettingsFile(), "");
         EXPECT_EQ(directory.ReadSettings(), bytes) << "unchanged values keep their lines";
         WriteProfileText("s", "n", "\xE9");
-        ASSERT_EQ(SaveSettingsFile(nullptr), 1);
+        ASSERT_EQ(SaveSettingsFile(), "");
         std::string value(8, '\0');
         value.resize(GetPrivateProfileStringA("s", "n", "", &value[0], 8, ProfilePath));
         EXPECT_EQ(value, "\xE9");
@@ -95,7 +95,7 @@ TEST(ProfileStore, MarkedFilesAreReadAndWrittenInTheirOwnEncoding)
     for (const std::string end : {"\r\n", "\n", "", "\r\nnext=1\r\n"}) {
         for (const std::string cut : {"\xE2", "\xE2\x80", "\xF0\x9F"}) {
             directory.WriteSettings("\xEF\xBB\xBF[s]\r\nflag=0" + cut + end);
-            ASSERT_EQ(OpenSettingsFile(), 1);
+            ASSERT_EQ(OpenSettingsFile(), "");
             std::string platform(8, '\0');
             platform.resize(GetPrivateProfileStringA("s", "flag", "", &platform[0], 8, ProfilePath));
             EXPECT_EQ(Read("s", "flag"), platform) << testing::PrintToString(cut + end);
@@ -105,7 +105,7 @@ TEST(ProfileStore, MarkedFilesAreReadAndWrittenInTheirOwnEncoding)
 }
 
 // Whatever stands in the way, the dry run's answer and the write's agree, and a refused write changes
-// nothing: neither the file nor what stands at the temporary name, nor a file that name is another name of.
+// nothing: neither the file nor what stands at the journal's name, nor a file that name is another name of.
 TEST(ProfileStore, TheDryRunsRefusalIsTheWritesOwn)
 {
     ScratchDirectory directory("profile-refusal");
@@ -117,13 +117,15 @@ TEST(ProfileStore, TheDryRunsRefusalIsTheWritesOwn)
         std::function<void()> prepare;  // after the file and the other file are written
     };
     const auto none = [] {};
+    const char foreign[] = "qv3server.ini.tmp beside the INI file is not a journal of the editor's";
     for (const Case& each : {Case{"plain", nullptr, none}, {"no file", nullptr, [&] { DeleteFileA(path.c_str()); }},
-             {"stale temporary file", nullptr, [&] { WriteBytes(temporary, "the first half of"); }},
+             {"torn journal", nullptr, [&] { WriteBytes(temporary, "SKYVARN JOURNAL\nthe first half of"); }},
              {"read-only", "has the read-only attribute", [&] { SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY); }},
              {"held", "is held open by another program that does not let it be written", none},
-             {"folder at the temporary name", "qv3server.ini.tmp beside it is not a file the editor made",
-              [&] { CreateDirectoryA(temporary.c_str(), nullptr); }},
-             {"another file's name at the temporary name", "not a file the editor made",
+             {"the operator's file at the journal's name", foreign, [&] { WriteBytes(temporary, "a note"); }},
+             {"an empty file at the journal's name", foreign, [&] { WriteBytes(temporary, ""); }},
+             {"folder at the journal's name", foreign, [&] { CreateDirectoryA(temporary.c_str(), nullptr); }},
+             {"another file's name at the journal's name", foreign,
               [&] { CreateHardLinkA(temporary.c_str(), other.c_str(), nullptr); }}}) {
         const std::string& name = each.name;
         directory.WriteSettings(settings);
@@ -135,7 +137,7 @@ TEST(ProfileStore, TheDryRunsRefusalIsTheWritesOwn)
         {
             std::unique_ptr<WriteBlocker> blocker(name == "held" ? new WriteBlocker(path) : nullptr);
             reason = ReplaceRefusal(path.c_str());
-            written = ReplaceSettingsFile(path.c_str(), "[QV3Server]\r\npassword=new\r\n");
+            written = ReplaceSettingsFile(path.c_str(), "[QV3Server]\r\npassword=new\r\n").empty();
         }
         EXPECT_EQ(written, reason.empty()) << name << ": " << reason;
         if (each.reason)
@@ -145,8 +147,11 @@ TEST(ProfileStore, TheDryRunsRefusalIsTheWritesOwn)
         EXPECT_EQ(directory.ReadSettings(), written ? "[QV3Server]\r\npassword=new\r\n" : before) << name;
         EXPECT_EQ(FileBytes(other), "someone else's") << name;
         const DWORD left = GetFileAttributesA(temporary.c_str());
-        EXPECT_EQ(left != INVALID_FILE_ATTRIBUTES, !written && name.find("temporary name") != std::string::npos)
-            << name << ": what is left at the temporary name";
+        EXPECT_EQ(left != INVALID_FILE_ATTRIBUTES, !written && name.find("journal's name") != std::string::npos)
+            << name << ": what is left at the journal's name";
+        if (name.find("file at the journal's name") != std::string::npos) {
+            EXPECT_EQ(FileBytes(temporary), name.find("empty") == std::string::npos ? "a note" : "") << name;
+        }
         SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
         RemoveDirectoryA(temporary.c_str());
         DeleteFileA(temporary.c_str());
