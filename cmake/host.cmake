@@ -126,7 +126,10 @@ set(FS_DRIVER ${WIN64_DIR}/bin/fs_driver.exe)
 add_test(NAME fs.links_modes COMMAND ${FS_DIR}/links_modes.sh ${FS_DRIVER} ${CMAKE_BINARY_DIR}/fsprefix-links)
 add_test(NAME fs.full_disk COMMAND ${FS_DIR}/full_disk.sh ${FS_DRIVER} ${CMAKE_BINARY_DIR}/fsprefix-full)
 add_test(NAME fs.kill_seed26_count40 COMMAND ${FS_DIR}/kill.sh ${FS_DRIVER} ${CMAKE_BINARY_DIR}/fsprefix-kill 26 40)
-set_tests_properties(fs.links_modes fs.full_disk fs.kill_seed26_count40 PROPERTIES
+# Writers started together on one folder, under one Wine server and under two; its seed and rounds in its name.
+add_test(NAME fs.race_seed33_count10
+         COMMAND ${FS_DIR}/race.sh ${WIN64_DIR}/bin/skyvarn-check.exe ${CMAKE_BINARY_DIR}/fsprefix-race 33 10)
+set_tests_properties(fs.links_modes fs.full_disk fs.kill_seed26_count40 fs.race_seed33_count10 PROPERTIES
     LABELS fs SKIP_RETURN_CODE 77 TIMEOUT 300)
 
 # The release build's imports are checked by a test of its own.

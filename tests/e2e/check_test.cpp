@@ -41,12 +41,6 @@ ProgramRun Check(const ScratchDirectory& directory, const Answer& answer)
     return run;
 }
 
-std::string Replaced(std::string text, const std::string& from, const std::string& to)
-{
-    const std::size_t at = text.find(from);
-    return at == std::string::npos ? text + "(no " + from + ")" : text.replace(at, from.size(), to);
-}
-
 // Without a file nothing can be told. On a file in the editor's own form the check names nothing; after
 // three hand edits the diff names exactly the lines a build normalises, and a build then writes its new side.
 // A file that cannot be read is refused, by the dry run and by --build.
@@ -127,6 +121,14 @@ TEST(Check, ListsFollowTheAddDialogsAndTargetManagement)
               std::string::npos) << directory.ReadSettings();
     Check(directory, {" --servers \"\" --cookies= --build", 1});
     EXPECT_NE(directory.ReadSettings().find("[RegisterWith]\r\n[Clients]\r\n"), std::string::npos);
+    // Any length, from a file: no command line is long enough for ten thousand servers.
+    std::string many;
+    for (int server = 0; server < 10000; ++server) many += "TCP:server" + std::to_string(server) + ".example:7000\n";
+    WriteBytes(directory.Path() + "\\servers.txt", many);
+    Check(directory, {" --servers @\"" + directory.Path() + "\\servers.txt\" --build", 1});
+    EXPECT_NE(directory.ReadSettings().find("\nTCP:server0.example:7000\r\nTCP:server1.example:7000\r\n"),
+              std::string::npos);
+    EXPECT_NE(directory.ReadSettings().find("\nTCP:server9999.example:7000\r\n[Clients]"), std::string::npos);
 
     // A team game on Verdun, set from the command line; targets by ID and by name, in any case, written
     // sorted in a section of their own as Target Management's Done writes them.
@@ -140,6 +142,41 @@ TEST(Check, ListsFollowTheAddDialogsAndTargetManagement)
              {" --targets 3,EPIEZ --build", 2, {}, {"EPIEZ: the list holds Epiez already"}},
              {" --set randomizeMap=1 --targets 1 --build", 2, {}, {"the map Random has no targets"}}})
         Check(directory, answer);
+}
+
+// A write that was cut off is completed by a build and shown completed by the dry run; one that the file no
+// longer fits (edited by hand since) is kept aside by a build, never applied, and both say so with status 2.
+// Whatever else stands at the journal's name is the operator's: refused, and kept byte for byte.
+TEST(Check, JournalsAreCompletedOnlyOverTheirOwnWriteAndNothingElseIsTouched)
+{
+    ScratchDirectory directory("check-journal");
+    const std::string file = Editor::BuildOnce(directory), journal = directory.SettingsPath() + ".tmp";
+    const std::string cutOff = Replaced(file, "maxPlayers=", "maxPlayers=77");
+    WriteBytes(journal, JournalFor(file, cutOff));
+    const std::string pending = "was cut off: its journal qv3server.ini.tmp completes it at the next build";
+    EXPECT_EQ(Check(directory, {" --set maxPlayers=78", 1, {"\n-maxPlayers=77\r\n+maxPlayers=78\r\n"}, {pending}}).out
+                  .find("maxPlayers=\r\n"), std::string::npos) << "the diff is taken against the completed write";
+    Check(directory, {" --build", 1, {}, {"was cut off, and was completed now"}});
+    EXPECT_EQ(directory.ReadSettings(), cutOff);
+    EXPECT_EQ(FilesIn(directory.Path()), std::vector<std::string>{"qv3server.ini"});
+
+    const std::string byHand = Replaced(file, "password=", "password=repaired");
+    directory.WriteSettings(byHand);
+    WriteBytes(journal, JournalFor(file, cutOff));
+    Check(directory, {"", 2, {}, {"the next build keeps its journal aside as qv3server.ini.not-applied"}});
+    EXPECT_EQ(FileBytes(journal), JournalFor(file, cutOff)) << "the dry run renames nothing";
+    Check(directory, {" --set maxPlayers=5 --build", 2, {},
+                      {"its journal was kept aside as qv3server.ini.not-applied, and the file stays as it is"}});
+    EXPECT_EQ(FileBytes(directory.SettingsPath() + ".not-applied"), JournalFor(file, cutOff));
+    Check(directory, {" --set maxPlayers=5 --build", 1});
+    EXPECT_EQ(directory.ReadSettings(), Replaced(byHand, "maxPlayers=", "maxPlayers=5"));
+
+    for (const std::string& operators : {directory.ReadSettings(), std::string("a note"), std::string()}) {
+        WriteBytes(journal, operators);
+        for (const char* arguments : {"", " --set maxPlayers=9 --build"})
+            Check(directory, {arguments, 2, {}, {"qv3server.ini.tmp beside the INI file is not a journal"}});
+        EXPECT_EQ(FileBytes(journal), operators);
+    }
 }
 
 // The dry run's window never carries the editor's caption, not even while it is being created, so that an

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <cstdio>
+#include <future>
 #include <string>
 #include <vector>
 
@@ -190,6 +192,129 @@ TEST(Reading, ListLinesOfAnyLengthSurviveABuild)
         EXPECT_NE(built.find(part), std::string::npos) << part.substr(0, 60);
     EXPECT_EQ(RunProgram("skyvarn-check.exe", "", directory.Path().c_str()).status, 0)
         << "a build of what a build wrote changes nothing";
+}
+
+// What another program wrote since the editor read the file is not written over without a question, by a
+// build (keys and lists of the pages) or by Done (the target list); No writes nothing. A change only to
+// lines the editor does not own, a removed key and a value the editor writes anyway need no question.
+TEST(OtherWriters, TheEditorAsksBeforeWritingOverTheirValues)
+{
+    ScratchDirectory directory("e2e-others");
+    const std::string settings = "[QV3Server]\r\nmaxPlayers=8\r\npassword=old\r\nclientTimeoutSec=30\r\n"
+                                 "gameType=TEAM_MELEE\r\nmanuallyChooseTargets=1\r\n[RegisterWith]\r\nTCP:old\r\n";
+    directory.WriteSettings(settings);
+    Editor editor(directory.Path());
+    ASSERT_TRUE(editor.Shown());
+    directory.WriteSettings("; by hand\r\n" + Replaced(settings, "clientTimeoutSec=30\r\n", ""));
+    EXPECT_EQ(editor.Build(), Texts{});
+    const std::string mine = directory.ReadSettings();
+    EXPECT_EQ(mine.find("; by hand\r\n[QV3Server]\r\nmaxPlayers=8\r\npassword=old\r\n"), 0u) << mine;
+
+    EXPECT_EQ(RunProgram("skyvarn-check.exe", " --build --set maxPlayers=50 --set password=new --set "
+                         "clientTimeoutSec=30 --servers TCP:new", directory.Path().c_str()).status, 1);
+    const std::string theirs = directory.ReadSettings();
+    editor.SetText(GeneralPageIndex, IDC_GENERAL_SERVER_DESC, "Mine");
+    editor.SetText(GeneralPageIndex, IDC_GENERAL_CLIENT_TIMEOUT, "30");
+    const Texts asked = {"Changed by Another Program: Another program has changed these settings of qv3server.ini "
+                         "since the editor read the file: maxPlayers, password and [RegisterWith].  Build INI File "
+                         "would write the values shown here over them.\n\nWrite over them?  (No writes nothing.)"};
+    EXPECT_EQ(editor.Build(IDNO), asked);
+    EXPECT_EQ(directory.ReadSettings(), theirs);
+    EXPECT_EQ(editor.Build(IDYES), asked);
+    EXPECT_EQ(directory.ReadSettings(), Replaced(mine, "serverDesc=\"\"", "serverDesc=\"Mine\""));
+    EXPECT_EQ(editor.Build(), Texts{}) << "what the editor wrote is its own";
+
+    // Target Management owns the target list: a list another program wrote since it opened is asked for.
+    editor.SelectTab(GamePageIndex);
+    EXPECT_FALSE(editor.Click(GamePageIndex, IDC_GAME_TARGETS));
+    HWND dialog = editor.Dialog("Target Management - Random");
+    ASSERT_NE(dialog, nullptr);
+    directory.WriteSettings(directory.ReadSettings() + "[Targets]\r\nLens\r\n");
+    EXPECT_FALSE(editor.Click(GetDlgItem(dialog, IDC_TARGET_DONE)));
+    EXPECT_EQ(editor.AnswerBox(1200, IDNO),
+              "Changed by Another Program: Another program has changed this setting of qv3server.ini since Target "
+              "Management read it: [Targets].  Done would write the list shown here over it.\n\nWrite over it?  "
+              "(No writes nothing.)");
+    EXPECT_TRUE(IsWindowVisible(dialog)) << "the dialog stays open";
+    EXPECT_NE(directory.ReadSettings().find("[Targets]\r\nLens\r\n"), std::string::npos);
+    EXPECT_FALSE(editor.Click(GetDlgItem(dialog, IDC_TARGET_DONE)));
+    EXPECT_EQ(editor.AnswerBox(1200, IDYES).find("Changed by Another Program"), 0u);
+    for (int wait = 0; wait < 1200 && IsWindow(dialog); ++wait)   // a bound against a hang only
+        Sleep(5);
+    EXPECT_FALSE(IsWindow(dialog)) << "Done ends the dialog once written";
+    EXPECT_EQ(directory.ReadSettings().find("Lens"), std::string::npos);
+    EXPECT_EQ(editor.Exit(), 1u);
+}
+
+// A cut-off write that the file no longer fits is kept aside at start-up and said; the operator's own
+// file at the journal's name is never touched, and a build says what to do with it.
+TEST(OtherWriters, AJournalThatNoLongerFitsIsKeptAsideAndTheOperatorsFileKept)
+{
+    ScratchDirectory directory("e2e-journal");
+    const std::string settings = "[QV3Server]\r\npassword=repaired\r\n", journal = directory.SettingsPath() + ".tmp";
+    directory.WriteSettings(settings);
+    WriteBytes(journal, JournalFor("[QV3Server]\r\npassword=old\r\n", "[QV3Server]\r\npassword=older\r\n"));
+    {
+        Editor editor(directory.Path());
+        ASSERT_TRUE(editor.Shown());
+        EXPECT_EQ(editor.AnswerBox(), "Error: A write of the INI file qv3server.ini was cut off, but the file has "
+                                      "changed since (by hand or by another program), so that write was not "
+                                      "completed: its journal was kept aside as qv3server.ini.not-applied, and "
+                                      "the file stays as it is.");
+        EXPECT_EQ(editor.Text(GeneralPageIndex, IDC_GENERAL_PASSWORD), "repaired");
+        EXPECT_EQ(directory.ReadSettings(), settings);
+        WriteBytes(journal, settings);   // the operator's copy
+        const Texts refused = editor.Build();
+        ASSERT_EQ(refused.size(), 1u);
+        EXPECT_EQ(refused[0].find("Error: qv3server.ini.tmp beside the INI file is not a journal of the editor's"), 0u);
+        EXPECT_NE(refused[0].find("Rename or move qv3server.ini.tmp, then try again."), std::string::npos);
+        EXPECT_EQ(directory.ReadSettings(), settings);
+        EXPECT_EQ(editor.Exit(), 1u);
+    }
+    EXPECT_EQ(FileBytes(journal), settings);
+    EXPECT_EQ(FilesIn(directory.Path()), (Texts{"qv3server.ini", "qv3server.ini.not-applied", "qv3server.ini.tmp"}));
+}
+
+// A measurement: checks that each set a key of their own, started at once beside an editor that builds,
+// in several rounds. Nothing is lost: every check's change is in the file afterwards, and the editor's
+// own edit too unless it asked first (answered No here); no check says anything but that it wrote.
+TEST(OtherWriters, RaceSeed33Rounds6)
+{
+    ScratchDirectory directory("e2e-race");
+    const std::string first = Editor::BuildOnce(directory);
+    unsigned seed = 33;
+    int lost = 0, falseAnswers = 0, asked = 0;
+    for (int round = 0; round < 6; ++round) {
+        Editor editor(directory.Path());
+        ASSERT_TRUE(editor.Shown());
+        const std::string mine = "round " + std::to_string(round);
+        editor.SetText(GeneralPageIndex, IDC_GENERAL_SERVER_DESC, mine);
+        std::vector<std::string> sets;
+        for (const char* key : {"maxPlayers", "clientTimeoutSec", "password", "minKillsToScore"})
+            sets.push_back(" --build --set " + std::string(key) + "=" + std::to_string(round * 10 + sets.size()) +
+                           " \"" + directory.Path() + "\"");
+        auto checks = std::async(std::launch::async, [&] { return RunTogether("skyvarn-check.exe", sets); });
+        seed = seed * 1103515245u + 12345u;
+        Sleep((seed >> 16) % 1500);   // to land the build anywhere among the checks
+        const Texts boxes = editor.Build(IDNO);
+        const std::vector<ProgramRun> runs = checks.get();
+        asked += boxes.empty() ? 0 : 1;
+        for (const std::string& box : boxes)
+            falseAnswers += box.find("Changed by Another Program: ") == 0 ? 0 : 1;
+        const std::string file = directory.ReadSettings();
+        for (size_t index = 0; index < runs.size(); ++index) {
+            falseAnswers += runs[index].status == 1 ? 0 : 1;
+            const std::string set = sets[index].substr(15, sets[index].find(' ', 15) - 15);
+            lost += file.find("\n" + set + "\r\n") == std::string::npos ? 1 : 0;
+        }
+        lost += boxes.empty() && file.find("serverDesc=\"" + mine + "\"") == std::string::npos ? 1 : 0;
+        EXPECT_EQ(FilesIn(directory.Path()), Texts{"qv3server.ini"}) << "round " << round;
+        editor.Exit();
+    }
+    std::printf("race: seed 33, 6 rounds of 4 checks and a build: %d lost, %d false answers, %d questions\n", lost,
+                falseAnswers, asked);
+    EXPECT_EQ(lost, 0);
+    EXPECT_EQ(falseAnswers, 0);
 }
 
 }  // namespace

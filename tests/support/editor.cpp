@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -98,26 +100,64 @@ static DWORD WaitForExitCode(HANDLE process)
     return code;
 }
 
+std::vector<ProgramRun> RunTogether(const std::string& name, const std::vector<std::string>& arguments,
+                                    const char* directory)
+{
+    struct Started { PROCESS_INFORMATION process; STARTUPINFOA startup; std::string out, err; };
+    std::vector<Started> runs(arguments.size());
+    SECURITY_ATTRIBUTES inherited = {sizeof inherited, nullptr, TRUE};
+    for (size_t index = 0; index < runs.size(); ++index) {
+        Started& run = runs[index];
+        const std::string base = (std::filesystem::temp_directory_path() / "skyvarn-run-").string() +
+                                 std::to_string(GetCurrentProcessId()) + "-" + std::to_string(index);
+        run.out = base + "-out.txt";
+        run.err = base + "-err.txt";
+        run.startup = {};
+        run.startup.dwFlags = STARTF_USESTDHANDLES;
+        run.startup.hStdOutput = CreateFileA(run.out.c_str(), GENERIC_WRITE, 0, &inherited, CREATE_ALWAYS, 0, nullptr);
+        run.startup.hStdError = CreateFileA(run.err.c_str(), GENERIC_WRITE, 0, &inherited, CREATE_ALWAYS, 0, nullptr);
+        run.process = StartProgram(name, arguments[index], directory, run.startup);
+    }
+    std::vector<ProgramRun> results;
+    for (Started& run : runs) {
+        const DWORD status = WaitForExitCode(run.process.hProcess);
+        CloseHandle(run.process.hThread);
+        CloseHandle(run.process.hProcess);
+        CloseHandle(run.startup.hStdOutput);
+        CloseHandle(run.startup.hStdError);
+        results.push_back({static_cast<int>(status), FileBytes(run.out), FileBytes(run.err)});
+        DeleteFileA(run.out.c_str());
+        DeleteFileA(run.err.c_str());
+    }
+    return results;
+}
+
 ProgramRun RunProgram(const std::string& name, const std::string& arguments, const char* directory)
 {
-    const std::string base = (std::filesystem::temp_directory_path() / "skyvarn-run-").string() +
-                             std::to_string(GetCurrentProcessId());
-    const std::string out = base + "-out.txt", err = base + "-err.txt";
-    SECURITY_ATTRIBUTES inherited = {sizeof inherited, nullptr, TRUE};
-    STARTUPINFOA startup = {};
-    startup.dwFlags = STARTF_USESTDHANDLES;
-    startup.hStdOutput = CreateFileA(out.c_str(), GENERIC_WRITE, 0, &inherited, CREATE_ALWAYS, 0, nullptr);
-    startup.hStdError = CreateFileA(err.c_str(), GENERIC_WRITE, 0, &inherited, CREATE_ALWAYS, 0, nullptr);
-    const PROCESS_INFORMATION process = StartProgram(name, arguments, directory, startup);
-    const DWORD status = WaitForExitCode(process.hProcess);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-    CloseHandle(startup.hStdOutput);
-    CloseHandle(startup.hStdError);
-    ProgramRun run{static_cast<int>(status), FileBytes(out), FileBytes(err)};
-    DeleteFileA(out.c_str());
-    DeleteFileA(err.c_str());
-    return run;
+    return RunTogether(name, {arguments}, directory)[0];
+}
+
+std::string JournalFor(const std::string& before, const std::string& after)
+{
+    const auto checksum = [](const std::string& text, size_t begin, size_t end) {
+        uint64_t hash = 14695981039346656037ull;
+        for (size_t at = begin; at < std::min(end, text.size()); ++at)
+            hash = (hash ^ static_cast<unsigned char>(text[at])) * 1099511628211ull;
+        return hash;
+    };
+    const auto put = [](std::string& out, uint64_t number) {
+        for (int byte = 0; byte < 8; ++byte) out += static_cast<char>(number >> (8 * byte));
+    };
+    std::string journal = "SKYVARN JOURNAL\n";
+    put(journal, after.size());
+    put(journal, before.size());
+    for (size_t block = 0; block < before.size(); block += 4096)
+        put(journal, checksum(before, block, block + 4096));
+    const size_t common = std::min(before.size(), after.size());
+    put(journal, checksum(before, common, (common / 4096 + 1) * 4096));
+    journal += after;
+    put(journal, checksum(journal, 0, journal.size()));
+    return journal;
 }
 
 Editor::Editor(const std::string& directory) : process_(StartProgram("skyvarn-config.exe", "", directory.c_str(), {})) {}
@@ -222,7 +262,8 @@ std::vector<HWND> Editor::Dialogs() const
 // Sends from a worker thread, so that a modal loop the message starts in the program cannot hold the test.
 // With `answered`, every message box is answered and recorded; without, the send is left pending as soon as
 // a new dialog opens.
-bool Editor::Send(HWND target, UINT message, WPARAM wParam, LPARAM lParam, std::vector<std::string>* answered) const
+bool Editor::Send(HWND target, UINT message, WPARAM wParam, LPARAM lParam, std::vector<std::string>* answered,
+                  int answer) const
 {
     if (!process_.hProcess) {
         SendMessageA(target, message, wParam, lParam);
@@ -235,7 +276,7 @@ bool Editor::Send(HWND target, UINT message, WPARAM wParam, LPARAM lParam, std::
         if (sent.wait_for(std::chrono::milliseconds(10)) == std::future_status::ready)
             return true;
         if (answered) {
-            for (std::string box; !(box = AnswerBox(1)).empty();)
+            for (std::string box; !(box = AnswerBox(1, answer)).empty();)
                 answered->push_back(box);
         } else if (Dialogs().size() > dialogsBefore) {
             break;   // a modal dialog opened; the worker's send ends with it
@@ -245,10 +286,10 @@ bool Editor::Send(HWND target, UINT message, WPARAM wParam, LPARAM lParam, std::
     return false;
 }
 
-std::vector<std::string> Editor::Build() const
+std::vector<std::string> Editor::Build(int answer) const
 {
     std::vector<std::string> boxes;
-    Send(GetDlgItem(window_, IDC_MAIN_BUILD), BM_CLICK, 0, 0, &boxes);
+    Send(GetDlgItem(window_, IDC_MAIN_BUILD), BM_CLICK, 0, 0, &boxes, answer);
     return boxes;
 }
 
@@ -261,7 +302,7 @@ HWND Editor::Dialog(const std::string& caption) const
     return nullptr;
 }
 
-std::string Editor::AnswerBox(int attempts) const
+std::string Editor::AnswerBox(int attempts, int answer) const
 {
     for (int attempt = 0; attempt < attempts; ++attempt, Sleep(5)) {
         for (HWND dialog : Dialogs()) {
@@ -271,7 +312,7 @@ std::string Editor::AnswerBox(int attempts) const
                 FindWindowExA(dialog, nullptr, "ListBox", nullptr))
                 continue;
             const std::string box = TextOf(dialog) + ": " + TextOf(text);
-            PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+            PostMessageA(dialog, WM_COMMAND, static_cast<WPARAM>(answer), 0);
             // Until it is gone or hidden (a bound only against a program that hangs).
             for (int wait = 0; wait < 1200 && IsWindow(dialog) && IsWindowVisible(dialog); ++wait)
                 Sleep(5);

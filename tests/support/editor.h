@@ -15,6 +15,12 @@
 
 inline void WriteBytes(const std::string& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
 std::string FileBytes(const std::string& path);   // empty when there is no file
+// `text` with the first `from` replaced by `to`; marked when there is none, so that a comparison fails.
+inline std::string Replaced(std::string text, const std::string& from, const std::string& to)
+{
+    const std::size_t at = text.find(from);
+    return at == std::string::npos ? text + "(no " + from + ")" : text.replace(at, from.size(), to);
+}
 
 // A fresh directory under the temporary folder, the current directory while it lives, removed afterwards.
 class ScratchDirectory {
@@ -66,6 +72,13 @@ std::string TextOf(HWND window);
 // outside it; the status 0xFFFFFFFF when it does not end (a bound against a hang).
 struct ProgramRun { int status; std::string out, err; };
 ProgramRun RunProgram(const std::string& name, const std::string& arguments, const char* directory = nullptr);
+// The same for each argument line, all started at once and each waited for.
+std::vector<ProgramRun> RunTogether(const std::string& name, const std::vector<std::string>& arguments,
+                                    const char* directory = nullptr);
+
+// The journal that a write of `after` over `before` leaves beside the file when it is cut off, byte for byte
+// as the program makes and reads it.
+std::string JournalFor(const std::string& before, const std::string& after);
 
 class Editor {
 public:
@@ -94,12 +107,12 @@ public:
     // A click on a button. In the program: true once handled, false when it opened a dialog (left open).
     bool Click(HWND button) const { return Send(button, BM_CLICK, 0, 0, nullptr); }
     bool Click(int page, int id) const { return Click(Item(page, id)); }
-    // "&Build INI File", each message box of the program answered with OK; their "caption: text".
-    std::vector<std::string> Build() const;
+    // "&Build INI File", each message box of the program answered with `answer`; their "caption: text".
+    std::vector<std::string> Build(int answer = IDOK) const;
     // The program's open dialog with this caption (waited for a while), or null.
     HWND Dialog(const std::string& caption) const;
-    // Waits for a message box of the program, answers it with OK; its "caption: text", "" when none came.
-    std::string AnswerBox(int attempts = 1200) const;
+    // Waits for a message box of the program, answers it with `answer`; its "caption: text", "" when none came.
+    std::string AnswerBox(int attempts = 1200, int answer = IDOK) const;
     DWORD Exit(bool closeBox = false);   // "E&xit" or the close box; the program's exit code
     DWORD WaitForExit();
     // The program has handled everything sent so far.
@@ -113,7 +126,8 @@ public:
 
 private:
     std::vector<HWND> Dialogs() const;   // the program's visible dialogs other than the main window
-    bool Send(HWND target, UINT message, WPARAM wParam, LPARAM lParam, std::vector<std::string>* answered) const;
+    bool Send(HWND target, UINT message, WPARAM wParam, LPARAM lParam, std::vector<std::string>* answered,
+              int answer = IDOK) const;
 
     PROCESS_INFORMATION process_ = {};
     HWND window_ = nullptr;

@@ -159,3 +159,69 @@ TEST(ProfileStore, TheDryRunsRefusalIsTheWritesOwn)
 }
 
 }  // namespace
+
+// A journal completes only the write it was cut from: over the old text, or over what that write leaves
+// cut off (the new end behind the old text, then the new text over it from the start to a block's edge or
+// to its own end); what anything else made of the file stays, and the journal is kept aside, unapplied. A
+// reading turn writes and renames nothing, and reads what the next writer will find.
+TEST(ProfileStore, AJournalCompletesOnlyTheWriteItWasCutFrom)
+{
+    ScratchDirectory directory("profile-journal");
+    ASSERT_EQ(BuildProfilePath(), 1);
+    const std::string path = directory.SettingsPath(), journal = path + ".tmp";
+    std::string old, shorter, longer;
+    for (int line = 0; old.size() < 9000; ++line) old += "key" + std::to_string(line) + "=old value\r\n";
+    for (int line = 0; shorter.size() < 6000; ++line) shorter += "key" + std::to_string(line) + "=new\r\n";
+    for (int line = 0; longer.size() < 12000; ++line) longer += "key" + std::to_string(line) + "=a new value\r\n";
+    std::string edited = old;
+    edited[8500] = 'X';   // by hand, after the cut-off write
+    const struct { const char* name; std::string file, after; Turn turn; JournalNote::Kind note; } rows[] = {
+        {"the old text", old, longer, Turn::Writing, JournalNote::Completed},
+        {"part of the new end behind the old text", old + longer.substr(old.size(), 700), longer, Turn::Writing,
+         JournalNote::Completed},
+        {"the new text over the first block", longer.substr(0, 4096) + old.substr(4096) + longer.substr(old.size()),
+         longer, Turn::Writing, JournalNote::Completed},
+        {"the new text over the start, not yet cut", shorter + old.substr(shorter.size()), shorter, Turn::Writing,
+         JournalNote::Completed},
+        {"the new text: only the journal was left", shorter, shorter, Turn::Writing, JournalNote::None},
+        {"edited by hand", edited, longer, Turn::Writing, JournalNote::KeptAside},
+        {"the new text over the start, to no block's edge", longer.substr(0, 4000) + old.substr(4000) +
+         longer.substr(old.size()), longer, Turn::Writing, JournalNote::KeptAside},
+        {"the new text over the start, a later block edited", shorter + edited.substr(shorter.size()), shorter,
+         Turn::Writing, JournalNote::KeptAside},
+        {"the old text, in a reading turn", old, shorter, Turn::Reading, JournalNote::Pending},
+        {"edited by hand, in a reading turn", edited, shorter, Turn::Reading, JournalNote::WouldBeKeptAside},
+    };
+    for (const auto& row : rows) {
+        directory.WriteSettings(row.file);
+        WriteBytes(journal, JournalFor(old, row.after));
+        std::string read;
+        JournalNote note;
+        {
+            SettingsFileTurn turn(path.c_str(), row.turn);
+            ASSERT_EQ(turn.Refusal(), "") << row.name;
+            EXPECT_EQ(ReadSettingsFile(path.c_str(), read, note), "") << row.name;
+        }
+        const bool kept = note.kind == JournalNote::KeptAside || note.kind == JournalNote::WouldBeKeptAside;
+        EXPECT_EQ(note.kind, row.note) << row.name;
+        EXPECT_EQ(read, kept || row.note == JournalNote::None ? row.file : row.after) << row.name;
+        EXPECT_EQ(directory.ReadSettings(), row.turn == Turn::Reading || kept ? row.file : row.after) << row.name;
+        EXPECT_EQ(FileBytes(journal).empty(), row.turn == Turn::Writing) << row.name << ": the journal";
+        if (note.kind == JournalNote::KeptAside) {
+            EXPECT_EQ(note.keptAs, "qv3server.ini.not-applied") << row.name;
+            EXPECT_EQ(FileBytes(path + ".not-applied"), JournalFor(old, row.after)) << row.name;
+            DeleteFileA((path + ".not-applied").c_str());
+        }
+        DeleteFileA(journal.c_str());
+    }
+    // A second journal kept aside takes the next free name.
+    for (const char* name : {"qv3server.ini.not-applied", "qv3server.ini.not-applied-2"}) {
+        directory.WriteSettings(edited);
+        WriteBytes(journal, JournalFor(old, shorter));
+        std::string read;
+        JournalNote note;
+        EXPECT_EQ(ReadSettingsFile(path.c_str(), read, note), "");
+        EXPECT_EQ(note.keptAs, name);
+    }
+    EXPECT_EQ(directory.ReadSettings(), edited);
+}
