@@ -33,8 +33,12 @@ for servers in 1 2; do
             value=$((RANDOM % 90 + 10))
             values[writer]=$value
             [ "$servers" = 2 ] && [ $((writer % 2)) = 1 ] && use=$second || use=$prefix
-            (cd "$dir" && WINEPREFIX=$use wine "$check" --build --set "${keys[writer]}=$value" \
-                >"$dir/out$writer" 2>"$dir/err$writer"; echo $? >"$dir/status$writer") &
+            (
+                status=0
+                cd "$dir" && WINEPREFIX=$use wine "$check" --build --set "${keys[writer]}=$value" \
+                    >"$dir/out$writer" 2>"$dir/err$writer" || status=$?
+                echo "$status" >"$dir/status$writer"
+            ) &
             pids+=($!)
         done
         wait "${pids[@]}"
@@ -48,7 +52,7 @@ for servers in 1 2; do
                 wrong=$((wrong + 1)); echo "$servers server(s), round $round: ${keys[writer]} answered $status: $(cat "$dir/err$writer")"; }
         done
         rm -f "$dir"/out* "$dir"/err* "$dir"/status*
-        extra=$(ls "$dir" | grep -vx qv3server.ini)
+        extra=$(ls "$dir" | grep -vx qv3server.ini || true)
         [ -z "$extra" ] || { left=$((left + 1)); echo "$servers server(s), round $round: left beside: $extra"; }
     done
 done
