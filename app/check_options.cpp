@@ -22,7 +22,7 @@ const char CheckHelp[] =
     "  --help, --version  this text; the program's version\n"
     "\n"
     "A LIST's entries are separated by commas, e.g. --servers TCP:a.example:7000,UDP:b.example; \"\" empties\n"
-    "the list; @FILE reads the list from FILE, an entry (or a list) a line. Exit status: 0 nothing to change (nothing written), 1 changed (and written with --build),\n"
+    "the list; @FILE reads the list from FILE, one entry a line. Exit status: 0 nothing to change (nothing written), 1 changed (and written with --build),\n"
     "2 nothing written, with the reason on standard error.\n";
 
 namespace {
@@ -54,8 +54,9 @@ bool AddEntries(const std::string& text, std::optional<std::vector<std::string>>
     }
 }
 
-// A list given as @FILE: the file's lines, each a list as on the command line; blank lines are skipped. So a
-// list of any length, one entry a line, needs no long command line. False when the file cannot be read.
+// A list given as @FILE: one entry a line, as it stands (commas included), blanks around it dropped and
+// blank lines skipped. So a list of any length, of any entries, needs no long command line. False when
+// the file cannot be read.
 bool AddEntriesFromFile(const std::string& path, std::optional<std::vector<std::string>>& list, std::string& error)
 {
     // C's files: the C++ library's streams would bring its exception machinery into the program.
@@ -78,10 +79,9 @@ bool AddEntriesFromFile(const std::string& path, std::optional<std::vector<std::
         start = end + 1;
         if (!line.empty() && line.back() == '\r')
             line.pop_back();
-        if (!AddEntries(line, list)) {
-            error = "the list file " + path + " holds an entry between two commas that is empty: " + line;
-            return false;
-        }
+        line = Trimmed(line);
+        if (!line.empty())
+            list->push_back(line);
     }
     return true;
 }

@@ -21,7 +21,7 @@ struct CheckOptions {
 // The arguments after the program's name. Options take their value as the next argument or after "=";
 // "--" ends the options. A list's entries are separated by commas, blanks around each dropped; an empty
 // list text gives the empty list, and a list option given again adds its entries to the list. A list
-// "@FILE" is read from FILE, each of its lines a list text (blank lines skipped).
+// "@FILE" is read from FILE, one entry a line (blank lines skipped).
 CheckOptions ParseCheckOptions(const std::vector<std::string>& arguments);
 
 extern const char CheckUsage[];   // the usage line

@@ -64,11 +64,8 @@ TEST(CheckOptions, ReadsEachOptionInBothFormsAndRefusesWhatItCannotRead)
 TEST(CheckOptions, ReadsAListFromAFileALineAtATime)
 {
     const std::string path = testing::TempDir() + "skyvarn-list.txt";
-    std::ofstream(path, std::ios::binary) << "TCP:a\n\n UDP:b ,TCP:c\r\nTCP:d";
-    EXPECT_EQ(Outcome({"--servers", "@" + path, "--servers=TCP:e"}), "[] servers(TCP:a;UDP:b;TCP:c;TCP:d;TCP:e;)");
-    std::ofstream(path, std::ios::binary) << "a,,b\n";
-    EXPECT_EQ(Outcome({"--cookies=@" + path}),
-              "refused: --cookies @" + path + ": the list file " + path + " holds an entry between two commas that is empty: a,,b");
+    std::ofstream(path, std::ios::binary) << "TCP:a\n\n UDP:b ,TCP:c\r\n \r\nTCP:d";
+    EXPECT_EQ(Outcome({"--servers", "@" + path, "--servers=TCP:e"}), "[] servers(TCP:a;UDP:b ,TCP:c;TCP:d;TCP:e;)");
     std::remove(path.c_str());
     EXPECT_EQ(Outcome({"--targets", "@" + path}), "refused: --targets @" + path + ": cannot read the list file " + path);
     EXPECT_EQ(Outcome({"--cookies", "@"}), "[] cookies(@;)") << "a lone @ is an entry";
