@@ -13,8 +13,8 @@
 #include "app/pages.h"
 #include "app/write_settings.h"
 #include "resource.h"
-#include "settings/page_binding.h"
 #include "settings/profile_store.h"
+#include "settings/settable_keys.h"
 
 const char MainWindowCaption[] = "Skyvarn - Arena Server Configuration";
 
@@ -33,9 +33,8 @@ bool PagesShowTheFile = true;
 std::vector<OwnedSetting> PageSettings()
 {
     std::vector<OwnedSetting> owned;
-    for (auto key : {GeneralPageKey, GamePageKey, AircraftPageKey})
-        for (int index = 0; key(index); ++index)
-            owned.push_back({QV3ServerSection, key(index)});
+    for (const SettableKey& key : SettableKeys())
+        owned.push_back({QV3ServerSection, key.key});
     owned.push_back({"RegisterWith", nullptr});
     owned.push_back({"Clients", nullptr});
     return owned;
@@ -119,7 +118,7 @@ void CentreWindow(HWND window)
                  SWP_NOSIZE | SWP_NOZORDER);
 }
 
-void InitMainWindow(HWND window)
+void InitMainWindow(HWND window, LPARAM start)
 {
     MainWindowHandle = window;
     if (!BuildProfilePath()) {
@@ -149,7 +148,10 @@ void InitMainWindow(HWND window)
 
     FillChoiceLists();
     InitRateSpinners();
-    LoadAllPages();
+    if (start == LoadTheDocumentHeld)
+        LoadPages();
+    else
+        LoadAllPages();
     UpdateGameTypeControls();
     CentreWindow(window);
     if (!StartUpNotice.empty())
@@ -195,7 +197,7 @@ INT_PTR CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
 {
     switch (message) {
     case WM_INITDIALOG:
-        InitMainWindow(window);
+        InitMainWindow(window, lParam);
         break;
     case WM_NOTIFY: {
         // Pages are only hidden and shown, never re-read: what was typed survives a tab change.
@@ -238,8 +240,13 @@ void LoadAllPages()
                         (unread == TurnBusyText ? "Wait until it has finished, then start the editor again."
                                                 : "Close the program that holds it, then start the editor again.");
     else if (note.kind == JournalNote::KeptAside)
-        StartUpNotice = JournalNoteText(note);
+        StartUpNotice = KeptAsideText(note);
     PagesBaseline = ReadSettingValues(PageSettings());
+    LoadPages();
+}
+
+void LoadPages()
+{
     LoadGeneralPage();
     LoadGamePage();
     LoadGermanPlanesPage();

@@ -13,8 +13,14 @@ int RunMainWindow(HINSTANCE instance);
 // Creates the main window modelessly, as the tests do; the same procedure and start-up as the program.
 HWND CreateMainWindowModeless(HINSTANCE instance);
 
+// The main window's procedure. Created with the parameter LoadTheDocumentHeld, its start-up loads the pages
+// from the settings document as it stands, without reading the file; with 0, from the file.
 INT_PTR CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+constexpr LPARAM LoadTheDocumentHeld = 1;
+// Reads the file, then loads every page from it.
 void LoadAllPages();
+// Loads every page from the settings document as it stands.
+void LoadPages();
 // The store sequence of "&Build INI File" into the document read last, without writing it: "" when every
 // value is stored, else why one cannot be (and the document is then only partly stored).
 std::string StoreAllPages();

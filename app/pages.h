@@ -18,14 +18,10 @@ void UpdateRemoveButton(HWND window, int listId, int buttonId);
 void FillChoiceLists();
 void LoadGeneralPage();
 void StoreGeneralPage();
-// Each page's keys of [QV3Server] in store order, one per index, null past the last: what the command
-// line may set.
-const char* GeneralPageKey(int index);
 
 // settings/game_page.cpp
 void LoadGamePage();
 void StoreGamePage();
-const char* GamePageKey(int index);
 void UpdateGameTypeControls();
 void ApplyManualTargetsToggle(HWND gamePage);
 
@@ -35,7 +31,6 @@ void LoadAlliedPlanesPage();
 // "" when stored, else why a row cannot be stored.
 std::string StoreGermanPlanesPage();
 std::string StoreAlliedPlanesPage();
-const char* AircraftPageKey(int index);   // the German page's, then the Allied page's
 
 // registration/server_page.cpp, add_server_dialog.cpp, add_cookie_dialog.cpp
 void LoadServerPage();

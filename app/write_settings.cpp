@@ -59,7 +59,7 @@ bool WriteSettings(HWND owner, const std::vector<OwnedSetting>& owned, SettingVa
         if (refusal.empty() && !(refusal = OpenSettingsFile(&note)).empty())
             refusal += "  Nothing was written.  Close the program that holds it, then try again.";
         if (refusal.empty() && note.kind == JournalNote::KeptAside)
-            refusal = JournalNoteText(note) + "  Nothing was written: build again to write what is shown.";
+            refusal = KeptAsideText(note) + "  Nothing was written: build again to write what is shown.";
         const SettingValues now = refusal.empty() ? ReadSettingValues(owned) : SettingValues();
         if (refusal.empty())
             refusal = store(context);

@@ -12,7 +12,7 @@ set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
 set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
 add_subdirectory(${GTEST_SOURCE_DIR} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
 
-add_library(skyvarn_portable STATIC ${PORTABLE_SOURCES})
+add_library(skyvarn_portable STATIC ${PORTABLE_SOURCES} ${CHECK_PORTABLE_SOURCES})
 target_include_directories(skyvarn_portable PUBLIC ${CMAKE_SOURCE_DIR})
 target_compile_options(skyvarn_portable PUBLIC ${SANITIZE})
 target_link_options(skyvarn_portable PUBLIC ${SANITIZE})

@@ -13,7 +13,7 @@ else()
     add_compile_options(-Wall -Wextra -Werror)
     # Small: no exceptions or type information (nothing uses them), each function in a section of its own
     # so that the linker drops what nothing calls, and the C runtime's own printf.
-    add_compile_options(-Os -fno-exceptions -fno-rtti -ffunction-sections -fdata-sections
+    add_compile_options(-Oz -fno-exceptions -fno-rtti -ffunction-sections -fdata-sections
                         -fno-asynchronous-unwind-tables)
     # The editor is optimised as one whole at link time (a sixth smaller); the objects also keep their
     # ordinary code, so that the tests and the check link them as they are, without that pass (which this
@@ -44,9 +44,11 @@ target_link_libraries(skyvarn_program PUBLIC comctl32 uxtheme user32 advapi32 ke
 
 add_executable(skyvarn-config WIN32 app/main.cpp app/runtime.cpp ${RESOURCE_SCRIPT})
 target_link_libraries(skyvarn-config PRIVATE skyvarn_program)
-# The dry run of "&Build INI File": a console program from the same sources and resources.
-add_executable(skyvarn-check app/check_main.cpp app/runtime.cpp ${RESOURCE_SCRIPT})
-target_link_libraries(skyvarn-check PRIVATE skyvarn_program)
+# The editor's command-line twin: a console program of its own folder, over the editor's code and resources.
+add_library(skyvarn_check STATIC ${CHECK_SOURCES})
+target_link_libraries(skyvarn_check PUBLIC skyvarn_program)
+add_executable(skyvarn-check check/main.cpp app/runtime.cpp ${RESOURCE_SCRIPT})
+target_link_libraries(skyvarn-check PRIVATE skyvarn_check)
 target_compile_definitions(skyvarn-check PRIVATE SKYVARN_CHECK_PROGRAM)
 if(MSVC)
     target_link_options(skyvarn-config PRIVATE /MANIFEST:NO)
@@ -63,7 +65,7 @@ if(SKYVARN_BUILD_TESTS)
 
     file(GLOB SUPPORT_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/support/*.cpp)
     add_library(skyvarn_test_support STATIC ${SUPPORT_SOURCES})
-    target_link_libraries(skyvarn_test_support PUBLIC skyvarn_program GTest::gtest)
+    target_link_libraries(skyvarn_test_support PUBLIC skyvarn_check GTest::gtest)
     target_include_directories(skyvarn_test_support PUBLIC ${CMAKE_SOURCE_DIR}/tests/support)
 
     # One executable per test file: each owns its directory and settings file. The Win32 tests link the

@@ -7,19 +7,10 @@
 #include "app/control_text.h"
 #include "app/pages.h"
 #include "resource.h"
+#include "settings/aircraft_pages.h"
 #include "settings/aircraft_value.h"
 #include "settings/page_binding.h"
 #include "settings/profile_store.h"
-
-namespace {
-
-// One aircraft: its key and the three controls that hold its value.
-struct AircraftRow {
-    const char* key;
-    int checkBox;
-    int startDate;
-    int endDate;
-};
 
 // Top row first: the order in which the keys are read and written.
 const AircraftRow GermanRows[] = {
@@ -51,6 +42,10 @@ const AircraftRow AlliedRows[] = {
     {"NIEUPORT_28", IDC_ALLIED_NIEUPORT_28, IDC_ALLIED_NIEUPORT_28_START, IDC_ALLIED_NIEUPORT_28_END},
     {"SE5A", IDC_ALLIED_SE5A, IDC_ALLIED_SE5A_START, IDC_ALLIED_SE5A_END},
 };
+const std::size_t GermanRowCount = std::size(GermanRows);
+const std::size_t AlliedRowCount = std::size(AlliedRows);
+
+namespace {
 
 AircraftValue ReadAircraftKey(const char* key)
 {
@@ -131,13 +126,4 @@ std::string StoreGermanPlanesPage()
 std::string StoreAlliedPlanesPage()
 {
     return StoreAircraftPage(AlliedPlanesPageIndex, AlliedRows);
-}
-
-const char* AircraftPageKey(int index)
-{
-    const int german = static_cast<int>(std::size(GermanRows));
-    if (index >= 0 && index < german)
-        return GermanRows[index].key;
-    return index >= german && index - german < static_cast<int>(std::size(AlliedRows)) ? AlliedRows[index - german].key
-                                                                                        : nullptr;
 }

@@ -9,8 +9,6 @@
 #include "resource.h"
 #include "settings/page_binding.h"
 
-namespace {
-
 // Load and store share this order; it is also the key order of a newly created file.
 const Binding GameBindings[] = {
     {IDC_GAME_TARGET_SWAP_TIME, "targetSwapTimeInSeconds", Conversion::SwapTime},
@@ -29,6 +27,9 @@ const Binding GameBindings[] = {
     {IDC_GAME_MAX_VORAKS, "numVoraks", Conversion::Text},
     {IDC_GAME_VORAKS_GLOW, "voraksGlow", Conversion::Flag},
 };
+const std::size_t GameBindingCount = std::size(GameBindings);
+
+namespace {
 
 // Every input of the page; the game type decides which of them are enabled.
 const int GameTypeControls[] = {
@@ -108,9 +109,4 @@ void ApplyManualTargetsToggle(HWND gamePage)
 {
     bool manual = IsChecked(gamePage, IDC_GAME_MANUALLY_CHOOSE_TARGETS);
     EnableControls(gamePage, ManualTargetControls, manual ? TRUE : FALSE);
-}
-
-const char* GamePageKey(int index)
-{
-    return BoundKey(GameBindings, std::size(GameBindings), index);
 }

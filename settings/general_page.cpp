@@ -7,8 +7,6 @@
 #include "resource.h"
 #include "settings/page_binding.h"
 
-namespace {
-
 // Loaded and stored in this order, which is also the key order of a newly created file. The last column
 // is the box that shows a rate.
 const Binding GeneralBindings[] = {
@@ -40,8 +38,7 @@ const Binding GeneralBindings[] = {
     {IDC_GENERAL_HIDE_TEAM_INDICATORS, "hideTeamIndicators", Conversion::Flag, 0},
     {IDC_GENERAL_BALANCE_LANDMARKS, "balanceLandmarks", Conversion::Flag, 0},
 };
-
-}  // namespace
+const std::size_t GeneralBindingCount = std::size(GeneralBindings);
 
 void LoadGeneralPage()
 {
@@ -52,9 +49,4 @@ void LoadGeneralPage()
 void StoreGeneralPage()
 {
     StoreBindings(PageTable[GeneralPageIndex], QV3ServerSection, GeneralBindings);
-}
-
-const char* GeneralPageKey(int index)
-{
-    return BoundKey(GeneralBindings, std::size(GeneralBindings), index);
 }

@@ -140,18 +140,10 @@ void StoreBinding(HWND page, const char* section, const Binding& row)
     case Conversion::StartDate:
         WriteText(section, row.key, JoinStartDate(page));
         return;
+    case Conversion::MapName:
+    case Conversion::Aircraft:
+        return;   // not rows of these tables
     }
-}
-
-const char* BoundKey(const Binding* rows, std::size_t count, int index)
-{
-    for (std::size_t row = 0; row < count; ++row) {
-        if (index-- == 0)
-            return rows[row].key;
-        if (rows[row].conversion == Conversion::Map && index-- == 0)
-            return UseMapKey;
-    }
-    return nullptr;
 }
 
 std::string ControlText(HWND page, int id)

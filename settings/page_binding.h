@@ -22,6 +22,8 @@ enum class Conversion {
     DefendSide,    // "-1", "0", "1" in the file; "Random", "Allies", "Germans" in the list
     Map,           // a flag on for "Random"; off for a map chosen by name, then named upper-cased in useMap
     StartDate,     // the year, month and day lists of the general page, joined by "-"
+    MapName,       // (a Map row's second key) the map chosen by name, upper-cased
+    Aircraft,      // (the aircraft pages) a check box and two dates: "1", or "1,start,end"
 };
 
 struct Binding {
@@ -56,8 +58,11 @@ void StoreBindings(HWND page, const char* section, const Binding (&rows)[Count])
             StoreBinding(page, section, row);
 }
 
-// The keys the rows store, one per index in store order (a Map row's two in a row); null past the last.
-const char* BoundKey(const Binding* rows, std::size_t count, int index);
+// The pages' tables, each in its page's file.
+extern const Binding GeneralBindings[];
+extern const std::size_t GeneralBindingCount;
+extern const Binding GameBindings[];
+extern const std::size_t GameBindingCount;
 
 // The items of the general page's "Type:" list, each at the index the game page's rule asks for.
 enum GameTypeIndex { TeamMeleeType, MeleeType, GetTheVorakType, GameTypeCount };

@@ -29,7 +29,6 @@ struct OpenedFile {
     std::vector<KnownSection> sections;
 };
 OpenedFile File;
-void (*StartUpValues)() = nullptr;
 
 std::string ToPages(const std::string& text);
 
@@ -133,36 +132,17 @@ std::string OpenSettingsFile(JournalNote* note)
     File = OpenedFile{DecodeSettingsText(std::move(bytes)), unread, {}, {}};
     if (note)
         *note = found;
-    if (StartUpValues)
-        StartUpValues();
     return unread;
 }
 
-std::string JournalNoteText(const JournalNote& note)
+std::string KeptAsideText(const JournalNote& note)
 {
-    const std::string cut = "A write of the INI file qv3server.ini was cut off";
-    switch (note.kind) {
-    case JournalNote::Completed:
-        return cut + ", and was completed now from its journal qv3server.ini.tmp.";
-    case JournalNote::Pending:
-        return cut + ": its journal qv3server.ini.tmp completes it at the next build, and what is shown is the "
-                     "file as that leaves it.";
-    case JournalNote::KeptAside:
-    case JournalNote::WouldBeKeptAside:
-        return cut + ", but the file has changed since (by hand or by another program), so that write " +
-               (note.kind == JournalNote::KeptAside ? "was not completed: its journal was kept aside as "
-                                                    : "will not be completed: the next build keeps its journal "
-                                                      "aside as ") +
-               note.keptAs + ", and the file stays as it is.";
-    case JournalNote::None:
-        break;
-    }
-    return "";
-}
-
-void SetStartUpValues(void (*writeValues)())
-{
-    StartUpValues = writeValues;
+    return "A write of the INI file qv3server.ini was cut off, but the file has changed since (by hand or by "
+           "another program), so that write " +
+           std::string(note.kind == JournalNote::KeptAside ? "was not completed: its journal was kept aside as "
+                                                           : "will not be completed: the next build keeps its "
+                                                             "journal aside as ") +
+           note.keptAs + ", and the file stays as it is.";
 }
 
 std::string SaveSettingsFile()
@@ -180,6 +160,11 @@ const std::string& SettingsDocumentText()
 {
     MakePendingWrites();
     return File.document.text;
+}
+
+bool SettingsDocumentIsUtf8()
+{
+    return File.document.encoding != TextEncoding::Ansi;
 }
 
 void ReadProfileText(const char* section, const char* key, char (&destination)[ProfileTextSize])

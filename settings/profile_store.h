@@ -26,18 +26,17 @@ int BuildProfilePath();
 // SaveSettingsFile refuses, so that a write never replaces what it could not see. `note`, when given, says
 // what was found of a write that was cut off.
 std::string OpenSettingsFile(JournalNote* note = nullptr);
-// The operator's words for what a read found of a cut-off write; "" for nothing worth saying.
-std::string JournalNoteText(const JournalNote& note);
+// The operator's words for a cut-off write's journal that the file no longer fits (KeptAside or
+// WouldBeKeptAside).
+std::string KeptAsideText(const JournalNote& note);
 // Writes the document into the file, in one step. "" on success; else why not, in the words the operator
 // is told (the file is then as it was).
 std::string SaveSettingsFile();
 
-// Run by every later OpenSettingsFile once the file is read, to lay values over it as if the file held them
-// (the command line's, which the pages then load as they load a hand-edited file); null for none.
-void SetStartUpValues(void (*writeValues)());
-
 // The document's text as the reads see it (a UTF-16 file's as UTF-8, any byte-order mark left out).
 const std::string& SettingsDocumentText();
+// Whether that text is UTF-8 (the file has a byte-order mark), rather than in the ANSI code page.
+bool SettingsDocumentIsUtf8();
 
 // The key's value, or the one-character text "\n" when the key, section or file is missing.
 void ReadProfileText(const char* section, const char* key, char (&destination)[ProfileTextSize]);

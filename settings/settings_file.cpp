@@ -138,26 +138,23 @@ bool LeftByTheWrite(const std::string& file, const Journal& journal)
     if (file.size() < old || file.size() > std::max(old, bytes.size()) ||
         (file.size() > old && file.compare(old, std::string::npos, bytes, old, file.size() - old) != 0))
         return false;
-    // Which blocks still hold the old text: from[b] when every block from b on does.
+    // The blocks from `oldFrom` on still hold the old text.
     const std::size_t blocks = BlocksOf(old);
-    std::vector<bool> from(blocks + 1, true);
-    for (std::size_t block = blocks; block-- > 0;)
-        from[block] = from[block + 1] && ChecksumToBlockEnd(file, block * Block, old) == journal.oldBlocks[block];
-    if (from[0])
+    std::size_t oldFrom = blocks;
+    while (oldFrom > 0 && ChecksumToBlockEnd(file, (oldFrom - 1) * Block, old) == journal.oldBlocks[oldFrom - 1])
+        --oldFrom;
+    if (oldFrom == 0)
         return true;   // the old text, perhaps with part of the new end behind it
     if (file.size() != std::max(old, bytes.size()))
         return false;  // the new end is written whole before the start is touched
     const std::size_t common = std::min(old, bytes.size());
     std::size_t same = 0;
     while (same < common && file[same] == bytes[same]) ++same;
-    // The new text over the old up to a block's edge ...
-    for (std::size_t block = 1; block <= blocks && block * Block <= same; ++block)
-        if (from[block])
-            return true;
-    // ... or over all of it, the file not yet cut: behind the new text's end the old bytes stand, in the
-    // block where it ends as the journal's last checksum says.
-    return same == common && common < old && from[common / Block + 1] &&
-           ChecksumToBlockEnd(file, common, old) == journal.oldBlocks[blocks];
+    // The new text over the old up to a block's edge, or over all of it, the file not yet cut: behind the
+    // new text's end the old bytes stand, in the block where it ends as the journal's last checksum says.
+    return oldFrom * Block <= same ||
+           (same == common && common < old && common / Block + 1 >= oldFrom &&
+            ChecksumToBlockEnd(file, common, old) == journal.oldBlocks[blocks]);
 }
 
 bool WriteAll(HANDLE file, const char* data, std::size_t size)

@@ -11,10 +11,6 @@ enum class LookupResult { NoSuchMap, OutOfRange, Found };
 // as it was. A null `mapName` is NoSuchMap; a null `name` only gets the result.
 LookupResult LookupTarget(const char* mapName, int targetId, const char** name);
 
-// The ID of the target of the map `mapName` (as for LookupTarget) named `targetName`: the first spelt so,
-// else the first whose name differs only in ASCII case; 0 when there is none, or no such map.
-int FindTargetId(const char* mapName, const char* targetName);
-
 // Every map that has targets, in search order.
 constexpr int MapTableCount = 5;
 extern const MapTable TargetCatalogue[MapTableCount];

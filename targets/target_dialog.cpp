@@ -10,8 +10,7 @@
 #include "app/write_settings.h"
 #include "resource.h"
 #include "settings/profile_store.h"
-#include "settings/value_text.h"
-#include "targets/target_catalogue.h"
+#include "targets/target_rule.h"
 
 namespace {
 
@@ -64,7 +63,7 @@ namespace {
 // The one setting the dialog owns, and what the file held of it when the dialog opened: a list that shows
 // nothing because the file could not be read must never replace the file's list, and one another program
 // changed since is not written over without a question.
-const std::vector<OwnedSetting> TargetSettings = {{TargetsSection, nullptr}};
+const OwnedSetting TargetSetting = {TargetsSection, nullptr};
 bool ListWasRead = false;
 SettingValues ListBaseline;
 
@@ -76,7 +75,7 @@ void LoadTargetList(HWND dialog)
     JournalNote note;
     const std::string unread = OpenSettingsFile(&note);
     ListWasRead = unread.empty();
-    ListBaseline = ReadSettingValues(TargetSettings);
+    ListBaseline = ReadSettingValues({TargetSetting});
     if (!ListWasRead) {
         ShowError(dialog, unread + "  The list shows no targets, and Done will not write over the file's list.  " +
                               (unread == TurnBusyText ? "Wait until it has finished, then open Target Management again."
@@ -85,7 +84,7 @@ void LoadTargetList(HWND dialog)
         return;
     }
     if (note.kind == JournalNote::KeptAside)
-        ShowError(dialog, JournalNoteText(note));
+        ShowError(dialog, KeptAsideText(note));
     SectionBuffer buffer;
     ReadSectionList(TargetsSection, buffer);
     std::string entry;
@@ -112,41 +111,42 @@ int SaveTargetList(HWND dialog)
         WriteSectionList(TargetsSection, *static_cast<const std::vector<std::string>*>(context));
         return std::string();
     };
-    return WriteSettings(dialog, TargetSettings, ListBaseline,
+    return WriteSettings(dialog, {TargetSetting}, ListBaseline,
                          {"Target Management read it", "Done would write the list shown here over"}, store, &lines)
                ? 1
                : 0;
 }
 
+namespace {
+
+// Add Target: the rule decides; the dialog shows its answer.
 void AddTarget(HWND dialog)
 {
     HWND idField = GetDlgItem(dialog, IDC_TARGET_ID);
-    std::string map = CurrentMap();
-    // Saturating: an ID with too many digits is out of range, never wrapped into a valid one.
-    int targetId = ParseDecimal(WholeText(idField));
-    const char* name = nullptr;
-    switch (LookupTarget(map.c_str(), targetId, &name)) {
-    case LookupResult::NoSuchMap:
+    HWND list = GetDlgItem(dialog, IDC_TARGET_LIST);
+    const std::string map = CurrentMap();
+    std::vector<std::string> listed;
+    for (LRESULT index = 0, count = SendMessageA(list, LB_GETCOUNT, 0, 0); index < count; ++index)
+        listed.push_back(ListLine(list, static_cast<int>(index)));
+    const TargetAddition addition = AddTargetRule(map, WholeText(idField), listed);
+    switch (addition.kind) {
+    case TargetAddition::NoSuchMap:
         SetWindowTextA(idField, "");
         return;
-    case LookupResult::OutOfRange:
-        ReportAndRefocus(dialog, "The ID you have entered is not a valid ID for the " + map + " map.",
-                         "Invalid ID", MB_ICONHAND);
+    case TargetAddition::OutOfRange:
+        ReportAndRefocus(dialog, InvalidIdText(map), "Invalid ID", MB_ICONHAND);
         return;
-    case LookupResult::Found:
-        break;
-    }
-    HWND list = GetDlgItem(dialog, IDC_TARGET_LIST);
-    // Whole names without regard to case, from the first line on.
-    if (SendMessageA(list, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(name)) !=
-        LB_ERR) {
-        ReportAndRefocus(dialog, "This target already exists within the target list.", "Duplicate ID",
-                         MB_ICONASTERISK);
+    case TargetAddition::AlreadyListed:
+        ReportAndRefocus(dialog, DuplicateTargetText, "Duplicate ID", MB_ICONASTERISK);
+        return;
+    case TargetAddition::Added:
+        SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(addition.name.c_str()));
+        SetWindowTextA(idField, "");
         return;
     }
-    SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name));
-    SetWindowTextA(idField, "");
 }
+
+}  // namespace
 
 void ViewMapBitmap(HWND dialog)
 {

@@ -14,5 +14,4 @@ void LoadTargetList(HWND dialog);
 // 1 when the list is written; 0 after a message: the file could not be read when the dialog opened or
 // when Done was pressed, or could not be written.
 int SaveTargetList(HWND dialog);
-void AddTarget(HWND dialog);
 void ViewMapBitmap(HWND dialog);

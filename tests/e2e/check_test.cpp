@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "app/check_window.h"
 #include "app/main_window.h"
+#include "check/hidden_editor.h"
+#include "check/line_diff.h"
 #include "editor.h"
-#include "settings/line_diff.h"
 
 namespace {
 
@@ -68,22 +68,53 @@ TEST(Check, NamesWhatABuildWouldNormaliseAndTheEditorThenWritesIt)
 }
 
 // --set lays a value over the file as the editor reads it at start-up, so the pages' rules apply to it: a
-// start time no list item begins with is written empty, a key is the pages' in any case, a rate past the
-// spinner's range comes back in it. --build writes the diff the dry run shows, every line with its CR, and
-// a --build that follows finds nothing left to change.
-TEST(Check, SetValuesFollowThePagesRulesAndBuildWritesTheDiffShown)
+// key is the pages' in any case, a value is written in its stored form. --build writes the diff the dry run
+// shows, every line with its CR, and a --build that follows finds nothing left to change.
+TEST(Check, SetValuesAreWrittenAsThePagesStoreThemAndBuildWritesTheDiffShown)
 {
     ScratchDirectory directory("check-set");
     const std::string hand = Replaced(Editor::BuildOnce(directory), "startTime=", "startTime=6:00");
     directory.WriteSettings(hand);
-    const std::string arguments =
-        " --set startTime=08:00 --set DAYRATE=2000 --set maxPlayers=20 --set \"serverDesc= \\\"My server\\\" \"";
-    const std::vector<std::string> lines = {"\n-startTime=6:00\r\n+startTime=\r\n", "\n+serverDesc=\"My server\"\r\n",
-                                            "\n+maxPlayers=20\r\n", "\n+dayRate=1440.0\r\n"};
+    const std::string arguments = " --set startTime=8:3 --set DAYRATE=1440 --set maxPlayers=20 --set "
+                                  "\"serverDesc= \\\"My server\\\" \" --set randomizeMap=0 --set useMap=verdun --set startDate=1916-7-3";
+    const std::vector<std::string> lines = {"\n-startTime=6:00\r\n", "\n+startTime=8:30\r\n", "\n+serverDesc=\"My server\"\r\n",
+                                            "\n+maxPlayers=20\r\n", "\n+dayRate=1440.0\r\n", "\n+useMap=VERDUN\r\n", "\n+randomizeMap=0\r\n",
+                                            "\n+startDate=1916-07-03\r\n"};
     const ProgramRun dry = Check(directory, {arguments, 1, lines});
     EXPECT_EQ(Check(directory, {arguments + " --build", 1, lines}).out, dry.out);
     EXPECT_EQ(UnifiedDiff(hand, directory.ReadSettings(), "qv3server.ini", "after Build INI File"), dry.out);
     Check(directory, {" --build", 0});
+    Check(directory, {" --get maxPlayers --get STARTTIME --get servers", 0,
+                      {"maxPlayers=20\nstartTime=8:30\n"}});
+}
+
+// A value the page could not take as given is refused, naming the key, the value and what the key takes,
+// and nothing is written: one of each kind of key.
+TEST(Check, RefusesValuesThePagesCouldNotTake)
+{
+    ScratchDirectory directory("check-values");
+    Editor::BuildOnce(directory);
+    const struct { const char* set; const char* takes; } rows[] = {
+        {"useMap=Paris", "useMap takes one of FLANDERS, ALSACE, VERDUN, MARNE, ISLAND"},
+        {"regionSize=", "regionSize takes one of FULL, LARGE, MEDIUM, SMALL"},
+        {"startTime=08:00", "startTime takes one of 0:00, 0:30,"},
+        {"startDate=1917-13-45", "startDate takes a date YEAR-MM-DD: year 1915 to 1918, month 01 to 12, day 01 to 30"},
+        {"startDate=1917-04", "startDate takes a date"},
+        {"maxPlayers=abc", "maxPlayers takes digits, at most 254 of them"},
+        {"nightRate=2000", "nightRate takes a whole number from 1 to 1440"},
+        {"dayRate=30.5", "dayRate takes a whole number from 1 to 1440"},
+        {"cloudsOn=yes", "cloudsOn takes 0 or 1"},
+        {"targetSwapTimeInSeconds=90", "targetSwapTimeInSeconds takes seconds in whole minutes"},
+        {"germansDefendFirst=2", "germansDefendFirst takes -1 (Random), 0 (Allies) or 1 (Germans)"},
+        {"FOKKER_EIII=1,1915", "FOKKER_EIII takes 0 or 1, or 0 or 1 and two dates"},
+        {"SE5A=2", "SE5A takes 0 or 1"},
+    };
+    for (const auto& row : rows)
+        Check(directory, {std::string(" --build --set \"") + row.set + "\"", 2, {},
+                          {std::string("--set ") + row.set + ": the editor's page cannot take that; " + row.takes}});
+    const std::string longText(300, 'x'), longDate(126, '1');
+    Check(directory, {" --set serverDesc=" + longText, 2, {}, {"... (300 characters): the editor's page cannot take that"}});
+    Check(directory, {" --set FOKKER_EIII=1," + longDate + ",1918", 2, {}, {"each at most 125 characters"}});
 }
 
 // What cannot be done is refused with status 2, the reason, and the file as it was.
@@ -97,7 +128,9 @@ TEST(Check, RefusesWhatItCannotDoAndLeavesTheFile)
              {" --bulid --build", 2, {}, {"unknown option --bulid\nusage: skyvarn-check "}},
              {" --servers host:7000 --build", 2, {}, {"a server entry is TCP: or UDP: and an address"}},
              {" --targets 1 --build", 2, {}, {"Target Management is open only for the game type Team Melee"}},
-             {" --keys", 0, {"serverDesc\nmaxPlayers\n", "\nrandomizeMap\nuseMap\nregionSize\n"}},
+             {" --get maxPlayers --build", 2, {}, {"--get reads and writes nothing"}},
+             {" --get hostName", 2, {}, {"--get hostName: no page of the editor shows that"}},
+             {" --keys", 0, {"serverDesc: text, at most 254 characters\nmaxPlayers: digits", "\nrandomizeMap: 0 or 1\n"}},
              {" --help", 0, {"usage: skyvarn-check"}}})
         Check(directory, answer);
     // A build that cannot write says so as the editor's message does; the dry run says why it would fail.
@@ -106,18 +139,43 @@ TEST(Check, RefusesWhatItCannotDoAndLeavesTheFile)
     Check(directory, {" --set maxPlayers=3", 2, {}, {"qv3server.ini is held open by another program"}});
 }
 
-// The lists take the whole new list: server entries and cookies as the Add dialogs make them (cut to 79
-// characters, and said), targets as Target Management's Done writes them.
+// Many folders in one call: each its own answer, a refused one among them changing nothing of the others'
+// answers; the status is the worst. --create gives a folder without a file the file a first build writes.
+TEST(Check, ManyFoldersInOneCallEachAnsweredAndNewOnesCreated)
+{
+    ScratchDirectory directory("check-many");
+    const std::string built = Editor::BuildOnce(directory);
+    const std::string a = directory.Path() + "\\a", b = directory.Path() + "\\b", none = directory.Path() + "\\none";
+    for (const std::string& folder : {a, b, none}) CreateDirectoryA(folder.c_str(), nullptr);
+    WriteBytes(a + "\\qv3server.ini", built);
+    WriteBytes(b + "\\qv3server.ini", Replaced(built, "maxPlayers=", "maxPlayers=7"));
+    const std::string folders = " \"" + a + "\" \"" + b + "\" \"" + none + "\"";
+    const ProgramRun run = RunProgram("skyvarn-check.exe", " --build --set maxPlayers=7" + folders);
+    EXPECT_EQ(run.status, 2) << run.err;
+    EXPECT_NE(run.out.find("--- " + a + "/qv3server.ini\n"), std::string::npos) << run.out;
+    EXPECT_EQ(run.out.find(b + "/qv3server.ini"), std::string::npos) << "nothing to change in b";
+    EXPECT_NE(run.err.find(none + ": there is no qv3server.ini in " + none + " (--create makes one)"),
+              std::string::npos) << run.err;
+    EXPECT_EQ(FileBytes(a + "\\qv3server.ini"), FileBytes(b + "\\qv3server.ini"));
+    EXPECT_EQ(RunProgram("skyvarn-check.exe", " --create --build --set maxPlayers=7" + folders).status, 1);
+    EXPECT_EQ(FileBytes(none + "\\qv3server.ini"), FileBytes(a + "\\qv3server.ini")) << "made as a first build writes it";
+    EXPECT_EQ(RunProgram("skyvarn-check.exe", " --create" + folders).status, 0);
+}
+
+// The lists take the whole new list: server entries and cookies as the Add dialogs take them (longer ones
+// refused), targets as Target Management's Done writes them.
 TEST(Check, ListsFollowTheAddDialogsAndTargetManagement)
 {
     ScratchDirectory directory("check-lists");
     Editor::BuildOnce(directory);
-    const std::string address(76, 'a'), cookie(80, 'c');
-    Check(directory, {" --servers \"udp:" + address + ", TCP:b.example:7000\" --cookies " + cookie + ",x --build", 1, {},
-                      {"is cut to 79 characters, as the Add Server dialog cuts it: UDP:" + address.substr(1),
-                       "as the Add Cookie dialog cuts it: " + cookie.substr(1)}});
-    EXPECT_NE(directory.ReadSettings().find("[RegisterWith]\r\nUDP:" + address.substr(1) + "\r\nTCP:b.example:7000\r\n"
-                                            "[Clients]\r\nCookie=" + cookie.substr(1) + "\r\nCookie=x\r\n"),
+    const std::string address(75, 'a'), cookie(79, 'c');
+    Check(directory, {" --servers \"udp:" + address + ", TCP:b.example:7000\" --cookies " + cookie + "x,x --build", 2, {},
+                      {"the Add Cookie dialog takes at most 79 characters"}});
+    Check(directory, {" --servers \"udp:" + address + "a\" --build", 2, {},
+                      {"the Add Server dialog takes an address of at most 75 characters"}});
+    Check(directory, {" --servers \"udp:" + address + ", TCP:b.example:7000\" --cookies " + cookie + ",x --build", 1});
+    EXPECT_NE(directory.ReadSettings().find("[RegisterWith]\r\nUDP:" + address + "\r\nTCP:b.example:7000\r\n"
+                                            "[Clients]\r\nCookie=" + cookie + "\r\nCookie=x\r\n"),
               std::string::npos) << directory.ReadSettings();
     Check(directory, {" --servers \"\" --cookies= --build", 1});
     EXPECT_NE(directory.ReadSettings().find("[RegisterWith]\r\n[Clients]\r\n"), std::string::npos);

@@ -1,4 +1,4 @@
-#include "app/check_options.h"
+#include "check/options.h"
 
 #include <gtest/gtest.h>
 
@@ -15,10 +15,14 @@ std::string Outcome(const std::vector<std::string>& arguments)
     const CheckOptions options = ParseCheckOptions(arguments);
     if (!options.error.empty())
         return "refused: " + options.error;
-    std::string text = "[" + options.folder + "]";
+    std::string text = "[";
+    for (const std::string& folder : options.folders) text += (text.size() > 1 ? "|" : "") + folder;
+    text += "]";
     for (auto [flag, name] : {std::pair(options.build, " build"), {options.help, " help"},
-                              {options.version, " version"}, {options.keys, " keys"}})
+                              {options.version, " version"}, {options.keys, " keys"}, {options.create, " create"},
+                              {options.json, " json"}})
         if (flag) text += name;
+    for (const std::string& key : options.gets) text += " get(" + key + ")";
     for (const auto& [key, value] : options.sets)
         text += " set(" + key + "|" + value + ")";
     for (auto [list, name] : {std::pair(&options.servers, " servers"), {&options.cookies, " cookies"},
@@ -45,7 +49,7 @@ TEST(CheckOptions, ReadsEachOptionInBothFormsAndRefusesWhatItCannotRead)
         {{"--servers", " "}, "[] servers()"},
         {{"--", "--build"}, "[--build]"},
         {{"--help", "-h", "--version", "--keys"}, "[] help version keys"},
-        {{"a", "b"}, "refused: one folder only: a and b were given"},
+        {{"a", "--json", "b c", "--create", "--get", "maxPlayers", "--get=all"}, "[a|b c] create json get(maxPlayers) get(all)"},
         {{"--bulid"}, "refused: unknown option --bulid"},
         {{"--build=yes"}, "refused: --build takes no value"},
         {{"--set"}, "refused: --set needs a value"},

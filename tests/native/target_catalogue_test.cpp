@@ -1,3 +1,4 @@
+#include "check/target_names.h"
 #include "targets/target_catalogue.h"
 
 #include <cctype>

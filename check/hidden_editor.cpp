@@ -1,13 +1,20 @@
-#include "app/check_window.h"
+#include "check/hidden_editor.h"
 
 #include <commctrl.h>
 
 #include <string>
 
 #include "app/app_state.h"
+#include "app/control_text.h"
 #include "app/main_window.h"
+#include "app/pages.h"
 #include "resource.h"
+#include "settings/profile_store.h"
 
+namespace {
+
+// A copy of the dialog template `words` (DIALOG or DIALOGEX form, `count` words) with `caption` in place of
+// its own, its controls realigned; empty when the template cannot be read.
 std::vector<WORD> TemplateWithCaption(const WORD* words, std::size_t count, const char* caption)
 {
     // DIALOGEX begins with version 1 and the signature 0xFFFF; its style stands after the help ID and the
@@ -48,6 +55,24 @@ std::vector<WORD> TemplateWithCaption(const WORD* words, std::size_t count, cons
     return copy;
 }
 
+// Leaves every list of the pages as a new page has it: no selection, no lines. The loads set every other
+// control, but select only what a value names.
+void ResetPages()
+{
+    for (HWND page : PageTable) {
+        for (HWND child = GetWindow(page, GW_CHILD); page && child; child = GetWindow(child, GW_HWNDNEXT)) {
+            char kind[16] = "";
+            GetClassNameA(child, kind, sizeof kind);
+            if (lstrcmpiA(kind, "ComboBox") == 0)
+                SendMessageA(child, CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
+            else if (lstrcmpiA(kind, "ListBox") == 0)
+                SendMessageA(child, LB_RESETCONTENT, 0, 0);
+        }
+    }
+}
+
+}  // namespace
+
 HWND CreateHiddenMainWindow(HINSTANCE instance, const char* caption)
 {
     HRSRC resource = FindResourceA(instance, MAKEINTRESOURCEA(IDD_MAIN), RT_DIALOG);
@@ -61,5 +86,43 @@ HWND CreateHiddenMainWindow(HINSTANCE instance, const char* caption)
     InitCommonControls();
     AppInstance = instance;
     return CreateDialogIndirectParamA(instance, reinterpret_cast<LPCDLGTEMPLATEA>(copy.data()), nullptr,
-                                      MainWindowProc, 0);
+                                      MainWindowProc, LoadTheDocumentHeld);
+}
+
+void LoadHiddenPages()
+{
+    ResetPages();
+    LoadPages();
+    UpdateGameTypeControls();
+}
+
+void ReplaceListLines(int listId, const std::vector<std::string>& lines)
+{
+    HWND list = PageItem(ServerPageIndex, listId);
+    SendMessageA(list, LB_RESETCONTENT, 0, 0);
+    for (const std::string& line : lines)
+        SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(line.c_str()));
+}
+
+std::vector<std::string> ListLines(int listId)
+{
+    std::vector<std::string> lines;
+    HWND list = PageItem(ServerPageIndex, listId);
+    for (LRESULT index = 0, count = SendMessageA(list, LB_GETCOUNT, 0, 0); index < count; ++index)
+        lines.push_back(ListLine(list, static_cast<int>(index)));
+    return lines;
+}
+
+std::vector<std::string> SortedAsTheTargetList(const std::vector<std::string>& lines)
+{
+    // A sorted list box of its own, as the dialog's is: its order is the platform's comparison.
+    HWND list = CreateWindowExA(0, "LISTBOX", "", WS_CHILD | LBS_SORT | LBS_HASSTRINGS, 0, 0, 0, 0,
+                                PageTable[GamePageIndex], nullptr, AppInstance, nullptr);
+    for (const std::string& line : lines)
+        SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(line.c_str()));
+    std::vector<std::string> sorted;
+    for (LRESULT index = 0, count = SendMessageA(list, LB_GETCOUNT, 0, 0); index < count; ++index)
+        sorted.push_back(ListLine(list, static_cast<int>(index)));
+    DestroyWindow(list);
+    return list ? sorted : lines;
 }

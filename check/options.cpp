@@ -1,29 +1,37 @@
-#include "app/check_options.h"
+#include "check/options.h"
 
 #include <cstdio>
 
 const char CheckUsage[] =
-    "usage: skyvarn-check [--build] [--set KEY=VALUE]... [--servers LIST] [--cookies LIST] [--targets LIST] [DIR]";
+    "usage: skyvarn-check [--build] [--create] [--json] [--get KEY]... [--set KEY=VALUE]... [--servers LIST]\n"
+    "                     [--cookies LIST] [--targets LIST] [DIR]...";
 
 const char CheckHelp[] =
-    "usage: skyvarn-check [--build] [--set KEY=VALUE]... [--servers LIST] [--cookies LIST] [--targets LIST] [DIR]\n"
-    "       skyvarn-check --keys | --help | --version\n"
+    "usage: skyvarn-check [--build] [--create] [--json] [--get KEY]... [--set KEY=VALUE]... [--servers LIST]\n"
+    "                     [--cookies LIST] [--targets LIST] [DIR]...\n"
+    "       skyvarn-check --keys [--json] | --help | --version\n"
     "\n"
-    "Shows, as a unified diff, what \"Build INI File\" would change in DIR's qv3server.ini (DIR: the current\n"
-    "folder when left out), applying the editor's own rules. Nothing is written without --build.\n"
+    "Shows, as a unified diff, what \"Build INI File\" would change in each DIR's qv3server.ini (DIR: the\n"
+    "current folder when none is given), applying the editor's own rules. Nothing is written without --build.\n"
     "\n"
     "  --build            write what Build INI File would write, then show the diff of what was written\n"
-    "  --set KEY=VALUE    as if [QV3Server] held KEY=VALUE when the editor started (--keys lists the keys)\n"
+    "  --create           a DIR without qv3server.ini gets a new one, as a first Build INI File writes it\n"
+    "  --set KEY=VALUE    as if [QV3Server] held KEY=VALUE when the editor started; the value must be one the\n"
+    "                     editor's page could take as given (--keys says what each key takes)\n"
     "  --servers LIST     the whole server list, entries TCP:address or UDP:address (at most 79 characters)\n"
     "  --cookies LIST     the whole cookie list (each at most 79 characters)\n"
     "  --targets LIST     the whole target list, by ID or name of the chosen map's targets, written as\n"
     "                     Target Management's Done writes it (Team Melee with targets chosen by hand)\n"
-    "  --keys             the keys --set may set, one a line\n"
+    "  --get KEY          print KEY=VALUE as the editor shows it once loaded (with the options above laid\n"
+    "                     over the file), writing nothing; --get all: every key and the three lists\n"
+    "  --json             answer with one JSON document (UTF-8): a list of one object per DIR\n"
+    "  --keys             the keys --set may set, one a line, with what each takes\n"
     "  --help, --version  this text; the program's version\n"
     "\n"
     "A LIST's entries are separated by commas, e.g. --servers TCP:a.example:7000,UDP:b.example; \"\" empties\n"
-    "the list; @FILE reads the list from FILE, one entry a line. Exit status: 0 nothing to change (nothing written), 1 changed (and written with --build),\n"
-    "2 nothing written, with the reason on standard error.\n";
+    "the list; @FILE reads the list from FILE, one entry a line. Exit status, the worst of the DIRs':\n"
+    "0 nothing to change (nothing written), 1 changed (and written with --build), 2 nothing written, with\n"
+    "the reason on standard error.\n";
 
 namespace {
 
@@ -91,16 +99,11 @@ bool AddEntriesFromFile(const std::string& path, std::optional<std::vector<std::
 CheckOptions ParseCheckOptions(const std::vector<std::string>& arguments)
 {
     CheckOptions options;
-    bool folderGiven = false;
     bool optionsEnded = false;
     for (std::size_t index = 0; index < arguments.size() && options.error.empty(); ++index) {
         const std::string& argument = arguments[index];
         if (optionsEnded || argument.size() < 2 || argument[0] != '-') {
-            if (folderGiven) {
-                options.error = "one folder only: " + options.folder + " and " + argument + " were given";
-            }
-            options.folder = argument;
-            folderGiven = true;
+            options.folders.push_back(argument);
             continue;
         }
         if (argument == "--") {
@@ -110,7 +113,8 @@ CheckOptions ParseCheckOptions(const std::vector<std::string>& arguments)
         const std::size_t equals = argument.find('=');
         const std::string name = argument.substr(0, equals);
         bool* flag = name == "--build" ? &options.build : name == "--help" || name == "-h" ? &options.help
-                   : name == "--version" ? &options.version : name == "--keys" ? &options.keys : nullptr;
+                   : name == "--version" ? &options.version : name == "--keys" ? &options.keys
+                   : name == "--create" ? &options.create : name == "--json" ? &options.json : nullptr;
         if (flag) {
             if (equals != std::string::npos)
                 options.error = name + " takes no value";
@@ -120,7 +124,7 @@ CheckOptions ParseCheckOptions(const std::vector<std::string>& arguments)
         std::optional<std::vector<std::string>>* list = name == "--servers" ? &options.servers
                                                        : name == "--cookies" ? &options.cookies
                                                        : name == "--targets" ? &options.targets : nullptr;
-        if (!list && name != "--set") {
+        if (!list && name != "--set" && name != "--get") {
             options.error = "unknown option " + name;
             break;
         }
@@ -132,6 +136,10 @@ CheckOptions ParseCheckOptions(const std::vector<std::string>& arguments)
         } else {
             options.error = name + " needs a value";
             break;
+        }
+        if (name == "--get") {
+            options.gets.push_back(Trimmed(value));
+            continue;
         }
         if (list) {
             std::string error;
@@ -151,3 +159,4 @@ CheckOptions ParseCheckOptions(const std::vector<std::string>& arguments)
     }
     return options;
 }
+

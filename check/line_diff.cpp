@@ -1,4 +1,4 @@
-#include "settings/line_diff.h"
+#include "check/line_diff.h"
 
 #include <algorithm>
 #include <vector>

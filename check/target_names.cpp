@@ -1,8 +1,8 @@
-#include "targets/target_catalogue.h"
+#include "check/target_names.h"
 
 #include <cstring>
 
-// Apart from the lookup by ID, so that the editor, which never looks a name up, does not carry it.
+#include "targets/target_catalogue.h"
 
 // A name spelt as the catalogue spells it is that target, even where another differs only in case
 // (Flanders lists both "Lens" and "lens").

@@ -1,0 +1,17 @@
+#pragma once
+#include <string>
+#include <utility>
+
+// The one way a step says it did not go ahead: the reason, in the words the operator is told. Empty when
+// it went ahead, so that `if (Refusal refused = Step()) tell(refused.Reason());` reads as it runs.
+class Refusal {
+public:
+    Refusal() = default;
+    Refusal(std::string reason) : reason_(std::move(reason)) {}
+    Refusal(const char* reason) : reason_(reason) {}
+    explicit operator bool() const { return !reason_.empty(); }
+    const std::string& Reason() const { return reason_; }
+
+private:
+    std::string reason_;
+};
