@@ -13,7 +13,7 @@
 #include "resource.h"
 #include "settings/profile_store.h"
 
-const char MainWindowCaption[] = "Skyvarn - Arena Server Configuration";
+const char MainWindowCaption[] = MAIN_WINDOW_CAPTION;
 
 namespace {
 
