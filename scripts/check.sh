@@ -19,12 +19,7 @@ for arg in "$@"; do
         *) if [ -z "$dir" ]; then dir=$arg; else args+=("$arg"); fi ;;
     esac
 done
-shown=${dir:-$PWD}
-[ "$shown" = / ] || shown=${shown%/}
-[ -d "${dir:-.}" ] || die "$shown is not a folder."
-here=$(cd -- "${dir:-.}" && pwd -P)
-wine_can_enter "$here" ||
-    die "Wine cannot open $shown under that name (the check spells paths in Windows code page 1252, without \\ : * ? \" < > |); rename the folder or use another."
+wine_folder "$dir"
 
 arch=$(windows_build)
 build_windows "$arch"

@@ -8,7 +8,6 @@ source "$root/scripts/lib.sh"
 part=$1
 work="$root/build/test-scripts-$part"
 export SKYVARN_PREFIX="$work/prefix"
-caption='^Skyvarn - Arena Server Configuration$'
 failures=0
 
 fail() { echo "FAILED: $*"; failures=$((failures + 1)); }
@@ -26,7 +25,7 @@ settings() {
 # (Wine makes it some time before it shows it, and an unshown window takes no keys).
 editor_window() {
     for _ in $(seq 1 900); do
-        xdotool search --onlyvisible --name "$caption" 2>/dev/null | head -1 | grep . && return 0
+        xdotool search --onlyvisible --name "^$editor_caption\$" 2>/dev/null | head -1 | grep . && return 0
         sleep 0.1
     done
     return 1
@@ -60,14 +59,13 @@ build_in_editor() {  # WINDOW FILE
 cleanup() {
     # The prefix is this test's own: whatever runs in it now was started by this test.
     WINEPREFIX=$SKYVARN_PREFIX wineserver -k >/dev/null 2>&1
-    end_virtual_display
 }
 
 rm -rf "$work/folders"
 mkdir -p "$work/folders"
 cd "$work/folders"
 virtual_display
-trap cleanup EXIT
+at_exit cleanup
 
 if [ "$part" = run ]; then
     # A first run: the prefix is made anew and says so.
