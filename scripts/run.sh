@@ -57,18 +57,25 @@ fi
 if [ -n "$open" ] && [ "$mode" = screenshot ]; then
     die "the editor is open on $open; close it first to take a picture of a fresh one."
 fi
+# The editor ends with status 1 once its window is closed (Exit, Alt+X, the close box), and with 0 when it
+# handed over to one already open; any other status is Wine's own (it could not start the editor) or a
+# crash's.
+run_editor() {
+    local status=0
+    wine "$SKYVARN_EXE" 2>>"$SKYVARN_LOG" || status=$?
+    [ "$status" -le 1 ] ||
+        die "the editor did not end normally: Wine ended it with status $status (it could not start it, or the editor crashed); Wine's messages are in $SKYVARN_LOG."
+}
 if [ -n "$open" ]; then
     say "the editor is already open on $shown; bringing it to the front."
-    cd "$here" && wine "$SKYVARN_EXE" 2>>"$SKYVARN_LOG" || true
+    cd "$here" && run_editor
     exit 0
 fi
 
 say "starting Wine: the editor opens on $shown."
 cd "$here"
 if [ "$mode" = desktop ]; then
-    status=0
-    wine "$SKYVARN_EXE" 2>>"$SKYVARN_LOG" || status=$?
-    [ "$status" -eq 0 ] || die "the editor ended with status $status; Wine's messages are in $SKYVARN_LOG."
+    run_editor
     exit 0
 fi
 

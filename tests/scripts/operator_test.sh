@@ -75,6 +75,10 @@ if [ "$part" = run ]; then
     settings >"$first/qv3server.ini"
     cp "$first/qv3server.ini" original.ini
 
+    echo "- run.sh --help names the browser mode's options too"
+    "$root/scripts/run.sh" --help >help.txt
+    for option in --web --port --listen --cert; do expect_in help.txt "$option" "run.sh --help"; done
+
     echo "- no display: a sentence on how to edit anyway, exit status 2, nothing started"
     status=0
     env -u DISPLAY "$root/scripts/run.sh" "$first" 2>err.txt || status=$?
@@ -87,6 +91,7 @@ if [ "$part" = run ]; then
 
     echo "- a folder with blanks, a quote and non-ASCII letters, the first run: progress, then the editor"
     "$root/scripts/run.sh" "$PWD/$first" 2>first.err &
+    first_run=$!
     if window=$(editor_window); then
         expect_in first.err "preparing the Wine prefix" "the first run's progress"
         expect_in first.err "starting Wine" "the first run's progress"
@@ -118,6 +123,18 @@ if [ "$part" = run ]; then
         [ "$(editor_window)" = "$window" ] || fail "the first editor's window is gone"
         build_in_editor "$window" "$first/qv3server.ini" || fail "the first editor no longer builds"
         grep -qa '^serverDesc="\?Typed, not built' "$first/qv3server.ini" || fail "the typed edit was lost"
+
+        echo "- Alt+X closes the editor, and run.sh ends with status 0"
+        focus "$window"
+        xdotool key alt+x
+        for _ in $(seq 1 300); do kill -0 "$first_run" 2>/dev/null || break; sleep 0.1; done
+        if kill -0 "$first_run" 2>/dev/null; then
+            fail "Alt+X did not end the editor"
+        else
+            status=0
+            wait "$first_run" || status=$?
+            expect_status 0 "$status" "run.sh after Alt+X"
+        fi
     else
         fail "the editor did not open"
         cat first.err
