@@ -56,15 +56,38 @@ stop() {
 # Installs what is missing and builds one Windows build (win32 or win64), saying so first. Builds are
 # serialised, as several checks may start at once; the build's own output goes to a log shown on failure.
 build_windows() {
-    local target=$1 log="$root/build/build.log"
+    local target=$1 log="$root/build/build.log" stamp
+    stamp=$(build_stamp "$1")
     mkdir -p "$root/build"
     "$root/scripts/install-deps.sh" >&2 || die "installing the packages failed."
     say "building the editor ($target) ..."
     (
         flock 9
+        # Made as the build starts: what was changed before then is in what the build makes.
+        rm -f "$stamp"
+        touch "$stamp.new"
         { [ -f "$root/build/build.ninja" ] || cmake -S "$root" --preset default; } >"$log" 2>&1 &&
-            cmake --build "$root/build" --target "$target" >>"$log" 2>&1
+            cmake --build "$root/build" --target "$target" >>"$log" 2>&1 &&
+            mv -f "$stamp.new" "$stamp"
     ) 9>"$root/build/.build.lock" || { cat "$log" >&2; die "the build failed; its output is above and in $log."; }
+}
+# The time the last build of a Windows build through these scripts started.
+build_stamp() { echo "$root/build/.built-$1"; }
+
+# True when the last build of a Windows build through these scripts started after every file it reads last
+# changed (the sources, resources and CMake files; adding or removing one changes its folder's time too), so
+# that building again would change nothing. A change in the second the build started counts as later. Asked
+# under the build's lock, so that a build under way is waited for.
+build_is_current() {
+    local stamp newer
+    stamp=$(build_stamp "$1")
+    newer=$(
+        exec 9>>"$root/build/.build.lock"
+        flock -s 9
+        [ -f "$stamp" ] || exit 1
+        cd "$root" && find app settings targets registration resources cmake CMakeLists.txt CMakePresets.json \
+            -newermt "@$(stat -c %Y "$stamp")" -print -quit
+    ) && [ -z "$newer" ]
 }
 
 # The release is the 32-bit program; a machine whose kernel runs no 32-bit programs has no 32-bit Wine,

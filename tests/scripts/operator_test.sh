@@ -167,6 +167,36 @@ else
     [ -n "${window:-}" ] && { [ "$(editor_window)" = "$window" ] || fail "the checks ended the open editor"; }
     cmp -s original.ini "$same/qv3server.ini" || fail "a check beside the editor changed the file"
 
+    echo "- a list too long for a Windows command line: 2 and a sentence, not Wine's 1 without the check"
+    long=$(printf 'TCP:s%d.n,' $(seq 1 10000))
+    status=0
+    "$root/scripts/check.sh" --servers "${long%,}" "$change" >long.out 2>long.err || status=$?
+    expect_status 2 "$status" "check.sh with 10,000 servers"
+    expect_in long.err "command line is" "check.sh with 10,000 servers"
+    [ -s long.out ] && fail "check.sh with 10,000 servers answered: $(head -c 200 long.out)"
+
+    echo "- --keys alone is answered without a build while the build is current"
+    status=0
+    "$root/scripts/check.sh" --keys >keys.out 2>keys.err || status=$?
+    expect_status 0 "$status" "check.sh --keys"
+    expect_in keys.out "maxPlayers" "check.sh --keys"
+    grep -q building keys.err && fail "check.sh --keys built: $(cat keys.err)"
+
+    echo "- the build is current only while its last build started after every file that goes into it changed"
+    tree=$work/tree real_root=$root
+    rm -rf "$tree"
+    mkdir -p "$tree"/{app,settings,targets,registration,resources,cmake,build}
+    touch "$tree"/{CMakeLists.txt,CMakePresets.json,settings/page.cpp}
+    root=$tree
+    built() { find "$tree" -exec touch -d '2 minutes ago' {} +; touch -d '1 minute ago' "$(build_stamp win32)"; }
+    built; build_is_current win32 || fail "a build begun after every change is not current"
+    built; touch "$tree/settings/page.cpp"; build_is_current win32 && fail "an edited source kept it current"
+    built; rm "$tree/settings/page.cpp"; build_is_current win32 && fail "a removed source kept it current"
+    built; touch "$tree/resources/new.h"; build_is_current win32 && fail "an added header kept it current"
+    built; touch "$tree/CMakeLists.txt"; build_is_current win32 && fail "an edited CMakeLists.txt kept it current"
+    built; rm "$(build_stamp win32)"; build_is_current win32 && fail "no build through the scripts, yet current"
+    root=$real_root
+
     echo "- a folder code page 1252 cannot name is refused by name"
     mkdir "東京 server"
     expect_unnameable_refused check.sh
