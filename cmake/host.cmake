@@ -93,30 +93,51 @@ foreach(test_source IN LISTS WIN32_TESTS E2E_TESTS)
     endforeach()
 endforeach()
 
-# The release package: `cmake --build build --target package` makes skyvarn-config-VERSION-win32.zip with
-# the two 32-bit programs and the operator's guide with its pictures.
-set(PACKAGE_NAME skyvarn-config-${PROJECT_VERSION}-win32)
-install(PROGRAMS ${WIN32_DIR}/bin/skyvarn-config.exe ${WIN32_DIR}/bin/skyvarn-check.exe DESTINATION .)
-install(FILES ${CMAKE_SOURCE_DIR}/docs/guide.html DESTINATION .)
-install(DIRECTORY ${CMAKE_SOURCE_DIR}/docs/screenshots DESTINATION .)
+# The release packages: `cmake --build build --target package` makes skyvarn-config-VERSION-win32.zip with
+# the two 32-bit programs and skyvarn-config-VERSION-win64.zip with the two 64-bit ones (for a Wine that runs
+# no 32-bit programs), each with a read-me that names the version and the operator's guide with its pictures.
+set(PACKAGE_PREFIX skyvarn-config-${PROJECT_VERSION})
+foreach(arch IN ITEMS win32 win64)
+    if(arch STREQUAL win32)
+        set(PACKAGE_BITS 32-bit)
+    else()
+        set(PACKAGE_BITS 64-bit)
+    endif()
+    set(PACKAGE_FILE ${PACKAGE_PREFIX}-${arch})
+    # The read-me for Windows' own text editors: CR LF line ends.
+    configure_file(${CMAKE_SOURCE_DIR}/docs/readme.txt.in ${CMAKE_BINARY_DIR}/release/${arch}/README.txt
+                   @ONLY NEWLINE_STYLE CRLF)
+    # Each package unpacks into a folder of its own name.
+    install(PROGRAMS ${CMAKE_BINARY_DIR}/${arch}/bin/skyvarn-config.exe ${CMAKE_BINARY_DIR}/${arch}/bin/skyvarn-check.exe
+            DESTINATION ${PACKAGE_FILE} COMPONENT ${arch})
+    install(FILES ${CMAKE_BINARY_DIR}/release/${arch}/README.txt ${CMAKE_SOURCE_DIR}/docs/guide.html
+            DESTINATION ${PACKAGE_FILE} COMPONENT ${arch})
+    install(DIRECTORY ${CMAKE_SOURCE_DIR}/docs/screenshots DESTINATION ${PACKAGE_FILE} COMPONENT ${arch})
+    string(TOUPPER ${arch} component)
+    set(CPACK_ARCHIVE_${component}_FILE_NAME ${PACKAGE_FILE})
+endforeach()
 set(CPACK_GENERATOR ZIP)
 set(CPACK_PACKAGE_NAME skyvarn-config)
-set(CPACK_PACKAGE_FILE_NAME ${PACKAGE_NAME})
+set(CPACK_ARCHIVE_COMPONENT_INSTALL ON)
+set(CPACK_COMPONENTS_ALL win32 win64)
 set(CPACK_OUTPUT_CONFIG_FILE ${CMAKE_BINARY_DIR}/CPackConfig.cmake)
 include(CPack)
 
-# The package made and unpacked into a folder of the test run's own; the release test then starts both
-# programs from there (they are the 32-bit ones, so only where 32-bit Wine runs).
+# Both packages made and unpacked into a folder of the test run's own, and their contents checked; the
+# release test then starts both programs of the one this host's Wine runs from there.
 set(PACKAGE_TEST_DIR ${CMAKE_BINARY_DIR}/package-test)
 add_test(NAME release.package
          COMMAND ${CMAKE_COMMAND} -DCPACK=${CMAKE_CPACK_COMMAND} -DBUILD=${CMAKE_BINARY_DIR}
-                 -DOUT=${PACKAGE_TEST_DIR} -DNAME=${PACKAGE_NAME} -P ${CMAKE_SOURCE_DIR}/tests/release/package.cmake)
+                 -DOUT=${PACKAGE_TEST_DIR} -DPREFIX=${PACKAGE_PREFIX} -DVERSION=${PROJECT_VERSION}
+                 -DSCREENSHOTS=${CMAKE_SOURCE_DIR}/docs/screenshots -P ${CMAKE_SOURCE_DIR}/tests/release/package.cmake)
 set_tests_properties(release.package PROPERTIES LABELS release FIXTURES_SETUP package)
-if(WINE32_STATUS EQUAL 0)
-    string(REPLACE "/" "\\" PACKAGE_FOR_WINE "Z:${PACKAGE_TEST_DIR}/unpacked/${PACKAGE_NAME}")
-    set_tests_properties(e2e.x64.release_test PROPERTIES FIXTURES_REQUIRED "wine;package"
-                         ENVIRONMENT "SKYVARN_PACKAGE=${PACKAGE_FOR_WINE}")
+set(RUNNABLE_PACKAGE ${PACKAGE_PREFIX}-win32)
+if(NOT WINE32_STATUS EQUAL 0)
+    set(RUNNABLE_PACKAGE ${PACKAGE_PREFIX}-win64)
 endif()
+string(REPLACE "/" "\\" PACKAGE_FOR_WINE "Z:${PACKAGE_TEST_DIR}/unpacked/${RUNNABLE_PACKAGE}")
+set_tests_properties(e2e.x64.release_test PROPERTIES FIXTURES_REQUIRED "wine;package"
+                     ENVIRONMENT "SKYVARN_PACKAGE=${PACKAGE_FOR_WINE}")
 
 # The write path on real file systems: scripts that mount small ones in a scratch folder (as root; skipped
 # otherwise) and run the driver under Wine, each in a prefix of its own. The kill test's seed and count of
