@@ -61,12 +61,9 @@ set_tests_properties(wine.prefix_down PROPERTIES FIXTURES_CLEANUP wine RESOURCE_
 
 # The end-to-end tests run once against the x64 build beside them and once against the shipped i686
 # release, which they start in its place; the build is the second part of each test's name. The i686 runs
-# need 32-bit Wine, which scripts/install-deps.sh installs where the kernel runs 32-bit programs.
+# need 32-bit Wine, which scripts/install-deps.sh installs where the kernel runs 32-bit programs; elsewhere
+# they are skipped, saying so.
 execute_process(COMMAND /usr/lib/wine/wine --version RESULT_VARIABLE WINE32_STATUS OUTPUT_QUIET ERROR_QUIET)
-if(NOT WINE32_STATUS EQUAL 0)
-    message(STATUS "No 32-bit Wine here (this kernel runs no 32-bit programs?): the end-to-end tests run "
-                   "against the x64 build only")
-endif()
 string(REPLACE "/" "\\" RELEASE_FOR_WINE "Z:${WIN32_DIR}/bin/skyvarn-config.exe")
 file(GLOB WIN32_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win32/*.cpp)
 file(GLOB E2E_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/*.cpp)
@@ -75,7 +72,7 @@ foreach(test_source IN LISTS WIN32_TESTS E2E_TESTS)
     get_filename_component(test_dir ${test_source} DIRECTORY)
     get_filename_component(kind ${test_dir} NAME)
     set(builds x64)
-    if(kind STREQUAL e2e AND NOT test_name STREQUAL release_test AND WINE32_STATUS EQUAL 0)
+    if(kind STREQUAL e2e AND NOT test_name STREQUAL release_test)
         list(APPEND builds i686)
     endif()
     foreach(build IN LISTS builds)
@@ -83,12 +80,17 @@ foreach(test_source IN LISTS WIN32_TESTS E2E_TESTS)
         if(kind STREQUAL e2e)
             set(name ${kind}.${build}.${test_name})
         endif()
-        add_test(NAME ${name} COMMAND ${WINE_RUN} ${WINE_PREFIX} ${WIN64_DIR}/bin/${test_name}.exe)
+        set(runner ${WINE_RUN})
+        if(build STREQUAL i686)
+            set(runner ${WINE_RUN} --32-bit)
+        endif()
+        add_test(NAME ${name} COMMAND ${runner} ${WINE_PREFIX} ${WIN64_DIR}/bin/${test_name}.exe)
         # The program allows one instance per desktop, so the Wine tests take turns.
         set_tests_properties(${name} PROPERTIES
             FIXTURES_REQUIRED wine RESOURCE_LOCK wine LABELS "${kind};${build}" TIMEOUT 120)
         if(build STREQUAL i686)
-            set_tests_properties(${name} PROPERTIES ENVIRONMENT "SKYVARN_EDITOR=${RELEASE_FOR_WINE}")
+            set_tests_properties(${name} PROPERTIES ENVIRONMENT "SKYVARN_EDITOR=${RELEASE_FOR_WINE}"
+                                 SKIP_RETURN_CODE 77)
         endif()
     endforeach()
 endforeach()
@@ -141,7 +143,8 @@ set_tests_properties(e2e.x64.release_test PROPERTIES FIXTURES_REQUIRED "wine;pac
 
 # The write path on real file systems: scripts that mount small ones in a scratch folder (as root; skipped
 # otherwise) and run the driver under Wine, each in a prefix of its own. The kill test's seed and count of
-# kills per file system are in its name.
+# kills per file system are in its name; each of its rounds starts the driver under Wine (0.6 to 1.4 s here
+# alone), and the count keeps it well inside its limit on a machine busy with other builds and tests.
 set(FS_DIR ${CMAKE_SOURCE_DIR}/tests/fs)
 set(FS_DRIVER ${WIN64_DIR}/bin/fs_driver.exe)
 add_test(NAME fs.links_modes COMMAND ${FS_DIR}/links_modes.sh ${FS_DRIVER} ${CMAKE_BINARY_DIR}/fsprefix-links)

@@ -92,8 +92,9 @@ build_is_current() {
 
 # The release is the 32-bit program; a machine whose kernel runs no 32-bit programs has no 32-bit Wine,
 # and there the 64-bit build of the same sources stands in.
+wine32_runs() { /usr/lib/wine/wine --version >/dev/null 2>&1; }
 windows_build() {
-    if /usr/lib/wine/wine --version >/dev/null 2>&1; then echo win32; else echo win64; fi
+    if wine32_runs; then echo win32; else echo win64; fi
 }
 
 # Wine runs in a UTF-8 locale: under C it cannot enter a folder with non-ASCII letters in its name. C.UTF-8
