@@ -149,8 +149,8 @@ set(FS_DIR ${CMAKE_SOURCE_DIR}/tests/fs)
 set(FS_DRIVER ${WIN64_DIR}/bin/fs_driver.exe)
 add_test(NAME fs.links_modes COMMAND ${FS_DIR}/links_modes.sh ${FS_DRIVER} ${CMAKE_BINARY_DIR}/fsprefix-links)
 add_test(NAME fs.full_disk COMMAND ${FS_DIR}/full_disk.sh ${FS_DRIVER} ${CMAKE_BINARY_DIR}/fsprefix-full)
-add_test(NAME fs.kill_seed26_count40 COMMAND ${FS_DIR}/kill.sh ${FS_DRIVER} ${CMAKE_BINARY_DIR}/fsprefix-kill 26 40)
-set_tests_properties(fs.links_modes fs.full_disk fs.kill_seed26_count40 PROPERTIES
+add_test(NAME fs.kill_seed26_count12 COMMAND ${FS_DIR}/kill.sh ${FS_DRIVER} ${CMAKE_BINARY_DIR}/fsprefix-kill 26 12)
+set_tests_properties(fs.links_modes fs.full_disk fs.kill_seed26_count12 PROPERTIES
     LABELS fs SKIP_RETURN_CODE 77 TIMEOUT 300)
 
 # The release build's imports are checked by a test of its own.
