@@ -15,7 +15,17 @@ for tool in wine wineserver mkfs.ext4 setfacl getfacl; do
 done
 [ -f "$driver" ] || { echo "no driver at $driver: build the win64 target first" >&2; exit 2; }
 
-scratch=$(mktemp -d "${TMPDIR:-/tmp}/skyvarn-fs.XXXXXX")
+# The scratch folder beside the prefix. A run stopped half-way (by its time limit, say) leaves its Wine server
+# and drivers running and its file systems mounted; they are this test's own, of its own prefix, and are
+# ended and unmounted before it starts again.
+scratch=$prefix.scratch
+wineserver -k 2>/dev/null || true
+wineserver -w 2>/dev/null || true
+findmnt -lno TARGET | grep -F "$scratch/" | sort -r | while IFS= read -r left; do
+    umount "$left" 2>/dev/null || umount -l "$left"
+done
+rm -rf "$scratch"
+mkdir -p "$scratch"
 mounts=()
 server_started=""
 cleanup() {

@@ -56,16 +56,18 @@ build_in_editor() {  # WINDOW FILE
     done
     return 1
 }
-cleanup() {
-    # The prefix is this test's own: whatever runs in it now was started by this test.
+# The prefix is this test's own: whatever runs in it was started by this test, or by an earlier run of it
+# that was stopped half-way (by its time limit, say) and left its editor running.
+end_prefix() {
     WINEPREFIX=$SKYVARN_PREFIX wineserver -k >/dev/null 2>&1
+    WINEPREFIX=$SKYVARN_PREFIX wineserver -w >/dev/null 2>&1
 }
-
+end_prefix
 rm -rf "$work/folders"
 mkdir -p "$work/folders"
 cd "$work/folders"
 virtual_display
-at_exit cleanup
+at_exit end_prefix
 
 if [ "$part" = run ]; then
     # A first run: the prefix is made anew and says so.
