@@ -37,11 +37,12 @@ wine_environment "$(operator_prefix)"
 have_display || virtual_display
 prepare_prefix
 
-# Wine's status alone does not tell the check's answer from a failure: a command line too long for Windows or
-# a program Wine cannot load ends with 1 and nothing printed, a check ended half-way by a signal with 0, and
-# 1 means "changed". So an answer counts only with what the check gives with it: 1 its diff on standard
-# output, 2 its reason on standard error; and a check that reports its end (when SKYVARN_CHECK_END asks
-# for it, the line "<that text> <status>" on standard error after its last output) counts only with that.
+# Wine's status alone does not tell the check's answer from a failure: a command line longer than Windows
+# takes, or a file Wine cannot load as a program, ends with 1 and nothing printed, a check killed half-way with
+# 0, and 1 means "changed". So an answer counts only with what the check gives with it: 1 its diff on
+# standard output, 2 its reason on standard error. A check that reports its end (asked by SKYVARN_CHECK_END,
+# it writes "<that text> <status>" to standard error after all else) counts only with that line, which
+# vouches for 0 too; a program that reads the variable holds its name.
 out=$(mktemp) err=$(mktemp)
 remove_outputs() { rm -f "$out" "$err"; }
 at_exit remove_outputs
@@ -73,7 +74,7 @@ case "$reports_end:$status" in
     no:1) [ -s "$out" ] ;;
     no:2) [ "$reason" = yes ] ;;
     *) false ;;
-esac && { cat "$out"; exit "$status"; }
+esac && { cat "$out" || die "the check's answer could not be written to standard output."; exit "$status"; }
 
 # No answer: what the check printed all the same (a crash's report, say) goes to Wine's log.
 cat "$out" >>"$SKYVARN_LOG"
