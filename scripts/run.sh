@@ -84,13 +84,12 @@ wine "$SKYVARN_EXE" >/dev/null 2>>"$SKYVARN_LOG" &
 editor=$!
 # Wine makes the window before it centres and shows it: only a shown one is the editor on the screen.
 shown_window() { xdotool search --onlyvisible --name "^$editor_caption\$" 2>/dev/null | head -1; }
-for _ in $(seq 1 300); do
-    [ -n "$(shown_window)" ] && break
-    kill -0 "$editor" 2>/dev/null || die "the editor ended before it opened; Wine's messages are in $SKYVARN_LOG."
-    sleep 0.1
-done
+editor_shown() { [ -n "$(shown_window)" ]; }
+if ! await "$editor" editor_shown; then
+    kill "$editor" 2>/dev/null || true
+    die "the editor did not open (it ended, or a minute went by); Wine's messages are in $SKYVARN_LOG."
+fi
 window=$(shown_window)
-[ -n "$window" ] || { kill "$editor"; die "the editor did not open within 30 s; Wine's messages are in $SKYVARN_LOG."; }
 sleep 1  # let it paint
 geometry=$(xwininfo -id "$window" | awk '/Absolute upper-left X/ { x = $NF } /Absolute upper-left Y/ { y = $NF }
     /Width:/ { w = $NF } /Height:/ { h = $NF } END { printf "%dx%d+%d+%d", w, h, x, y }')
