@@ -16,7 +16,7 @@
 #include "settings/profile_store.h"
 #include "settings/settable_keys.h"
 
-const char MainWindowCaption[] = "Skyvarn - Arena Server Configuration";
+const char MainWindowCaption[] = MAIN_WINDOW_CAPTION;
 
 namespace {
 

@@ -61,12 +61,9 @@ set_tests_properties(wine.prefix_down PROPERTIES FIXTURES_CLEANUP wine RESOURCE_
 
 # The end-to-end tests run once against the x64 build beside them and once against the shipped i686
 # release, which they start in its place; the build is the second part of each test's name. The i686 runs
-# need 32-bit Wine, which scripts/install-deps.sh installs where the kernel runs 32-bit programs.
+# need 32-bit Wine, which scripts/install-deps.sh installs where the kernel runs 32-bit programs; elsewhere
+# they are skipped, saying so.
 execute_process(COMMAND /usr/lib/wine/wine --version RESULT_VARIABLE WINE32_STATUS OUTPUT_QUIET ERROR_QUIET)
-if(NOT WINE32_STATUS EQUAL 0)
-    message(STATUS "No 32-bit Wine here (this kernel runs no 32-bit programs?): the end-to-end tests run "
-                   "against the x64 build only")
-endif()
 string(REPLACE "/" "\\" RELEASE_FOR_WINE "Z:${WIN32_DIR}/bin/skyvarn-config.exe")
 file(GLOB WIN32_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win32/*.cpp)
 file(GLOB E2E_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/*.cpp)
@@ -75,7 +72,7 @@ foreach(test_source IN LISTS WIN32_TESTS E2E_TESTS)
     get_filename_component(test_dir ${test_source} DIRECTORY)
     get_filename_component(kind ${test_dir} NAME)
     set(builds x64)
-    if(kind STREQUAL e2e AND NOT test_name STREQUAL release_test AND WINE32_STATUS EQUAL 0)
+    if(kind STREQUAL e2e AND NOT test_name STREQUAL release_test)
         list(APPEND builds i686)
     endif()
     foreach(build IN LISTS builds)
@@ -83,53 +80,80 @@ foreach(test_source IN LISTS WIN32_TESTS E2E_TESTS)
         if(kind STREQUAL e2e)
             set(name ${kind}.${build}.${test_name})
         endif()
-        add_test(NAME ${name} COMMAND ${WINE_RUN} ${WINE_PREFIX} ${WIN64_DIR}/bin/${test_name}.exe)
+        set(runner ${WINE_RUN})
+        if(build STREQUAL i686)
+            set(runner ${WINE_RUN} --32-bit)
+        endif()
+        add_test(NAME ${name} COMMAND ${runner} ${WINE_PREFIX} ${WIN64_DIR}/bin/${test_name}.exe)
         # The program allows one instance per desktop, so the Wine tests take turns.
         set_tests_properties(${name} PROPERTIES
             FIXTURES_REQUIRED wine RESOURCE_LOCK wine LABELS "${kind};${build}" TIMEOUT 120)
         if(build STREQUAL i686)
-            set_tests_properties(${name} PROPERTIES ENVIRONMENT "SKYVARN_EDITOR=${RELEASE_FOR_WINE}")
+            set_tests_properties(${name} PROPERTIES ENVIRONMENT "SKYVARN_EDITOR=${RELEASE_FOR_WINE}"
+                                 SKIP_RETURN_CODE 77)
         endif()
     endforeach()
 endforeach()
 
-# The release package: `cmake --build build --target package` makes skyvarn-config-VERSION-win32.zip with
-# the two 32-bit programs and the operator's guide with its pictures.
-set(PACKAGE_NAME skyvarn-config-${PROJECT_VERSION}-win32)
-install(PROGRAMS ${WIN32_DIR}/bin/skyvarn-config.exe ${WIN32_DIR}/bin/skyvarn-check.exe DESTINATION .)
-install(FILES ${CMAKE_SOURCE_DIR}/docs/guide.html DESTINATION .)
-install(DIRECTORY ${CMAKE_SOURCE_DIR}/docs/screenshots DESTINATION .)
+# The release packages: `cmake --build build --target package` makes skyvarn-config-VERSION-win32.zip with
+# the two 32-bit programs and skyvarn-config-VERSION-win64.zip with the two 64-bit ones (for a Wine that runs
+# no 32-bit programs), each with a read-me that names the version and the operator's guide with its pictures.
+set(PACKAGE_PREFIX skyvarn-config-${PROJECT_VERSION})
+foreach(arch IN ITEMS win32 win64)
+    if(arch STREQUAL win32)
+        set(PACKAGE_BITS 32-bit)
+    else()
+        set(PACKAGE_BITS 64-bit)
+    endif()
+    set(PACKAGE_FILE ${PACKAGE_PREFIX}-${arch})
+    # The read-me for Windows' own text editors: CR LF line ends.
+    configure_file(${CMAKE_SOURCE_DIR}/docs/readme.txt.in ${CMAKE_BINARY_DIR}/release/${arch}/README.txt
+                   @ONLY NEWLINE_STYLE CRLF)
+    # Each package unpacks into a folder of its own name.
+    install(PROGRAMS ${CMAKE_BINARY_DIR}/${arch}/bin/skyvarn-config.exe ${CMAKE_BINARY_DIR}/${arch}/bin/skyvarn-check.exe
+            DESTINATION ${PACKAGE_FILE} COMPONENT ${arch})
+    install(FILES ${CMAKE_BINARY_DIR}/release/${arch}/README.txt ${CMAKE_SOURCE_DIR}/docs/guide.html
+            DESTINATION ${PACKAGE_FILE} COMPONENT ${arch})
+    install(DIRECTORY ${CMAKE_SOURCE_DIR}/docs/screenshots DESTINATION ${PACKAGE_FILE} COMPONENT ${arch})
+    string(TOUPPER ${arch} component)
+    set(CPACK_ARCHIVE_${component}_FILE_NAME ${PACKAGE_FILE})
+endforeach()
 set(CPACK_GENERATOR ZIP)
 set(CPACK_PACKAGE_NAME skyvarn-config)
-set(CPACK_PACKAGE_FILE_NAME ${PACKAGE_NAME})
+set(CPACK_ARCHIVE_COMPONENT_INSTALL ON)
+set(CPACK_COMPONENTS_ALL win32 win64)
 set(CPACK_OUTPUT_CONFIG_FILE ${CMAKE_BINARY_DIR}/CPackConfig.cmake)
 include(CPack)
 
-# The package made and unpacked into a folder of the test run's own; the release test then starts both
-# programs from there (they are the 32-bit ones, so only where 32-bit Wine runs).
+# Both packages made and unpacked into a folder of the test run's own, and their contents checked; the
+# release test then starts both programs of the one this host's Wine runs from there.
 set(PACKAGE_TEST_DIR ${CMAKE_BINARY_DIR}/package-test)
 add_test(NAME release.package
          COMMAND ${CMAKE_COMMAND} -DCPACK=${CMAKE_CPACK_COMMAND} -DBUILD=${CMAKE_BINARY_DIR}
-                 -DOUT=${PACKAGE_TEST_DIR} -DNAME=${PACKAGE_NAME} -P ${CMAKE_SOURCE_DIR}/tests/release/package.cmake)
+                 -DOUT=${PACKAGE_TEST_DIR} -DPREFIX=${PACKAGE_PREFIX} -DVERSION=${PROJECT_VERSION}
+                 -DSCREENSHOTS=${CMAKE_SOURCE_DIR}/docs/screenshots -P ${CMAKE_SOURCE_DIR}/tests/release/package.cmake)
 set_tests_properties(release.package PROPERTIES LABELS release FIXTURES_SETUP package)
-if(WINE32_STATUS EQUAL 0)
-    string(REPLACE "/" "\\" PACKAGE_FOR_WINE "Z:${PACKAGE_TEST_DIR}/unpacked/${PACKAGE_NAME}")
-    set_tests_properties(e2e.x64.release_test PROPERTIES FIXTURES_REQUIRED "wine;package"
-                         ENVIRONMENT "SKYVARN_PACKAGE=${PACKAGE_FOR_WINE}")
+set(RUNNABLE_PACKAGE ${PACKAGE_PREFIX}-win32)
+if(NOT WINE32_STATUS EQUAL 0)
+    set(RUNNABLE_PACKAGE ${PACKAGE_PREFIX}-win64)
 endif()
+string(REPLACE "/" "\\" PACKAGE_FOR_WINE "Z:${PACKAGE_TEST_DIR}/unpacked/${RUNNABLE_PACKAGE}")
+set_tests_properties(e2e.x64.release_test PROPERTIES FIXTURES_REQUIRED "wine;package"
+                     ENVIRONMENT "SKYVARN_PACKAGE=${PACKAGE_FOR_WINE}")
 
 # The write path on real file systems: scripts that mount small ones in a scratch folder (as root; skipped
 # otherwise) and run the driver under Wine, each in a prefix of its own. The kill test's seed and count of
-# kills per file system are in its name.
+# kills per file system are in its name; each of its rounds starts the driver under Wine (0.6 to 1.4 s here
+# alone), and the count keeps it well inside its limit on a machine busy with other builds and tests.
 set(FS_DIR ${CMAKE_SOURCE_DIR}/tests/fs)
 set(FS_DRIVER ${WIN64_DIR}/bin/fs_driver.exe)
 add_test(NAME fs.links_modes COMMAND ${FS_DIR}/links_modes.sh ${FS_DRIVER} ${CMAKE_BINARY_DIR}/fsprefix-links)
 add_test(NAME fs.full_disk COMMAND ${FS_DIR}/full_disk.sh ${FS_DRIVER} ${CMAKE_BINARY_DIR}/fsprefix-full)
-add_test(NAME fs.kill_seed26_count40 COMMAND ${FS_DIR}/kill.sh ${FS_DRIVER} ${CMAKE_BINARY_DIR}/fsprefix-kill 26 40)
+add_test(NAME fs.kill_seed26_count12 COMMAND ${FS_DIR}/kill.sh ${FS_DRIVER} ${CMAKE_BINARY_DIR}/fsprefix-kill 26 12)
 # Writers started together on one folder, under one Wine server and under two; its seed and rounds in its name.
 add_test(NAME fs.race_seed33_count10
          COMMAND ${FS_DIR}/race.sh ${WIN64_DIR}/bin/skyvarn-check.exe ${CMAKE_BINARY_DIR}/fsprefix-race 33 10)
-set_tests_properties(fs.links_modes fs.full_disk fs.kill_seed26_count40 fs.race_seed33_count10 PROPERTIES
+set_tests_properties(fs.links_modes fs.full_disk fs.kill_seed26_count12 fs.race_seed33_count10 PROPERTIES
     LABELS fs SKIP_RETURN_CODE 77 TIMEOUT 300)
 
 # The release build's imports are checked by a test of its own.

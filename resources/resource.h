@@ -13,6 +13,9 @@
 // Application icon.
 #define IDI_APP 101
 
+// The main window's caption, by which a second start also finds the running editor.
+#define MAIN_WINDOW_CAPTION "Skyvarn - Arena Server Configuration"
+
 // Templates.
 #define IDD_TARGET_MANAGEMENT 129
 #define IDD_MAIN 1000

@@ -4,28 +4,97 @@
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 me=$(basename "$0")
 
-# Progress and refusals go to standard error, so that standard output stays the command's own answer.
-say() { echo "$me: $*" >&2; }
-die() { echo "$me: $*" >&2; exit 2; }
+# Progress and refusals go to standard error, so that standard output stays the command's own answer. After
+# a hang-up the terminal is gone, and that must not stop a script's tidying.
+say() { echo "$me: $*" >&2 || true; }
+die() { say "$@"; exit 2; }
+
+# The main window's caption, as resources/resource.h gives it to the programs: how the scripts and their
+# tests find the editor's window.
+editor_caption='Skyvarn - Arena Server Configuration'
+
+# Tidying when the script ends, however it ends (done, refused, Ctrl-C): the functions given run once, the
+# one given last first, with $exit_status holding the status the script ends with.
+exit_actions=()
+at_exit() {
+    exit_actions=("$1" "${exit_actions[@]}")
+    trap 'exit_status=$?; run_exit_actions' EXIT
+}
+run_exit_actions() {
+    local action
+    set +e
+    for action in "${exit_actions[@]}"; do "$action"; done
+}
+
+# Waits (at most about 60 s) until the command given after the process id succeeds, while that process
+# lives.
+await() {
+    local pid=$1
+    shift
+    for _ in $(seq 1 600); do
+        "$@" && return 0
+        kill -0 "$pid" 2>/dev/null || return 1
+        sleep 0.1
+    done
+    return 1
+}
+
+# Ends one process this script started, by its id, and reaps it; one that ignores SIGTERM gets SIGKILL.
+stop() {
+    local pid=$1 state
+    [ -n "$pid" ] || return 0
+    kill -TERM "$pid" 2>/dev/null || true
+    for _ in $(seq 1 100); do
+        state=$(sed 's/.*) //' "/proc/$pid/stat" 2>/dev/null | cut -d' ' -f1)
+        [ -z "$state" ] || [ "$state" = Z ] && break
+        sleep 0.1
+    done
+    kill -KILL "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
+}
 
 # Installs what is missing and builds one Windows build (win32 or win64), saying so first. Builds are
 # serialised, as several checks may start at once; the build's own output goes to a log shown on failure.
 build_windows() {
-    local target=$1 log="$root/build/build.log"
+    local target=$1 log="$root/build/build.log" stamp
+    stamp=$(build_stamp "$1")
     mkdir -p "$root/build"
     "$root/scripts/install-deps.sh" >&2 || die "installing the packages failed."
     say "building the editor ($target) ..."
     (
         flock 9
+        # Made as the build starts: what was changed before then is in what the build makes.
+        rm -f "$stamp"
+        touch "$stamp.new"
         { [ -f "$root/build/build.ninja" ] || cmake -S "$root" --preset default; } >"$log" 2>&1 &&
-            cmake --build "$root/build" --target "$target" >>"$log" 2>&1
+            cmake --build "$root/build" --target "$target" >>"$log" 2>&1 &&
+            mv -f "$stamp.new" "$stamp"
     ) 9>"$root/build/.build.lock" || { cat "$log" >&2; die "the build failed; its output is above and in $log."; }
+}
+# The time the last build of a Windows build through these scripts started.
+build_stamp() { echo "$root/build/.built-$1"; }
+
+# True when the last build of a Windows build through these scripts started after every file it reads last
+# changed (the sources, resources and CMake files; adding or removing one changes its folder's time too), so
+# that building again would change nothing. A change in the second the build started counts as later. Asked
+# under the build's lock, so that a build under way is waited for.
+build_is_current() {
+    local stamp newer
+    stamp=$(build_stamp "$1")
+    newer=$(
+        exec 9>>"$root/build/.build.lock"
+        flock -s 9
+        [ -f "$stamp" ] || exit 1
+        cd "$root" && find app settings targets registration resources cmake CMakeLists.txt CMakePresets.json \
+            -newermt "@$(stat -c %Y "$stamp")" -print -quit
+    ) && [ -z "$newer" ]
 }
 
 # The release is the 32-bit program; a machine whose kernel runs no 32-bit programs has no 32-bit Wine,
 # and there the 64-bit build of the same sources stands in.
+wine32_runs() { /usr/lib/wine/wine --version >/dev/null 2>&1; }
 windows_build() {
-    if /usr/lib/wine/wine --version >/dev/null 2>&1; then echo win32; else echo win64; fi
+    if wine32_runs; then echo win32; else echo win64; fi
 }
 
 # Wine runs in a UTF-8 locale: under C it cannot enter a folder with non-ASCII letters in its name. C.UTF-8
@@ -41,26 +110,30 @@ operator_prefix() { realpath -m -- "${SKYVARN_PREFIX:-$root/build/wineprefix-ope
 # True when DISPLAY names an X display that answers.
 have_display() { [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; }
 
-# Starts a virtual display of this script's own, ended when the script ends, and points DISPLAY at it.
+# Starts a virtual display of this script's own (WIDTHxHEIGHT, 1280x1024 unless given), ended when the script
+# ends, and points DISPLAY at it. It takes the first free number and admits only holders of its cookie, kept
+# in a folder only this user may enter; it runs in a session of its own, so that Ctrl-C reaches only the
+# script, which then ends it.
 virtual_display() {
-    local numbers n=""
-    numbers=$(mktemp)
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$numbers" >/dev/null 2>&1 &
+    local cookie
+    display_folder=$(mktemp -d "${TMPDIR:-/tmp}/skyvarn-display.XXXXXXXX")
+    at_exit end_virtual_display
+    export XAUTHORITY="$display_folder/Xauthority"
+    cookie=$(od -An -N16 -tx1 /dev/urandom | tr -d ' \n')
+    xauth -q -f "$XAUTHORITY" add :0 MIT-MAGIC-COOKIE-1 "$cookie" 2>/dev/null
+    setsid Xvfb -displayfd 3 -screen 0 "${1:-1280x1024}x24" -nolisten tcp -auth "$XAUTHORITY" \
+        3>"$display_folder/number" </dev/null >"$display_folder/Xvfb.log" 2>&1 &
     xvfb=$!
-    trap end_virtual_display EXIT
-    for _ in $(seq 1 100); do
-        n=$(cat "$numbers")
-        [ -n "$n" ] && break
-        kill -0 "$xvfb" 2>/dev/null || break
-        sleep 0.1
-    done
-    rm -f "$numbers"
-    [ -n "$n" ] || die "the virtual display (Xvfb) did not start."
-    export DISPLAY=":$n"
+    await "$xvfb" grep -q '^[0-9]' "$display_folder/number" ||
+        { tail -n 20 "$display_folder/Xvfb.log" >&2; die "the virtual display (Xvfb) did not start."; }
+    export DISPLAY=":$(head -1 "$display_folder/number")"
+    xauth -q -f "$XAUTHORITY" add "$DISPLAY" MIT-MAGIC-COOKIE-1 "$cookie"
 }
 end_virtual_display() {
-    [ -z "${xvfb:-}" ] || kill "$xvfb" 2>/dev/null || true
+    stop "${xvfb:-}"
     xvfb=""
+    [ -z "${display_folder:-}" ] || rm -rf "$display_folder"
+    display_folder=""
 }
 
 # The Wine server of a prefix works in a folder named after the prefix's device and inode (in a temporary
@@ -90,12 +163,20 @@ open_editor_folder() {
     return 1
 }
 
-# The programs are ANSI programs in code page 1252: a folder whose path that code page cannot spell, or
-# that holds a character Windows refuses in a name, would reach them as another folder. True when the
-# absolute path of a folder survives the way into Wine.
-wine_can_enter() {
-    case "$1" in *[\\:*?\"\<\>\|]*) return 1 ;; esac
-    printf '%s' "$1" | iconv -f UTF-8 -t CP1252 >/dev/null 2>&1
+# The folder a script works in, named by the operator (the current directory when empty): sets `shown`, the
+# folder as typed, for messages, and `here`, its physical path. The programs are ANSI programs in code page
+# 1252: a folder whose path that code page cannot spell, or that holds a character Windows refuses in a
+# name, would reach them as another folder, and is refused.
+wine_folder() {
+    shown=${1:-$PWD}
+    [ "$shown" = / ] || shown=${shown%/}
+    [ -d "${1:-.}" ] || die "$shown is not a folder; give the folder that holds (or is to hold) qv3server.ini."
+    here=$(cd -- "${1:-.}" && pwd -P) || die "cannot enter the folder $shown."
+    case "$here" in
+        *[\\:*?\"\<\>\|]*) ;;
+        *) printf '%s' "$here" | iconv -f UTF-8 -t CP1252 >/dev/null 2>&1 && return 0 ;;
+    esac
+    die "Wine cannot open $shown under that name (the editor and the check spell paths in Windows code page 1252, without \\ : * ? \" < > |); rename the folder or use another."
 }
 
 # A folder's Windows path as the programs see it (drive Z: is the root) and back again for messages.
@@ -159,4 +240,28 @@ share_wine_files() {
 # The megabytes of the prefix that are no other file's names.
 own_megabytes() {
     find "$WINEPREFIX" -type f -links 1 -printf '%s\n' | awk '{ s += $1 } END { printf "%d", s / 1048576 }'
+}
+
+# The browser mode's options, as run.sh --web and web.sh take them: sets port (empty: a free one), listen
+# and cert, or refuses them.
+read_web_options() {
+    port="" listen=127.0.0.1 cert=""
+    while [ $# -gt 0 ]; do
+        case $1 in
+            --port | --listen | --cert) [ $# -ge 2 ] || die "$1 needs a value (--port N, --listen ADDR, --cert FILE)." ;;&
+            --port) port=$2; shift 2 ;;
+            --listen) listen=$2; shift 2 ;;
+            --cert) cert=$2; shift 2 ;;
+            *) die "unknown option $1 of the browser mode (its options: --port N, --listen ADDR --cert FILE)." ;;
+        esac
+    done
+    if [ -n "$port" ] && ! { [[ $port =~ ^[0-9]+$ ]] && [ "$port" -ge 1 ] && [ "$port" -le 65535 ]; }; then
+        die "--port takes a number from 1 to 65535, not '$port'."
+    fi
+    # Plain HTTP is for the loopback address only, where the SSH tunnel carries it; anywhere else the secret
+    # would cross the network in the clear.
+    if [ "$listen" != 127.0.0.1 ] && [ -z "$cert" ]; then
+        die "--listen $listen needs --cert FILE (a PEM file with the certificate and its key)."
+    fi
+    [ -z "$cert" ] || [ -r "$cert" ] || die "cannot read the certificate $cert."
 }

@@ -2,31 +2,34 @@
 # scripts/run.sh [DIR]: builds the editor and opens the release under Wine on the qv3server.ini of DIR
 # (default: the current directory); the editor edits the file of the folder it is started in.
 #   --screenshot FILE   opens it on a virtual display, saves a PNG of its window to FILE and closes it
-#   --web ...           serves it to a browser (scripts/web.sh)
+#   --web               serves it to a browser instead (scripts/web.sh), with these before or after DIR:
+#     --port N          on port N of 127.0.0.1 (default: a free one), for an SSH tunnel
+#     --listen ADDR --cert FILE   on ADDR, TLS only, with FILE's certificate and key (PEM)
 # The editor already open on DIR is brought to the front; one open on another folder is never ended.
 set -eu
 source "$(dirname "$0")/lib.sh"
 
-mode=desktop shot="" dir=""
+mode=desktop shot="" dir="" web=()
 while [ $# -gt 0 ]; do
     case "$1" in
         --screenshot) [ $# -ge 2 ] || die "--screenshot needs the file to save the picture in."
                       mode=screenshot shot=$(realpath -m -- "$2"); shift 2 ;;
-        --web) mode=web; shift; break ;;
-        -h|--help) sed -n '2,6p' "$0" | cut -c3-; exit 0 ;;
+        --web) mode=web; shift ;;
+        --port | --listen | --cert) [ $# -ge 2 ] || die "$1 needs a value; see run.sh --help."
+                                    web+=("$1" "$2"); shift 2 ;;
+        -h|--help) sed -n '2,8p' "$0" | cut -c3-; exit 0 ;;
         -*) die "unknown option $1; see run.sh --help." ;;
         *) [ -z "$dir" ] || die "give one folder, not two ($dir and $1)."
            dir=$1; shift ;;
     esac
 done
-# The folder as the operator gave it, for messages; the --web options follow it or stand alone.
-if [ "$mode" = web ] && [ -z "$dir" ] && [ $# -gt 0 ] && [[ $1 != -* ]]; then dir=$1; shift; fi
-shown=${dir:-$PWD}
-[ "$mode" != web ] || [ -x "$root/scripts/web.sh" ] || die "the browser mode (scripts/web.sh) is not part of this copy."
-[ -d "${dir:-.}" ] || die "$shown is not a folder; give the folder that holds (or is to hold) qv3server.ini."
-here=$(cd -- "${dir:-.}" && pwd -P)
-wine_can_enter "$here" ||
-    die "Wine cannot open $shown under that name (the editor spells paths in Windows code page 1252, without \\ : * ? \" < > |); rename the folder or use another."
+if [ "$mode" = web ]; then
+    [ -x "$root/scripts/web.sh" ] || die "the browser mode (scripts/web.sh) is not part of this copy."
+    [ ${#web[@]} -eq 0 ] || read_web_options "${web[@]}"
+elif [ ${#web[@]} -gt 0 ]; then
+    die "${web[0]} is an option of the browser mode; give --web too."
+fi
+wine_folder "$dir"
 
 if [ "$mode" = desktop ] && ! have_display; then
     die "there is no display to show the editor on: log in with ssh -X (or -Y) to bring it to your desktop, or serve it to a browser with run.sh --web."
@@ -48,24 +51,31 @@ fi
 
 if [ "$mode" = web ]; then
     end_virtual_display
-    exec "$root/scripts/web.sh" "$@"
+    exec "$root/scripts/web.sh" "${web[@]}"
 fi
 
 if [ -n "$open" ] && [ "$mode" = screenshot ]; then
     die "the editor is open on $open; close it first to take a picture of a fresh one."
 fi
+# The editor ends with status 1 once its window is closed (Exit, Alt+X, the close box), and with 0 when it
+# handed over to one already open; any other status is Wine's own (it could not start the editor) or a
+# crash's.
+run_editor() {
+    local status=0
+    wine "$SKYVARN_EXE" 2>>"$SKYVARN_LOG" || status=$?
+    [ "$status" -le 1 ] ||
+        die "the editor did not end normally: Wine ended it with status $status (it could not start it, or the editor crashed); Wine's messages are in $SKYVARN_LOG."
+}
 if [ -n "$open" ]; then
     say "the editor is already open on $shown; bringing it to the front."
-    cd "$here" && wine "$SKYVARN_EXE" 2>>"$SKYVARN_LOG" || true
+    cd "$here" && run_editor
     exit 0
 fi
 
 say "starting Wine: the editor opens on $shown."
 cd "$here"
 if [ "$mode" = desktop ]; then
-    status=0
-    wine "$SKYVARN_EXE" 2>>"$SKYVARN_LOG" || status=$?
-    [ "$status" -eq 0 ] || die "the editor ended with status $status; Wine's messages are in $SKYVARN_LOG."
+    run_editor
     exit 0
 fi
 
@@ -73,14 +83,13 @@ fi
 wine "$SKYVARN_EXE" >/dev/null 2>>"$SKYVARN_LOG" &
 editor=$!
 # Wine makes the window before it centres and shows it: only a shown one is the editor on the screen.
-shown_window() { xdotool search --onlyvisible --name '^Skyvarn - Arena Server Configuration$' 2>/dev/null | head -1; }
-for _ in $(seq 1 300); do
-    [ -n "$(shown_window)" ] && break
-    kill -0 "$editor" 2>/dev/null || die "the editor ended before it opened; Wine's messages are in $SKYVARN_LOG."
-    sleep 0.1
-done
+shown_window() { xdotool search --onlyvisible --name "^$editor_caption\$" 2>/dev/null | head -1; }
+editor_shown() { [ -n "$(shown_window)" ]; }
+if ! await "$editor" editor_shown; then
+    kill "$editor" 2>/dev/null || true
+    die "the editor did not open (it ended, or a minute went by); Wine's messages are in $SKYVARN_LOG."
+fi
 window=$(shown_window)
-[ -n "$window" ] || { kill "$editor"; die "the editor did not open within 30 s; Wine's messages are in $SKYVARN_LOG."; }
 sleep 1  # let it paint
 geometry=$(xwininfo -id "$window" | awk '/Absolute upper-left X/ { x = $NF } /Absolute upper-left Y/ { y = $NF }
     /Width:/ { w = $NF } /Height:/ { h = $NF } END { printf "%dx%d+%d+%d", w, h, x, y }')

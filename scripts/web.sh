@@ -9,67 +9,35 @@
 # socket only when it carries this run's secret. When the editor ends, or on Ctrl-C or a hang-up, every
 # process this script started is ended by its id, and nothing is left listening.
 set -eu
-fail() {
-    echo "web.sh: $*" >&2
-    exit 2
-}
-root=$(cd "$(dirname "$0")/.." && pwd)
-port= listen=127.0.0.1 cert=
-while [ $# -gt 0 ]; do
-    case $1 in
-        --port) port=${2-}; shift 2 || fail "--port needs a port number" ;;
-        --listen) listen=${2-}; shift 2 || fail "--listen needs an address" ;;
-        --cert) cert=${2-}; shift 2 || fail "--cert needs a certificate file" ;;
-        *) fail "unknown option $1 (options: --port N, --listen ADDR --cert FILE)" ;;
-    esac
-done
-if [ -n "$port" ] && ! { [[ $port =~ ^[0-9]+$ ]] && [ "$port" -ge 1 ] && [ "$port" -le 65535 ]; }; then
-    fail "--port takes a number from 1 to 65535, not '$port'"
-fi
-# Plain HTTP is for the loopback address only, where the SSH tunnel carries it; anywhere else the secret
-# would cross the network in the clear.
-if [ "$listen" != 127.0.0.1 ] && [ -z "$cert" ]; then
-    fail "--listen $listen needs --cert FILE (a PEM file with the certificate and its key)"
-fi
-if [ -n "$cert" ] && [ ! -r "$cert" ]; then
-    fail "cannot read the certificate $cert"
-fi
+source "$(dirname "$0")/lib.sh"
+read_web_options "$@"
 for variable in WINEPREFIX SKYVARN_EXE SKYVARN_DIR SKYVARN_LOG; do
-    [ -n "${!variable:-}" ] || fail "$variable is not set; start the web mode with scripts/run.sh --web"
+    [ -n "${!variable:-}" ] || die "$variable is not set; start the web mode with scripts/run.sh --web."
 done
-[ -d "$SKYVARN_DIR" ] || fail "$SKYVARN_DIR is not a directory"
-[ -f "$SKYVARN_EXE" ] || fail "$SKYVARN_EXE does not exist; build it first (scripts/run.sh --web does)"
+[ -d "$SKYVARN_DIR" ] || die "$SKYVARN_DIR is not a directory."
+[ -f "$SKYVARN_EXE" ] || die "$SKYVARN_EXE does not exist; build it first (scripts/run.sh --web does)."
 
-"$root/scripts/install-deps.sh" web
+"$root/scripts/install-deps.sh" web || die "installing the packages of the web mode failed."
 
-# Everything of this run that others must not read lives here: the display's cookie, the VNC socket, the
-# secret's token file and the logs (which name the secret). mktemp makes the folder 0700.
+# The editor's display, private to this run. Each process of the run is in a session of its own, so that
+# Ctrl-C and a hang-up reach only this script, which then ends them in order.
+trap 'exit 130' INT
+trap 'exit 129' HUP
+trap 'exit 143' TERM
+screen_width=1024 screen_height=768
+virtual_display "${screen_width}x${screen_height}"
+
+# Everything else of this run that others must not read lives here: the VNC socket, the secret's token file
+# and the logs (which name the secret). mktemp makes the folder 0700.
 private=$(mktemp -d "${TMPDIR:-/tmp}/skyvarn-web.XXXXXXXX")
 case $private in
     # websockify's token file separates the target's parts with colons.
-    *:*) rmdir "$private"; fail "the temporary folder $private holds a colon; set TMPDIR to another" ;;
+    *:*) rmdir "$private"; die "the temporary folder $private holds a colon; set TMPDIR to another." ;;
 esac
 
-display_pid= editor_pid= vnc_pid= proxy_pid= wine_started=
-# Ends one process this run started, by its id, and reaps it; one that ignores SIGTERM gets SIGKILL.
-stop() {
-    local pid=$1 state
-    [ -n "$pid" ] || return 0
-    kill -TERM "$pid" 2>/dev/null || true
-    for _ in $(seq 1 100); do
-        state=$(sed 's/.*) //' "/proc/$pid/stat" 2>/dev/null | cut -d' ' -f1)
-        [ -z "$state" ] || [ "$state" = Z ] && break
-        sleep 0.1
-    done
-    kill -KILL "$pid" 2>/dev/null || true
-    wait "$pid" 2>/dev/null || true
-}
-# Say something to the operator; after a hang-up the terminal is gone, and that must not stop the tidying.
-say() {
-    echo "$*" 2>/dev/null || true
-}
+editor_pid= vnc_pid= proxy_pid= wine_started=
+# Runs before the display is ended (see at_exit).
 finish() {
-    set +e
     trap '' INT HUP TERM PIPE
     stop "$editor_pid"
     # The page asks for this file when its connection closes: present, the editor has ended; missing, the
@@ -82,54 +50,19 @@ finish() {
     # Wine's own helpers of the prefix (its server, the desktop process on this display) end a few
     # seconds after the editor unless other programs of the prefix still run; they are not ours to end.
     [ -n "$wine_started" ] && timeout 15 wineserver -w 2>/dev/null
-    stop "$display_pid"
-    if [ "$status" -ne 0 ] && [ -n "${why:-}" ]; then
+    # A refusal (status 2) shows the end of what the helpers said.
+    if [ "$exit_status" -eq 2 ]; then
         for log in "$private"/*.log; do
             [ -s "$log" ] && { echo "--- $(basename "$log")"; tail -n 20 "$log"; } >&2 2>/dev/null
         done
     fi
     rm -rf "$private"
-    case $status in
-        0) say "web.sh: the editor has ended." ;;
-        129|130|143) say "web.sh: stopped; the editor has ended, and what was not built is discarded." ;;
+    case $exit_status in
+        0) say "the editor has ended." ;;
+        129|130|143) say "stopped; the editor has ended, and what was not built is discarded." ;;
     esac
 }
-status=0
-why=
-trap 'status=$?; finish; exit $status' EXIT
-trap 'exit 130' INT
-trap 'exit 129' HUP
-trap 'exit 143' TERM
-die() {
-    why=$*
-    echo "web.sh: $*" >&2
-    exit 2
-}
-# Waits (at most about 60 s) for the given test to pass while the given process lives.
-await() {
-    local pid=$1
-    shift
-    for _ in $(seq 1 600); do
-        "$@" && return 0
-        kill -0 "$pid" 2>/dev/null || return 1
-        sleep 0.1
-    done
-    return 1
-}
-
-# The virtual display, which takes the first free number and admits only holders of its cookie. Each
-# process of the run is in a session of its own, so that Ctrl-C and a hang-up reach only this script,
-# which then ends them in order.
-export XAUTHORITY="$private/Xauthority"
-cookie=$(od -An -N16 -tx1 /dev/urandom | tr -d ' \n')
-xauth -q -f "$XAUTHORITY" add :0 MIT-MAGIC-COOKIE-1 "$cookie" 2>/dev/null
-screen_width=1024 screen_height=768
-setsid Xvfb -displayfd 5 -screen 0 "${screen_width}x${screen_height}x24" -nolisten tcp -auth "$XAUTHORITY" \
-    5>"$private/display" </dev/null >"$private/Xvfb.log" 2>&1 &
-display_pid=$!
-await "$display_pid" grep -q '^[0-9]' "$private/display" || die "the virtual display did not start"
-export DISPLAY=":$(head -1 "$private/display")"
-xauth -q -f "$XAUTHORITY" add "$DISPLAY" MIT-MAGIC-COOKIE-1 "$cookie"
+at_exit finish
 
 (cd "$SKYVARN_DIR" && exec setsid wine "$SKYVARN_EXE") </dev/null >>"$SKYVARN_LOG" 2>&1 &
 editor_pid=$!
@@ -138,7 +71,7 @@ wine_started=yes
 where() {
     local size='\([0-9]*x[0-9]*+[0-9]*+[0-9]*\)'
     xwininfo -root -tree 2>/dev/null |
-        sed -n "s/^ *0x[0-9a-f]* \"Skyvarn - Arena Server Configuration\".* $size .*/\1/p" | head -1
+        sed -n "s/^ *0x[0-9a-f]* \"$editor_caption\".* $size .*/\1/p" | head -1
 }
 shown() {
     [ -n "$(where)" ]
@@ -151,7 +84,7 @@ centred() {
         [ $(((screen_height - h) / 2 - y)) -ge -1 ] && [ $(((screen_height - h) / 2 - y)) -le 1 ]
 }
 await "$editor_pid" shown ||
-    die "the editor ended before its window opened (is it open already in this Wine prefix? Wine's messages: $SKYVARN_LOG)"
+    die "the editor ended before its window opened (is it open already in this Wine prefix? Wine's messages: $SKYVARN_LOG)."
 for _ in $(seq 1 50); do
     centred && break
     sleep 0.2
@@ -165,7 +98,7 @@ X11VNC_AVOID_WINDOWS=never setsid x11vnc -display "$DISPLAY" -unixsock "$private
     -rfbport 0 -rfbportv6 -1 -no6 -noipv6 -nevershared -forever -clip "$geometry" -safer -nopw \
     -desktop "Skyvarn server configuration" -o "$private/x11vnc.log" </dev/null >/dev/null 2>&1 &
 vnc_pid=$!
-await "$vnc_pid" test -S "$private/vnc.sock" || die "x11vnc did not start"
+await "$vnc_pid" test -S "$private/vnc.sock" || die "x11vnc did not start."
 
 # The web root: noVNC as Debian ships it, and this project's page in front of it.
 mkdir "$private/www"
@@ -200,20 +133,21 @@ for attempt in 1 2 3 4 5; do
     wait "$proxy_pid" 2>/dev/null || true
     proxy_pid=
     if [ -n "$port" ] || [ "$attempt" -eq 5 ]; then
-        die "websockify could not listen on $listen:$chosen (is the port in use? choose another with --port)"
+        die "websockify could not listen on $listen:$chosen (is the port in use? choose another with --port)."
     fi
 done
 
+# What the operator needs is this command's answer, on standard output.
 host=$listen
 if [ "$listen" = 127.0.0.1 ]; then
-    say "The editor of $SKYVARN_DIR is served on 127.0.0.1:$chosen. From your own machine, open a tunnel:"
-    say "ssh -N -L $chosen:127.0.0.1:$chosen $(id -un)@$(hostname)"
+    echo "The editor of $SKYVARN_DIR is served on 127.0.0.1:$chosen. From your own machine, open a tunnel:"
+    echo "ssh -N -L $chosen:127.0.0.1:$chosen $(id -un)@$(hostname)"
 else
     [ "$listen" = 0.0.0.0 ] && host=$(hostname)
-    say "The editor of $SKYVARN_DIR is served on $listen:$chosen with TLS (certificate $cert)."
-    say "No tunnel is needed; the certificate must be one your browser trusts."
+    echo "The editor of $SKYVARN_DIR is served on $listen:$chosen with TLS (certificate $cert)."
+    echo "No tunnel is needed; the certificate must be one your browser trusts."
 fi
-say "$scheme://$host:$chosen/#secret=$secret"
+echo "$scheme://$host:$chosen/#secret=$secret"
 
 wait "$editor_pid" || true
 editor_pid=

@@ -2,7 +2,6 @@
 
 #include <windows.h>
 
-#include <algorithm>
 #include <cstdlib>
 #include <string>
 #include <tuple>
@@ -25,22 +24,20 @@ std::string ResourceVersion(const std::string& path)
            "." + std::to_string(HIWORD(fixed->dwFileVersionLS));
 }
 
-// The package's folder, unpacked by the test run: its name, both programs' version resources and the
-// check's --version say one version; both programs start from there and work on a folder of their own.
+// The package's folder, unpacked by the test run (which checks what it holds): its name, both programs'
+// version resources and the check's --version say one version; both programs start from there and work on a
+// folder of their own.
 TEST(Release, ThePackagedProgramsStartFromTheUnpackedFolderAndSayOneVersion)
 {
     const char* folder = std::getenv("SKYVARN_PACKAGE");
     if (!folder)
-        GTEST_SKIP() << "the package holds 32-bit programs, and there is no 32-bit Wine here";
-    std::vector<std::string> files = FilesIn(folder);
-    std::sort(files.begin(), files.end());
-    EXPECT_EQ(files, (std::vector<std::string>{"guide.html", "skyvarn-check.exe", "skyvarn-config.exe"}));
-    EXPECT_FALSE(FilesIn(std::string(folder) + "\\screenshots").empty());
+        GTEST_SKIP() << "SKYVARN_PACKAGE names no unpacked package (CTest's release.package makes one)";
     const std::string editor = std::string(folder) + "\\skyvarn-config.exe";
     const std::string version = ResourceVersion(editor);
     EXPECT_EQ(ResourceVersion(std::string(folder) + "\\skyvarn-check.exe"), version);
     const std::string name = std::string(folder).substr(std::string(folder).rfind('\\') + 1);
-    EXPECT_EQ(name, "skyvarn-config-" + version + "-win32");
+    EXPECT_TRUE(name == "skyvarn-config-" + version + "-win32" || name == "skyvarn-config-" + version + "-win64")
+        << name;
 
     // The programs beside the tests are the packaged ones from here on.
     SetEnvironmentVariableA("SKYVARN_EDITOR", editor.c_str());

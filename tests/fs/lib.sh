@@ -15,15 +15,26 @@ for tool in wine wineserver mkfs.ext4 setfacl getfacl; do
 done
 [ -f "$driver" ] || { echo "no driver at $driver: build the win64 target first" >&2; exit 2; }
 
-scratch=$(mktemp -d "${TMPDIR:-/tmp}/skyvarn-fs.XXXXXX")
-mounts=()
+# The scratch folder beside the prefix, with the file systems mounted in it, gone with them.
+scratch=$prefix.scratch
+remove_scratch() {
+    findmnt -lno TARGET | grep -F "$scratch/" | sort -r | while IFS= read -r mounted; do
+        umount "$mounted" 2>/dev/null || umount -l "$mounted"
+    done
+    rm -rf "$scratch"
+}
+# A run stopped half-way (by its time limit, say) leaves its Wine server and drivers running and its file
+# systems mounted: they are this test's own, of its own prefix, and go before it starts again.
+wineserver -k 2>/dev/null || true
+wineserver -w 2>/dev/null || true
+remove_scratch
+mkdir -p "$scratch"
 server_started=""
 cleanup() {
     set +e
     # Only this test's own server, of its own prefix.
     [ -n "$server_started" ] && wineserver -k 2>/dev/null
-    for ((m = ${#mounts[@]} - 1; m >= 0; m--)); do umount "${mounts[m]}" 2>/dev/null || umount -l "${mounts[m]}"; done
-    rm -rf "$scratch"
+    remove_scratch
 }
 trap cleanup EXIT
 trap 'exit 1' INT TERM
@@ -61,7 +72,6 @@ mount_fs() {
     else
         mount -t tmpfs -o size=4m,mode=0755 tmpfs "$2"
     fi
-    mounts+=("$2")
 }
 
 # The Windows name of a Linux path.

@@ -8,7 +8,6 @@ source "$root/scripts/lib.sh"
 part=$1
 work="$root/build/test-scripts-$part"
 export SKYVARN_PREFIX="$work/prefix"
-caption='^Skyvarn - Arena Server Configuration$'
 failures=0
 
 fail() { echo "FAILED: $*"; failures=$((failures + 1)); }
@@ -26,7 +25,7 @@ settings() {
 # (Wine makes it some time before it shows it, and an unshown window takes no keys).
 editor_window() {
     for _ in $(seq 1 900); do
-        xdotool search --onlyvisible --name "$caption" 2>/dev/null | head -1 | grep . && return 0
+        xdotool search --onlyvisible --name "^$editor_caption\$" 2>/dev/null | head -1 | grep . && return 0
         sleep 0.1
     done
     return 1
@@ -57,17 +56,18 @@ build_in_editor() {  # WINDOW FILE
     done
     return 1
 }
-cleanup() {
-    # The prefix is this test's own: whatever runs in it now was started by this test.
+# The prefix is this test's own: whatever runs in it was started by this test, or by an earlier run of it
+# that was stopped half-way (by its time limit, say) and left its editor running.
+end_prefix() {
     WINEPREFIX=$SKYVARN_PREFIX wineserver -k >/dev/null 2>&1
-    end_virtual_display
+    WINEPREFIX=$SKYVARN_PREFIX wineserver -w >/dev/null 2>&1
 }
-
+end_prefix
 rm -rf "$work/folders"
 mkdir -p "$work/folders"
 cd "$work/folders"
 virtual_display
-trap cleanup EXIT
+at_exit end_prefix
 
 if [ "$part" = run ]; then
     # A first run: the prefix is made anew and says so.
@@ -76,6 +76,10 @@ if [ "$part" = run ]; then
     mkdir "$first" other "東京 server"
     settings >"$first/qv3server.ini"
     cp "$first/qv3server.ini" original.ini
+
+    echo "- run.sh --help names the browser mode's options too"
+    "$root/scripts/run.sh" --help >help.txt
+    for option in --web --port --listen --cert; do expect_in help.txt "$option" "run.sh --help"; done
 
     echo "- no display: a sentence on how to edit anyway, exit status 2, nothing started"
     status=0
@@ -89,6 +93,7 @@ if [ "$part" = run ]; then
 
     echo "- a folder with blanks, a quote and non-ASCII letters, the first run: progress, then the editor"
     "$root/scripts/run.sh" "$PWD/$first" 2>first.err &
+    first_run=$!
     if window=$(editor_window); then
         expect_in first.err "preparing the Wine prefix" "the first run's progress"
         expect_in first.err "starting Wine" "the first run's progress"
@@ -120,6 +125,18 @@ if [ "$part" = run ]; then
         [ "$(editor_window)" = "$window" ] || fail "the first editor's window is gone"
         build_in_editor "$window" "$first/qv3server.ini" || fail "the first editor no longer builds"
         grep -qa '^serverDesc="\?Typed, not built' "$first/qv3server.ini" || fail "the typed edit was lost"
+
+        echo "- Alt+X closes the editor, and run.sh ends with status 0"
+        focus "$window"
+        xdotool key alt+x
+        for _ in $(seq 1 300); do kill -0 "$first_run" 2>/dev/null || break; sleep 0.1; done
+        if kill -0 "$first_run" 2>/dev/null; then
+            fail "Alt+X did not end the editor"
+        else
+            status=0
+            wait "$first_run" || status=$?
+            expect_status 0 "$status" "run.sh after Alt+X"
+        fi
     else
         fail "the editor did not open"
         cat first.err
@@ -151,6 +168,34 @@ else
     grep -q 'Z:' missing.err && fail "check.sh's reason names a Wine path: $(cat missing.err)"
     [ -n "${window:-}" ] && { [ "$(editor_window)" = "$window" ] || fail "the checks ended the open editor"; }
     cmp -s original.ini "$same/qv3server.ini" || fail "a check beside the editor changed the file"
+
+    echo "- a list too long for a Windows command line: 2 and a sentence, not Wine's 1 without the check"
+    long=$(printf 'TCP:s%d.n,' $(seq 1 10000))
+    status=0
+    "$root/scripts/check.sh" --servers "${long%,}" "$change" >long.out 2>long.err || status=$?
+    expect_status 2 "$status" "check.sh with 10,000 servers"
+    expect_in long.err "command line is" "check.sh with 10,000 servers"
+    [ -s long.out ] && fail "check.sh with 10,000 servers answered: $(head -c 200 long.out)"
+
+    echo "- --keys alone is answered without a build while the build is current"
+    status=0
+    "$root/scripts/check.sh" --keys >keys.out 2>keys.err || status=$?
+    expect_status 0 "$status" "check.sh --keys"
+    expect_in keys.out "maxPlayers" "check.sh --keys"
+    grep -q building keys.err && fail "check.sh --keys built: $(cat keys.err)"
+
+    echo "- the build is current only while its last build started after every file that goes into it changed"
+    tree=$work/tree real_root=$root
+    rm -rf "$tree"
+    mkdir -p "$tree"/{app,settings,targets,registration,resources,cmake,build}
+    touch "$tree"/{CMakeLists.txt,CMakePresets.json,settings/page.cpp}
+    root=$tree
+    built() { find "$tree" -exec touch -d '2 minutes ago' {} +; touch -d '1 minute ago' "$(build_stamp win32)"; }
+    built; build_is_current win32 || fail "a build begun after every change is not current"
+    built; touch "$tree/settings/page.cpp"; build_is_current win32 && fail "an edited source kept it current"
+    built; rm "$tree/settings/page.cpp"; build_is_current win32 && fail "a removed source kept it current"
+    built; rm "$(build_stamp win32)"; build_is_current win32 && fail "no build through the scripts, yet current"
+    root=$real_root
 
     echo "- a folder code page 1252 cannot name is refused by name"
     mkdir "東京 server"

@@ -29,7 +29,6 @@ void PumpMessages()
 // A control that tells the pages apart, in tab order.
 const int PageMarkers[] = {IDC_GENERAL_SERVER_DESC, IDC_GAME_TARGET_SWAP_TIME, IDC_ALLIED_MORANE_BULLET,
                            IDC_GERMAN_FOKKER_EIII, IDC_SERVER_LIST};
-const char Caption[] = "Skyvarn - Arena Server Configuration";
 
 }  // namespace
 
@@ -206,7 +205,7 @@ bool Editor::Shown()
     WaitForInputIdle(process_.hProcess, 60000);
     // A bound only against a program that hangs; nothing is measured.
     for (int attempt = 0; attempt < 1200 && !window_; ++attempt) {
-        HWND candidate = FindWindowA(nullptr, Caption);
+        HWND candidate = FindWindowA(nullptr, MainWindowCaption);
         DWORD owner = 0;
         GetWindowThreadProcessId(candidate, &owner);
         if (candidate && owner == process_.dwProcessId && IsWindowVisible(candidate))

@@ -29,18 +29,22 @@ async function until(what, probe, seconds = 60) {
     throw new Error(`gave up waiting for ${what}`);
 }
 
-// Starts web.sh on a fresh folder; it leads a process group of its own, as run.sh does at a terminal.
-function start(name, args = []) {
+// Starts web.sh on a fresh folder, as run.sh --web does, or run.sh --web itself with the folder among the
+// options; either leads a process group of its own, as at a terminal.
+function start(name, args = [], { viaRunSh = false } = {}) {
     const folder = path.join(work, name);
     fs.rmSync(folder, { recursive: true, force: true });
     fs.mkdirSync(folder, { recursive: true });
-    const log = path.join(work, `${name}.wine.log`);
-    const child = spawn(path.join(root, "scripts", "web.sh"), args, {
+    const prefix = path.join(work, "wineprefix");
+    const log = viaRunSh ? `${prefix}.log` : path.join(work, `${name}.wine.log`);
+    const script = path.join(root, "scripts", viaRunSh ? "run.sh" : "web.sh");
+    const env = viaRunSh ? { SKYVARN_PREFIX: prefix }
+                         : { WINEPREFIX: prefix, WINEDEBUG: "-all", WINEDLLOVERRIDES: "mscoree,mshtml=", LC_ALL: "C",
+                             SKYVARN_EXE: exe, SKYVARN_DIR: folder, SKYVARN_LOG: log };
+    const child = spawn(script, args, {
         detached: true,
         stdio: ["ignore", "pipe", "pipe"],
-        env: { ...process.env, WINEPREFIX: path.join(work, "wineprefix"), WINEDEBUG: "-all",
-               WINEDLLOVERRIDES: "mscoree,mshtml=", LC_ALL: "C", SKYVARN_EXE: exe, SKYVARN_DIR: folder,
-               SKYVARN_LOG: log, DISPLAY: "" },
+        env: { ...process.env, ...env, DISPLAY: "" },
     });
     const run = { child, folder, log, out: "", err: "", status: null };
     child.stdout.on("data", (data) => { run.out += data; });
@@ -286,8 +290,8 @@ try {
     await leftNothing(run, port, privateFolder);
     ok("Alt+X through the page ends the editor: the page says so, web.sh returns, nothing is left");
 
-    // With a certificate and a port of the caller's choice: TLS only. A hang-up (the SSH connection closed)
-    // ends the run as the editor's end does.
+    // Through run.sh, with a certificate and a port of the caller's choice, given before and after the
+    // folder: TLS only. A hang-up (the SSH connection closed) ends the run as the editor's end does.
     const chosen = await new Promise((resolve) => {
         const server = net.createServer().listen(0, "127.0.0.1", () => {
             const { port } = server.address();
@@ -298,7 +302,8 @@ try {
     const made = spawnSync("openssl", ["req", "-x509", "-newkey", "rsa:2048", "-nodes", "-days", "1",
                                        "-subj", "/CN=127.0.0.1", "-keyout", pem, "-out", pem]);
     assert.equal(made.status, 0, String(made.stderr));
-    const hungUp = start("hung-up", ["--port", String(chosen), "--listen", "127.0.0.1", "--cert", pem]);
+    const hungUp = start("hung-up", ["--web", "--port", String(chosen), path.join(work, "hung-up"),
+                                     "--listen", "127.0.0.1", "--cert", pem], { viaRunSh: true });
     runs.push(hungUp);
     const tls = await served(hungUp);
     assert.equal(tls.port, chosen);
@@ -310,7 +315,7 @@ try {
     process.kill(-hungUp.child.pid, "SIGHUP");
     assert.equal(String(await hungUp.exited), "129");
     await leftNothing(hungUp, chosen);
-    ok("--port and --cert: the editor over TLS only; a hang-up ends every process of the run");
+    ok("run.sh --web --port N DIR --cert FILE: the editor over TLS only; a hang-up ends every process of the run");
 
     console.log(`${passed} passed, 0 failed`);
 } catch (error) {

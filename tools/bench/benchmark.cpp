@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "app/main_window.h"
 #include "settings/profile_store.h"
 #include "sample_settings.h"
 #include "editor.h"
@@ -21,7 +22,6 @@
 namespace {
 
 const int Rounds = 60;
-const char Caption[] = "Skyvarn - Arena Server Configuration";
 
 double Now()
 {
@@ -183,18 +183,18 @@ int main()
         Row start{"start-up until painted", {}, {}, {}, {}};
         const std::string editor = Beside("skyvarn-config.exe"), floor = Beside("bench_floor.exe"),
                           empty = Beside("bench_baseline.exe");
-        TimeStart(editor, Caption, directory.Path());   // warm-up of both
-        TimeStart(floor, Caption, directory.Path());
+        TimeStart(editor, MainWindowCaption, directory.Path());   // warm-up of both
+        TimeStart(floor, MainWindowCaption, directory.Path());
         for (int round = 0; round < Rounds; ++round) {
             // Each goes first in every other round, so that what the one before leaves the system doing
             // (its exit, the X server's clean-up) weighs on both alike.
             double own = 0, least = 0;
             if (round % 2 == 0) {
-                own = TimeStart(editor, Caption, directory.Path());
-                least = TimeStart(floor, Caption, directory.Path());
+                own = TimeStart(editor, MainWindowCaption, directory.Path());
+                least = TimeStart(floor, MainWindowCaption, directory.Path());
             } else {
-                least = TimeStart(floor, Caption, directory.Path());
-                own = TimeStart(editor, Caption, directory.Path());
+                least = TimeStart(floor, MainWindowCaption, directory.Path());
+                own = TimeStart(editor, MainWindowCaption, directory.Path());
             }
             start.own.push_back(own);
             start.floor.push_back(least);
