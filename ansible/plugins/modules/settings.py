@@ -222,8 +222,8 @@ def list_arguments(module, name, entries):
 def last_words(stderr):
     # The program's own reason if it gave one, else the last thing Wine said.
     lines = [line.strip() for line in stderr.splitlines() if line.strip()]
-    own = [line for line in lines if line.startswith('skyvarn-check:')]
-    return (own or lines or ['it said nothing'])[-1]
+    own = [line[len('skyvarn-check:'):].strip() for line in lines if line.startswith('skyvarn-check:')]
+    return 'it said: ' + (own or lines)[-1] if own or lines else 'it said nothing'
 
 
 def main():
@@ -301,7 +301,7 @@ def main():
 
     stderr = as_given(stderr)
     if status not in (0, 1, 2):
-        module.fail_json(msg='The program did not run to its end under Wine (exit status %d): %s'
+        module.fail_json(msg='skyvarn-check did not run to its end under Wine (exit status %d); %s.'
                              % (status, last_words(stderr)), rc=status, stderr=stderr)
     try:
         report = json.loads(answer.decode('utf-8'))
@@ -309,9 +309,9 @@ def main():
     except ValueError:
         report = None
     if not isinstance(report, dict) or report.get('status') != status:
-        module.fail_json(msg='The program gave no answer it could have given (exit status %d, %s): %s'
-                             % (status, 'no JSON report' if not answer.strip() else 'output that is not its report',
-                                last_words(stderr)), rc=status, stderr=stderr)
+        module.fail_json(msg='skyvarn-check %s (exit status %d); %s.'
+                             % ('gave no JSON report' if not answer.strip() else 'answered with something else than its '
+                                'JSON report', status, last_words(stderr)), rc=status, stderr=stderr)
 
     notices = [as_given(notice) for notice in report.get('notices') or []]
     for notice in notices:
@@ -321,7 +321,7 @@ def main():
     if status == 2:
         module.fail_json(msg=as_given(report.get('error') or last_words(stderr)), **result)
     if status == 1 and not module.check_mode and not result['written']:
-        module.fail_json(msg='The program found a change to make but did not write it.', stderr=stderr, **result)
+        module.fail_json(msg='skyvarn-check found a change to make but did not write it.', stderr=stderr, **result)
     result['changed'] = status == 1
     if module._diff and report.get('diff'):
         result['diff'] = dict(prepared=report['diff'])
