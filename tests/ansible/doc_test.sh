@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# The collection as its users meet it: ansible-doc reads the module's documentation, examples and return
-# values back (Debian's Python has the YAML reader ansible-core uses), every example uses documented options only, and ansible-galaxy builds the collection.
+# The collection as its users meet it: ansible-doc shows the module's page and reads its documentation,
+# examples and return values back, every example uses documented options only, and ansible-galaxy builds
+# the collection. (Debian's Python has the YAML reader that ansible-core uses.)
 set -u
 root=$1
 work=$2

@@ -3,13 +3,14 @@
 # One playbook over many local hosts, a server folder each, run by several forks at once without any X
 # display: first as a dry run with diffs, then for real, then again. Each host's recap counts and its
 # file are checked after each run.
+import json
 import os
 import re
 import shutil
 import subprocess
 import sys
 
-root, work, program, wine, prefix = sys.argv[1:6]
+root, work, program, wine, prefix = map(os.path.abspath, sys.argv[1:6])
 here = os.path.dirname(os.path.abspath(__file__))
 fleet = os.path.join(work, 'fleet')
 failures = []
@@ -51,6 +52,9 @@ HOSTS = {
                     sections={'Targets': ['Bridge1', 'Village71']}),
     'new': dict(folder='new', file=None, options={'create': True, 'set': {'maxPlayers': 12}},
                 runs='changed changed ok', lines=['maxPlayers=12']),
+    # A cookie longer than the Add Cookie dialog takes is cut, and the program says so each time.
+    'long': dict(folder='long', options={'cookies': ['c' * 90]}, runs='changed changed ok',
+                 sections={'Clients': ['Cookie=' + 'c' * 79]}, warning='--cookies: ' + 'c' * 40),
     'refused': dict(folder='refused', options={'set': {'maxPlayers': 'many'}}, runs='failed failed failed',
                     message=['maxPlayers', 'many']),
     'missing': dict(folder='missing', file=None, options={'set': {'maxPlayers': 20}}, runs='failed failed failed',
@@ -66,7 +70,6 @@ HOSTS = {
 
 def yaml_text(value):
     # JSON is YAML: every value of the inventory written so.
-    import json
     return json.dumps(value, ensure_ascii=False)
 
 
@@ -123,7 +126,8 @@ def files():
 
 def playbook(*options):
     environment = {key: value for key, value in os.environ.items() if key != 'DISPLAY'}
-    environment.update(ANSIBLE_HOME=os.path.join(work, 'home'), ANSIBLE_COLLECTIONS_PATH=os.path.join(work, 'collections'),
+    environment.update(ANSIBLE_HOME=os.path.join(work, 'home'),
+                       ANSIBLE_COLLECTIONS_PATH=os.path.join(work, 'collections'),
                        ANSIBLE_FORKS='4', ANSIBLE_NOCOLOR='1', ANSIBLE_RETRY_FILES_ENABLED='0',
                        ANSIBLE_LOCAL_TEMP=os.path.join(work, 'home', 'tmp'),
                        ANSIBLE_REMOTE_TEMP=os.path.join(work, 'home', 'remote-tmp'),
@@ -136,7 +140,8 @@ def playbook(*options):
         found = re.match(r'(\S+)\s+:\s+ok=(\d+)\s+changed=(\d+)\s+unreachable=(\d+)\s+failed=(\d+)', line)
         if found:
             ok, changed, unreachable, failed = map(int, found.groups()[1:])
-            recap[found.group(1)] = 'failed' if failed or unreachable else 'changed' if changed else 'ok' if ok else '?'
+            recap[found.group(1)] = ('failed' if failed or unreachable else 'changed' if changed
+                                     else 'ok' if ok else '?')
     return run.stdout, recap
 
 
@@ -152,6 +157,9 @@ def sections(text):
 
 def check_run(what, number, output, recap, before):
     after = files()
+    if not recap:
+        fail('%s: the playbook gave no recap' % what)
+        return after
     for host, spec in HOSTS.items():
         expected = spec['runs'].split()[number]
         if recap.get(host) != expected:
@@ -159,6 +167,9 @@ def check_run(what, number, output, recap, before):
         for word in spec.get('message', []) if expected == 'failed' else []:
             if not re.search(r'fatal: \[%s\]: FAILED! => .*%s' % (host, re.escape(word)), output):
                 fail('%s: the failure of %s does not say "%s"' % (what, host, word))
+        # (Ansible wraps a warning's lines and names no host in it.)
+        if spec.get('warning') and '[WARNING]: ' + spec['warning'] not in output:
+            fail('%s: no warning of %s says %s' % (what, host, spec['warning']))
         # What a dry run, a failure or a second build leaves is the file as it was.
         if (number == 0 or expected != 'changed') and after[host] != before[host]:
             fail('%s: the file of %s changed' % (what, host))

@@ -209,7 +209,8 @@ def list_arguments(module, name, entries):
         return ['--' + name, '']
     for entry in entries:
         if '\n' in entry or '\r' in entry:
-            module.fail_json(msg='%s: the entry %r holds a line break, which no list entry may hold.' % (name, entry))
+            module.fail_json(msg='%s: the entry %r holds a line break, which no list entry may hold.'
+                                 % (name, entry))
         if not spellable(entry):
             module.fail_json(msg='%s: the entry %r holds characters outside Windows code page 1252, '
                                  'which the settings file cannot hold.' % (name, entry))
@@ -251,19 +252,20 @@ def main():
                              'page 1252, without \\ : * ? " < > |); rename the folder or use another.' % path)
     program = os.path.abspath(params['program'])
     if not os.path.isfile(program):
-        module.fail_json(msg='There is no program at %s; build it (scripts/check.sh does) or give program.' % program)
+        module.fail_json(msg='There is no program at %s; build it (scripts/check.sh does) or give program.'
+                             % program)
     wine = params['wine'] if os.sep in params['wine'] else module.get_bin_path(params['wine'])
     if not wine or not os.access(wine, os.X_OK):
         module.fail_json(msg='The Wine command %s is not on the host; install Wine or give wine.' % params['wine'])
     prefix = os.path.abspath(params['wineprefix'] or default_prefix(program))
     if not os.path.isfile(os.path.join(prefix, 'system.reg')):
         # Wine would make it on the spot, silently for half a minute, once for every task at once.
-        module.fail_json(msg='The Wine prefix %s has not been made; make it as the README says, or give wineprefix.'
-                             % prefix)
+        module.fail_json(msg='The Wine prefix %s has not been made; make it as the README says, or give '
+                             'wineprefix.' % prefix)
     if not os.environ.get('DISPLAY') and not headless_prefix(prefix):
-        module.fail_json(msg='There is no X display (DISPLAY is not set) and the graphics driver of the Wine prefix '
-                             '%s needs one; give the task a DISPLAY or a wineprefix whose graphics driver is the '
-                             'null driver (see the README).' % prefix)
+        module.fail_json(msg='There is no X display (DISPLAY is not set) and the graphics driver of the Wine '
+                             'prefix %s needs one; give the task a DISPLAY or a wineprefix whose graphics driver '
+                             'is the null driver (see the README).' % prefix)
 
     arguments = [wine, program, '--json']
     if not module.check_mode:
@@ -309,9 +311,9 @@ def main():
     except ValueError:
         report = None
     if not isinstance(report, dict) or report.get('status') != status:
-        module.fail_json(msg='skyvarn-check %s (exit status %d); %s.'
-                             % ('gave no JSON report' if not answer.strip() else 'answered with something else than its '
-                                'JSON report', status, last_words(stderr)), rc=status, stderr=stderr)
+        what = 'gave no JSON report' if not answer.strip() else 'answered with something else than its JSON report'
+        module.fail_json(msg='skyvarn-check %s (exit status %d); %s.' % (what, status, last_words(stderr)),
+                         rc=status, stderr=stderr)
 
     notices = [as_given(notice) for notice in report.get('notices') or []]
     for notice in notices:
