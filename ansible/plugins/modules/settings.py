@@ -307,9 +307,12 @@ def main():
                              % (status, last_words(stderr)), rc=status, stderr=stderr)
     try:
         report = json.loads(answer.decode('utf-8'))
-        report = report[0] if isinstance(report, list) and len(report) == 1 else None
     except ValueError:
         report = None
+    # One folder's answer; a refusal of the whole command line (a window it could not create, say) is one
+    # object with the reason.
+    if isinstance(report, list):
+        report = report[0] if len(report) == 1 else None
     if not isinstance(report, dict) or report.get('status') != status:
         what = 'gave no JSON report' if not answer.strip() else 'answered with something else than its JSON report'
         module.fail_json(msg='skyvarn-check %s (exit status %d); %s.' % (what, status, last_words(stderr)),
