@@ -85,10 +85,6 @@ def main(arguments):
             answer(dict(report, error='--servers: a server entry is TCP: or UDP: and an address'), 2)
         if option == 'targets':
             entries = sorted(entries, key=str.lower)
-        for entry in entries if option == 'cookies' else []:
-            if len(entry) > 79:
-                report['notices'].append('--cookies: %s is cut to 79 characters: %s' % (entry, entry[:79]))
-        entries = [entry[:79] for entry in entries]
         old = [line[len(prefix):] for line in sections.get(section, [])]
         if old != entries:
             report['changes'].append({'section': section, 'key': None, 'before': old, 'after': entries})
