@@ -190,3 +190,19 @@ add_custom_target(benchmark
     COMMAND ${CMAKE_SOURCE_DIR}/scripts/benchmark.sh ${CMAKE_BINARY_DIR}
     DEPENDS win64
     USES_TERMINAL)
+
+# The Ansible collection (ansible/): its module over a fleet of local hosts, several at once and without
+# any display, and its documentation read back by ansible-doc. The setup installs Debian's ansible-core
+# and makes the tests' Wine prefix headless as the README tells operators to.
+# Until the check answers --json, the fleet runs the stand-in program of tests/ansible.
+set(ANSIBLE_TEST_DIR ${CMAKE_BINARY_DIR}/ansible-test)
+add_test(NAME ansible.setup
+         COMMAND ${CMAKE_SOURCE_DIR}/tests/ansible/setup.sh ${CMAKE_SOURCE_DIR} ${ANSIBLE_TEST_DIR})
+set_tests_properties(ansible.setup PROPERTIES FIXTURES_SETUP ansible LABELS ansible TIMEOUT 900)
+add_test(NAME ansible.fleet
+         COMMAND python3 ${CMAKE_SOURCE_DIR}/tests/ansible/fleet_test.py ${CMAKE_SOURCE_DIR} ${ANSIBLE_TEST_DIR}
+                 ${CMAKE_SOURCE_DIR}/tests/ansible/fake_check.py ${CMAKE_SOURCE_DIR}/tests/ansible/fake-wine
+                 ${ANSIBLE_TEST_DIR}/wineprefix)
+add_test(NAME ansible.doc
+         COMMAND ${CMAKE_SOURCE_DIR}/tests/ansible/doc_test.sh ${CMAKE_SOURCE_DIR} ${ANSIBLE_TEST_DIR})
+set_tests_properties(ansible.fleet ansible.doc PROPERTIES FIXTURES_REQUIRED ansible LABELS ansible TIMEOUT 600)

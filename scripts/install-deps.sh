@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# scripts/install-deps.sh [web] [browser]: installs, from Debian's packages, whatever the build and the tests
-# need and this machine lacks: the compilers, 64- and 32-bit Wine (the release is the 32-bit program) with
-# Wine's own fonts, a virtual display, and the desktop's opener of files (xdg-open, for View Bitmap). With
-# `web` instead what serves the editor to a browser (scripts/web.sh), with `browser` what its test drives:
-# only when asked, as most users never need them.
+# scripts/install-deps.sh [web] [browser] [ansible]: installs, from Debian's packages, whatever the build and
+# the tests need and this machine lacks: the compilers, 64- and 32-bit Wine (the release is the 32-bit
+# program) with Wine's own fonts, a virtual display, and the desktop's opener of files (xdg-open, for View
+# Bitmap). With `web` instead what serves the editor to a browser (scripts/web.sh), with `browser` what its
+# test drives, with `ansible` what runs the Ansible collection's test: only when asked, as most users never
+# need them.
 set -eu
 build=(cmake ninja-build g++ googletest file
        g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix binutils-mingw-w64-x86-64
@@ -19,7 +20,9 @@ for group in "$@"; do
                  # Node's own packages bring npm; Debian's npm would pull Debian's nodejs over them.
                  command -v npm >/dev/null || packages+=(npm)
                  what=" for the web mode's test" ;;
-        *) echo "install-deps.sh: unknown group $group (groups: web, browser)" >&2; exit 2 ;;
+        ansible) packages+=(ansible-core)
+                 what=" for the Ansible collection's test" ;;
+        *) echo "install-deps.sh: unknown group $group (groups: web, browser, ansible)" >&2; exit 2 ;;
     esac
 done
 [ $# -eq 0 ] && packages=("${build[@]}")

@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# The collection as its users meet it: ansible-doc shows the module's page and reads its documentation,
+# examples and return values back, every example uses documented options only, and ansible-galaxy builds
+# the collection. (Debian's Python has the YAML reader that ansible-core uses.)
+set -u
+root=$1
+work=$2
+export ANSIBLE_HOME="$work/home" ANSIBLE_COLLECTIONS_PATH="$work/collections" ANSIBLE_NOCOLOR=1
+failures=0
+fail() { echo "FAILED: $*"; failures=$((failures + 1)); }
+
+# The page as ansible-doc shows it, which also formats every text, and the parts it read.
+ansible-doc -t module skyvarn.config.settings >"$work/doc.txt" 2>&1 ||
+    { fail "ansible-doc cannot show the module's documentation:"; cat "$work/doc.txt"; }
+ansible-doc --json -t module skyvarn.config.settings >"$work/doc.json" 2>"$work/doc.err" ||
+    { fail "ansible-doc cannot read the module's documentation:"; cat "$work/doc.err"; }
+/usr/bin/python3 - "$work/doc.json" <<'EOF' || fail "the documentation read back"
+import json, sys, yaml
+doc = json.load(open(sys.argv[1]))['skyvarn.config.settings']
+options = doc['doc']['options']
+assert doc['return'], 'no return values'
+examples = yaml.safe_load(doc['examples'])
+assert examples, 'no examples'
+for example in examples:
+    given = example['skyvarn.config.settings']
+    assert set(given) <= set(options), '%s: undocumented options %s' % (example['name'], set(given) - set(options))
+    required = {name for name, option in options.items() if option.get('required')}
+    assert required <= set(given), '%s: lacks %s' % (example['name'], required - set(given))
+EOF
+
+rm -rf "$work/dist"
+ansible-galaxy collection build --output-path "$work/dist" "$root/ansible" >"$work/build.out" 2>&1 ||
+    { fail "ansible-galaxy cannot build the collection:"; cat "$work/build.out"; }
+
+[ "$failures" -eq 0 ] && echo "all passed"
+exit $((failures > 0))

@@ -1,0 +1,214 @@
+#!/usr/bin/env python3
+# The collection's module over a fleet: tests/ansible/fleet_test.py ROOT WORK PROGRAM WINE PREFIX.
+# One playbook over many local hosts, a server folder each, run by several forks at once without any X
+# display: first as a dry run with diffs, then for real, then again. Each host's recap counts and its
+# file are checked after each run.
+import json
+import os
+import re
+import shutil
+import subprocess
+import sys
+
+root, work, program, wine, prefix = sys.argv[1:6]
+# (WINE is a command name or a path.)
+root, work, program, prefix = map(os.path.abspath, (root, work, program, prefix))
+wine = os.path.abspath(wine) if os.sep in wine else wine
+here = os.path.dirname(os.path.abspath(__file__))
+fleet = os.path.join(work, 'fleet')
+failures = []
+
+
+def fail(what):
+    failures.append(what)
+    print('FAILED: ' + what)
+
+
+def sample_settings():
+    # The complete settings file of the benchmark and the screenshots (every key of the pages), whose
+    # build changes nothing.
+    with open(os.path.join(root, 'tools', 'sample_settings.h'), encoding='ascii') as header:
+        text = header.read().split('=', 1)[1]
+    pieces = re.findall(r'"((?:[^"\\]|\\.)*)"', text)
+    return ''.join(pieces).encode('ascii').decode('unicode_escape').encode('cp1252')
+
+
+SAMPLE = sample_settings()
+
+# Each host: its folder, its task's options, what each run reports (ok, changed or failed: dry run, build,
+# build again), and what its file then holds.
+HOSTS = {
+    'same': dict(folder='same', options={'set': {'maxPlayers': 32}, 'cookies': ['alpha', 'beta']},
+                 runs='ok ok ok'),
+    'players': dict(folder='players', options={'set': {'maxPlayers': 50, 'cloudsOn': False}},
+                    runs='changed changed ok', lines=['maxPlayers=50', 'cloudsOn=0']),
+    # A folder whose name the program gets in code page 1252; entries with commas and a cookie with 0xE2.
+    'lists': dict(folder="Ærø 'arena'", options={
+        'servers': ['TCP:master.example.net:7000', 'UDP:backup.example.net,7001'],
+        'cookies': ['flavour=oat,raisin', 'Grâce']},
+        runs='changed changed ok',
+        sections={'RegisterWith': ['TCP:master.example.net:7000', 'UDP:backup.example.net,7001'],
+                  'Clients': ['Cookie=flavour=oat,raisin', 'Cookie=Grâce']}),
+    'emptied': dict(folder='emptied', options={'servers': [], 'cookies': []}, runs='changed changed ok',
+                    sections={'RegisterWith': [], 'Clients': []}),
+    'targets': dict(folder='targets', options={'targets': ['Village71', 'Bridge1']}, runs='changed changed ok',
+                    sections={'Targets': ['Bridge1', 'Village71']}),
+    'new': dict(folder='new', file=None, options={'create': True, 'set': {'maxPlayers': 12}},
+                runs='changed changed ok', lines=['maxPlayers=12']),
+    'refused': dict(folder='refused', options={'set': {'maxPlayers': 'many'}}, runs='failed failed failed',
+                    message=['maxPlayers', 'many']),
+    'missing': dict(folder='missing', file=None, options={'set': {'maxPlayers': 20}}, runs='failed failed failed',
+                    message=['qv3server.ini', os.path.join(fleet, 'missing')]),
+    'broken': dict(folder='broken', wine=os.path.join(here, 'broken-wine'), options={'set': {'maxPlayers': 20}},
+                   runs='failed failed failed', message=['exit status 1', 'kernel32']),
+    'display': dict(folder='display', prefix=os.path.join(work, 'display-prefix'),
+                    options={'set': {'maxPlayers': 20}}, runs='failed failed failed', message=['DISPLAY']),
+    'unspellable': dict(folder='東京 server', options={'set': {'maxPlayers': 20}}, runs='failed failed failed',
+                        message=['Wine cannot open', '東京 server']),
+}
+
+
+def yaml_text(value):
+    # JSON is YAML: every value of the inventory written so.
+    return json.dumps(value, ensure_ascii=False)
+
+
+def lay_out():
+    shutil.rmtree(fleet, ignore_errors=True)
+    os.makedirs(fleet)
+    # A prefix made for a display: no null graphics driver in its registry.
+    display_prefix = os.path.join(work, 'display-prefix')
+    shutil.rmtree(display_prefix, ignore_errors=True)
+    os.makedirs(display_prefix)
+    for name in ('system.reg', 'user.reg'):
+        with open(os.path.join(display_prefix, name), 'w') as registry:
+            registry.write('WINE REGISTRY Version 2\n')
+    lines = ['fleet:', '  hosts:']
+    for host, spec in HOSTS.items():
+        folder = os.path.join(fleet, spec['folder'])
+        os.makedirs(folder)
+        if spec.get('file', SAMPLE) is not None:
+            with open(os.path.join(folder, 'qv3server.ini'), 'wb') as settings:
+                settings.write(SAMPLE)
+        variables = dict(folder=folder, wine=spec.get('wine', wine), prefix=spec.get('prefix', prefix),
+                         options=spec['options'])
+        lines.append('    %s:' % host)
+        lines += ['      %s: %s' % (key, yaml_text(value)) for key, value in variables.items()]
+    lines += ['  vars:', '    ansible_connection: local', '    ansible_python_interpreter: /usr/bin/python3',
+              '    program: ' + yaml_text(program)]
+    with open(os.path.join(work, 'inventory.yml'), 'w', encoding='utf-8') as inventory:
+        inventory.write('\n'.join(lines) + '\n')
+    with open(os.path.join(work, 'playbook.yml'), 'w') as playbook:
+        playbook.write('''- hosts: fleet
+  gather_facts: false
+  tasks:
+    - name: the server's settings
+      skyvarn.config.settings:
+        path: "{{ folder }}"
+        program: "{{ program }}"
+        wine: "{{ wine }}"
+        wineprefix: "{{ prefix }}"
+        set: "{{ options.set | default(omit) }}"
+        servers: "{{ options.servers | default(omit) }}"
+        cookies: "{{ options.cookies | default(omit) }}"
+        targets: "{{ options.targets | default(omit) }}"
+        create: "{{ options.create | default(false) }}"
+''')
+
+
+def files():
+    held = {}
+    for host, spec in HOSTS.items():
+        name = os.path.join(fleet, spec['folder'], 'qv3server.ini')
+        held[host] = open(name, 'rb').read() if os.path.exists(name) else None
+    return held
+
+
+def playbook(*options):
+    environment = {key: value for key, value in os.environ.items() if key != 'DISPLAY'}
+    environment.update(ANSIBLE_HOME=os.path.join(work, 'home'),
+                       ANSIBLE_COLLECTIONS_PATH=os.path.join(work, 'collections'),
+                       ANSIBLE_FORKS='4', ANSIBLE_NOCOLOR='1', ANSIBLE_RETRY_FILES_ENABLED='0',
+                       ANSIBLE_LOCAL_TEMP=os.path.join(work, 'home', 'tmp'),
+                       ANSIBLE_REMOTE_TEMP=os.path.join(work, 'home', 'remote-tmp'),
+                       ANSIBLE_CONFIG=os.path.join(work, 'no-ansible.cfg'), ANSIBLE_STDOUT_CALLBACK='default')
+    run = subprocess.run(['ansible-playbook', '-i', os.path.join(work, 'inventory.yml'),
+                          os.path.join(work, 'playbook.yml'), *options], env=environment, cwd=work,
+                         stdout=subprocess.PIPE, stderr=subprocess.STDOUT, encoding='utf-8', errors='replace')
+    recap = {}
+    for line in run.stdout.split('PLAY RECAP')[-1].splitlines():
+        found = re.match(r'(\S+)\s+:\s+ok=(\d+)\s+changed=(\d+)\s+unreachable=(\d+)\s+failed=(\d+)', line)
+        if found:
+            ok, changed, unreachable, failed = map(int, found.groups()[1:])
+            recap[found.group(1)] = ('failed' if failed or unreachable else 'changed' if changed
+                                     else 'ok' if ok else '?')
+    return run.stdout, recap
+
+
+def sections(text):
+    held, current = {}, None
+    for line in text.decode('cp1252').splitlines():
+        if line.startswith('['):
+            current = held.setdefault(line.strip('[]'), [])
+        elif current is not None and line.strip():
+            current.append(line)
+    return held
+
+
+def check_run(what, number, output, recap, before):
+    after = files()
+    if not recap:
+        fail('%s: the playbook gave no recap' % what)
+        return after
+    for host, spec in HOSTS.items():
+        expected = spec['runs'].split()[number]
+        if recap.get(host) != expected:
+            fail('%s: %s reported %s, not %s' % (what, host, recap.get(host), expected))
+        for word in spec.get('message', []) if expected == 'failed' else []:
+            if not re.search(r'fatal: \[%s\]: FAILED! => .*%s' % (host, re.escape(word)), output):
+                fail('%s: the failure of %s does not say "%s"' % (what, host, word))
+        # What a dry run, a failure or a second build leaves is the file as it was.
+        if (number == 0 or expected != 'changed') and after[host] != before[host]:
+            fail('%s: the file of %s changed' % (what, host))
+    return after
+
+
+def check_files(held):
+    for host, spec in HOSTS.items():
+        if not held[host] and (spec.get('lines') or spec.get('sections')):
+            fail('%s has no file after the build' % host)
+            continue
+        for line in spec.get('lines', []):
+            if line not in held[host].decode('cp1252').splitlines():
+                fail('%s: no line %s after the build' % (host, line))
+        for section, entries in spec.get('sections', {}).items():
+            if sections(held[host]).get(section, []) != entries:
+                fail('%s: [%s] holds %s, not %s' % (host, section, sections(held[host]).get(section), entries))
+
+
+def main():
+    lay_out()
+    start = files()
+    output, recap = playbook('--check', '--diff')
+    print('- a dry run with diffs changes no file and shows what a build would change')
+    check_run('the dry run', 0, output, recap, start)
+    for shown in ('+maxPlayers=50', '-maxPlayers=32', '+Cookie=flavour=oat,raisin', '-Ghistelles'):
+        if shown not in output:
+            fail('the dry run shows no diff line %s' % shown)
+    print('- a build changes what the dry run said, and only that')
+    output_built, recap = playbook()
+    built = check_run('the build', 1, output_built, recap, start)
+    check_files(built)
+    print('- a second build changes nothing')
+    output_again, recap = playbook()
+    check_run('the second build', 2, output_again, recap, built)
+    if failures:
+        for title, text in (('dry run', output), ('build', output_built), ('second build', output_again)):
+            print('--- the %s ---\n%s' % (title, text))
+        print('%d failed' % len(failures))
+        return 1
+    print('all passed')
+    return 0
+
+
+sys.exit(main())
