@@ -167,10 +167,12 @@ set_tests_properties(release.size PROPERTIES LABELS release)
 # The web mode (scripts/web.sh) driven through noVNC in headless Chromium, with a Wine prefix of its own;
 # its setup installs the web mode's packages, Chromium and playwright-core, so it may take a while once.
 set(WEB_TEST_DIR ${CMAKE_BINARY_DIR}/web-test)
-set(WEB_EDITOR ${WIN32_DIR}/bin/skyvarn-config.exe)
+# The release where 32-bit Wine runs, else the 64-bit build of the same sources.
+set(RELEASE_BIN ${WIN32_DIR}/bin)
 if(NOT WINE32_STATUS EQUAL 0)
-    set(WEB_EDITOR ${WIN64_DIR}/bin/skyvarn-config.exe)
+    set(RELEASE_BIN ${WIN64_DIR}/bin)
 endif()
+set(WEB_EDITOR ${RELEASE_BIN}/skyvarn-config.exe)
 add_test(NAME web.setup COMMAND ${CMAKE_SOURCE_DIR}/tests/web/setup.sh ${CMAKE_SOURCE_DIR} ${WEB_TEST_DIR})
 set_tests_properties(web.setup PROPERTIES FIXTURES_SETUP web LABELS web TIMEOUT 1800)
 add_test(NAME web.browser
@@ -194,14 +196,13 @@ add_custom_target(benchmark
 # The Ansible collection (ansible/): its module over a fleet of local hosts, several at once and without
 # any display, and its documentation read back by ansible-doc. The setup installs Debian's ansible-core
 # and makes the tests' Wine prefix headless as the README tells operators to.
-# Until the check answers --json, the fleet runs the stand-in program of tests/ansible.
 set(ANSIBLE_TEST_DIR ${CMAKE_BINARY_DIR}/ansible-test)
 add_test(NAME ansible.setup
          COMMAND ${CMAKE_SOURCE_DIR}/tests/ansible/setup.sh ${CMAKE_SOURCE_DIR} ${ANSIBLE_TEST_DIR})
 set_tests_properties(ansible.setup PROPERTIES FIXTURES_SETUP ansible LABELS ansible TIMEOUT 900)
 add_test(NAME ansible.fleet
          COMMAND python3 ${CMAKE_SOURCE_DIR}/tests/ansible/fleet_test.py ${CMAKE_SOURCE_DIR} ${ANSIBLE_TEST_DIR}
-                 ${CMAKE_SOURCE_DIR}/tests/ansible/fake_check.py ${CMAKE_SOURCE_DIR}/tests/ansible/fake-wine
+                 ${RELEASE_BIN}/skyvarn-check.exe wine
                  ${ANSIBLE_TEST_DIR}/wineprefix)
 add_test(NAME ansible.doc
          COMMAND ${CMAKE_SOURCE_DIR}/tests/ansible/doc_test.sh ${CMAKE_SOURCE_DIR} ${ANSIBLE_TEST_DIR})

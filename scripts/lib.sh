@@ -78,6 +78,7 @@ build_stamp() { echo "$root/build/.built-$1"; }
 # changed (the sources, resources and CMake files; adding or removing one changes its folder's time too), so
 # that building again would change nothing. A change in the second the build started counts as later. Asked
 # under the build's lock, so that a build under way is waited for.
+build_inputs=(app settings targets registration check resources cmake CMakeLists.txt CMakePresets.json)
 build_is_current() {
     local stamp newer
     stamp=$(build_stamp "$1")
@@ -85,7 +86,7 @@ build_is_current() {
         exec 9>>"$root/build/.build.lock"
         flock -s 9
         [ -f "$stamp" ] || exit 1
-        cd "$root" && find app settings targets registration resources cmake CMakeLists.txt CMakePresets.json \
+        cd "$root" && find "${build_inputs[@]}" \
             -newermt "@$(stat -c %Y "$stamp")" -print -quit
     ) && [ -z "$newer" ]
 }

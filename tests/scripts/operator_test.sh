@@ -187,8 +187,11 @@ else
     echo "- the build is current only while its last build started after every file that goes into it changed"
     tree=$work/tree real_root=$root
     rm -rf "$tree"
-    mkdir -p "$tree"/{app,settings,targets,registration,resources,cmake,build}
-    touch "$tree"/{CMakeLists.txt,CMakePresets.json,settings/page.cpp}
+    for input in "${build_inputs[@]}"; do
+        case $input in *.*) mkdir -p "$tree"; touch "$tree/$input" ;; *) mkdir -p "$tree/$input" ;; esac
+    done
+    mkdir -p "$tree/build"
+    touch "$tree/settings/page.cpp"
     root=$tree
     built() { find "$tree" -exec touch -d '2 minutes ago' {} +; touch -d '1 minute ago' "$(build_stamp win32)"; }
     built; build_is_current win32 || fail "a build begun after every change is not current"
