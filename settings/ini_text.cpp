@@ -208,8 +208,8 @@ void EndLastLine(std::string& text, const std::string& eol)
     if (!text.empty() && text.back() != '\r' && text.back() != '\n') text += eol;
 }
 
-// Whether a CR that ends the text before `at` would join a LF that begins the text from `at` into one line
-// end, taking a blank line away (and, at the file's first line end, changing the file's convention).
+// Whether a CR that ends `before` would join a LF that begins `after` into one line end, taking a blank line
+// away (and, at the file's first line end, changing the file's convention).
 bool Joins(std::string_view before, std::string_view after)
 {
     return !before.empty() && before.back() == '\r' && !after.empty() && after.front() == '\n';
@@ -238,7 +238,7 @@ std::string Written(std::string_view value)
 
 // Whether an edit can move where the file's sections begin or change how its first line ends, so that the
 // edits behind it must find their sections anew: a header or key line that would not read back as its
-// name, a section's line that reads as a header, new lines before the first header.
+// name, a section's line that reads as a header, the lines before the first header replaced.
 bool Reshapes(const IniEdit& edit)
 {
     const auto readsAs = [](const std::string& text, Line::Kind kind, std::string_view name) {
@@ -422,11 +422,7 @@ EditIterator ApplyUntilReshaped(std::string& file, EditIterator first, EditItera
     for (const Edited& section : sections) {
         if (section.span.found) continue;
         EndLastLine(file, eol);
-        file += '[';
-        file += section.name;
-        file += ']';
-        file += eol;
-        file += section.text;
+        file.append("[").append(section.name).append("]").append(eol).append(section.text);
     }
     return last;
 }
