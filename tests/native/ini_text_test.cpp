@@ -8,15 +8,15 @@ using namespace std::string_literals;
 TEST(IniRead, AnswersLikeTheProfileFunctions)
 {
     const std::string file =
-        "[Main]\r\n  Name \t= \x1A spaced value \t\r\nquoted=\"  a b \"\r\nsingle='x'\r\nlone=\"abc'\r\nbare\r\n"
+        "[Main]\r\n  Name \t= \x1A spaced value \t\r\nquoted=\"  a b \"\r\nsingle='x'\r\nnone=''\r\nlone=\"abc'\r\nbare\r\n"
         "dup=first\r\ndup=second\r\n  [ other ] trailing\r\nk=other\r\n[main]\r\nlater=1\r\n[a]b]\r\n[open\r\n"
         "[s]\rk=cr\r[t]\nk=lf\n[u]\r\n\n\rk=mix\n[n]\nk=a\0b\nz\0x==6\n"
         "[nul\0x]\n\0\0\0\nk\0=1\nafter=2\n[List]\n\n  TCP:h \n ; n\nC = \"q \" \n\t\n\0\n = v\n=w\n[LIST]\nno\n[v]\n=a\n"s;
     const struct { const char *section, *key; std::string expected; } rows[] = {
-        {"MAIN", "name", "spaced value"}, {"Main", "quoted", "  a b "}, {"Main", "single", "x"}, {"s", "k", "cr"},
-        {"Main", "lone", "\"abc'"}, {"Main", "bare", "d \t"}, {"Main", "dup", "first"}, {"Main", "later", "d \t"},
-        {"missing", "k", "d \t"}, {"OTHER", "k", "other"}, {"a]b", "[open", "d \t"}, {"t", "k", "lf"}, {"u", "k", "mix"},
-        {"n", "k", "a"}, {"n", "z", "=6"},
+        {"MAIN", "name", "spaced value"}, {"Main", "quoted", "  a b "}, {"Main", "single", "x"}, {"Main", "none", ""},
+        {"s", "k", "cr"}, {"Main", "lone", "\"abc'"}, {"Main", "bare", "d \t"}, {"Main", "dup", "first"},
+        {"Main", "later", "d \t"}, {"missing", "k", "d \t"}, {"OTHER", "k", "other"}, {"a]b", "[open", "d \t"},
+        {"t", "k", "lf"}, {"u", "k", "mix"}, {"n", "k", "a"}, {"n", "z", "=6"},
         {"nul", "k", "1"}, {"nul", "after", "2"}, {"list", nullptr, "TCP:h\0; n\0C=\"q \"\0\0"s}, {"missing", nullptr, "\0"s},
         {"v", nullptr, "=a\0\0"s}};   // kept: it follows no entry whose name reads as empty
     for (const auto& r : rows)
@@ -51,6 +51,10 @@ TEST(IniWrite, ChangesOnlyTheLinesItMustInTheFilesOwnLineEnds)
         IniApply(file, {{r.section, !r.key, r.key ? r.key : "", r.key ? r.lines[0] : "", r.lines}});
         EXPECT_EQ(file, r.after) << testing::PrintToString(std::string(r.before));
     }
+    // The line end that a key gave the last header stays when its lines are then taken away.
+    std::string file = "[E]";
+    IniApply(file, {{"E", false, "k", "v", {}}, {"E", true, "", "", {}}});
+    EXPECT_EQ(file, "[E]\r\n");
 }
 
 // The edits of a build made in one pass give the very bytes of the same writes made one by one, on files
