@@ -2,28 +2,17 @@
 
 namespace {
 
-// One line of the file: text in [begin, end), its line end (if any) in [end, next).
+// One line of a text and what it means to the profile functions: its bytes in [begin, end), its line end
+// (if any) in [end, next).
 struct Line {
     std::size_t begin = 0;
     std::size_t end = 0;
     std::size_t next = 0;
-};
-
-// What a line means to the profile functions.
-struct Entry {
     enum Kind { Blank, Header, Key } kind = Blank;
     std::string_view name;    // the section's name, or the key's
     std::string_view value;   // the key's value
     bool hasValue = false;    // the key's line holds "="
     bool unnamed = false;     // nothing at all before the "=", not even a NUL byte
-};
-
-// The first section with a given name: its header line and where its body stops (the next header or
-// the end of the file).
-struct Section {
-    bool found = false;
-    Line header;
-    std::size_t bodyEnd = 0;
 };
 
 bool IsBlank(char c)
@@ -68,71 +57,142 @@ bool SameName(std::string_view a, std::string_view b)
     return true;
 }
 
-// CR, LF and CRLF each end one line, so files from any platform read the same.
-Line LineAt(std::string_view file, std::size_t pos)
+// The line that starts at `pos`. CR, LF and CR LF each end one line, so files from any platform read the
+// same. With `headersOnly`, a key's line is told from the others but not read further: a search for a
+// header spends its time on lines of keys, most of a big file.
+Line ReadLine(std::string_view text, std::size_t pos, bool headersOnly = false)
 {
     Line line;
     line.begin = pos;
     // A plain pointer walk: this loop reads every byte of the file.
-    const char* const start = file.data();
+    const char* const start = text.data();
     const char* at = start + pos;
-    const char* const stop = start + file.size();
+    const char* const stop = start + text.size();
     while (at < stop && *at != '\r' && *at != '\n') ++at;
     line.end = static_cast<std::size_t>(at - start);
     line.next = line.end;
-    if (line.next < file.size()) {
-        bool crlf = file[line.next] == '\r' && line.next + 1 < file.size() && file[line.next + 1] == '\n';
+    if (line.next < text.size()) {
+        bool crlf = text[line.next] == '\r' && line.next + 1 < text.size() && text[line.next + 1] == '\n';
         line.next += crlf ? 2 : 1;
     }
+
+    const std::string_view content = Trim(text.substr(line.begin, line.end - line.begin));
+    if (content.empty()) return line;
+    const std::size_t close = content[0] == '[' ? content.rfind(']') : std::string_view::npos;
+    if (close != std::string_view::npos) {
+        line.kind = Line::Header;
+        line.name = UpToNul(Trim(content.substr(1, close - 1)));
+        return line;
+    }
+    line.kind = Line::Key;
+    if (headersOnly) return line;
+    const std::size_t equals = content.find('=');
+    const std::string_view name = Trim(content.substr(0, equals));
+    line.unnamed = name.empty();
+    line.name = UpToNul(name);
+    line.hasValue = equals != std::string_view::npos;
+    if (line.hasValue) line.value = UpToNul(Trim(content.substr(equals + 1)));
     return line;
 }
 
-Entry Parse(std::string_view file, const Line& line)
-{
-    Entry entry;
-    std::string_view text = Trim(file.substr(line.begin, line.end - line.begin));
-    if (text.empty()) return entry;
-    std::size_t close = text.rfind(']');
-    if (text[0] == '[' && close != std::string_view::npos && close > 0) {
-        entry.kind = Entry::Header;
-        entry.name = UpToNul(Trim(text.substr(1, close - 1)));
-        return entry;
-    }
-    std::size_t equals = text.find('=');
-    entry.kind = Entry::Key;
-    entry.unnamed = Trim(text.substr(0, equals)).empty();
-    entry.name = UpToNul(Trim(text.substr(0, equals)));
-    entry.hasValue = equals != std::string_view::npos;
-    if (entry.hasValue) entry.value = UpToNul(Trim(text.substr(equals + 1)));
-    return entry;
-}
+// The lines of text[pos, end), one by one.
+struct Lines {
+    std::string_view text;
+    std::size_t pos;
+    std::size_t end;
+    bool headersOnly = false;
 
-// The name "" also stands for the lines before the first header, and they come first.
-Section FindSection(std::string_view file, std::string_view name)
+    bool Next(Line& line)
+    {
+        if (pos >= end) return false;
+        line = ReadLine(text, pos, headersOnly);
+        pos = line.next;
+        return true;
+    }
+};
+
+// Where the first section with a given name stands: its header from `begin`, its lines from `body` (behind
+// the header's line end) to `end` (the next header or the end of the text). The name "" also stands for
+// the lines before the first header, and they come first.
+struct Section {
+    bool found = false;
+    std::size_t begin = 0;
+    std::size_t body = 0;
+    std::size_t end = 0;
+};
+
+Section FindSection(std::string_view text, std::string_view name)
 {
     Section section;
     section.found = name.empty();
-    for (std::size_t pos = 0; pos < file.size();) {
-        Line line = LineAt(file, pos);
-        std::size_t first = pos;
-        while (first < line.end && IsBlank(file[first])) ++first;
-        Entry entry;
-        if (first < line.end && file[first] == '[') entry = Parse(file, line);   // only these can be headers
-        if (entry.kind == Entry::Header) {
-            if (section.found) {
-                section.bodyEnd = line.begin;
-                return section;
-            }
-            if (SameName(entry.name, name)) {
-                section.found = true;
-                section.header = line;
-            }
+    Lines lines{text, 0, text.size(), true};
+    for (Line line; lines.Next(line);) {
+        if (line.kind != Line::Header) continue;
+        if (section.found) {
+            section.end = line.begin;
+            return section;
         }
-        pos = line.next;
+        if (SameName(line.name, name)) section = {true, line.begin, line.next, 0};
     }
-    section.bodyEnd = file.size();
+    section.end = text.size();
+    if (!section.found) section.begin = section.body = section.end;
     return section;
 }
+
+}  // namespace
+
+std::string IniGetString(std::string_view file, std::string_view section, std::string_view key,
+                         std::string_view defaultValue, std::size_t bufferSize)
+{
+    const std::size_t limit = bufferSize > 0 ? bufferSize - 1 : 0;
+    std::string_view result = defaultValue;
+    while (!result.empty() && result.back() == ' ') result.remove_suffix(1);
+
+    const Section within = FindSection(file, section);
+    Lines lines{file, within.body, within.end};
+    for (Line line; lines.Next(line);) {
+        if (line.kind != Line::Key || !SameName(line.name, key)) continue;
+        // A line that names the key without "=" holds no value: the key reads as missing.
+        if (line.hasValue) result = line.value;
+        if (result.size() >= 2 && (result[0] == '"' || result[0] == '\'') && result.back() == result[0])
+            result = result.substr(1, result.size() - 2);
+        break;
+    }
+    return std::string(result.substr(0, limit));
+}
+
+std::string IniGetSection(std::string_view file, std::string_view section)
+{
+    std::string result;
+    const Section found = FindSection(file, section);
+    bool previousUnnamed = false;
+    Lines lines{file, found.body, found.end};
+    for (Line line; lines.Next(line);) {
+        if (line.kind != Line::Key) continue;
+        // The platform drops a line with nothing before its "=" that follows an entry whose name reads
+        // as empty.
+        if (line.unnamed && previousUnnamed) continue;
+        previousUnnamed = line.name.empty();
+        // A line that reads as nothing (NUL bytes alone, say) is no entry.
+        if (line.name.empty() && !line.hasValue) continue;
+        result += line.name;
+        if (line.hasValue) {
+            result += '=';
+            result += line.value;
+        }
+        result += '\0';
+    }
+    result += '\0';
+    return result;
+}
+
+IniSpan IniFindSection(std::string_view file, std::string_view name)
+{
+    const Section found = FindSection(file, name);
+    return {found.begin, found.end, found.found};
+}
+
+namespace {
 
 // New lines follow the file's own convention; a file without line ends gets the Windows one.
 std::string LineEndOf(std::string_view file)
@@ -143,13 +203,13 @@ std::string LineEndOf(std::string_view file)
     return (pos + 1 < file.size() && file[pos + 1] == '\n') ? "\r\n" : "\r";
 }
 
-void EndLastLine(std::string& file, const std::string& eol)
+void EndLastLine(std::string& text, const std::string& eol)
 {
-    if (!file.empty() && file.back() != '\r' && file.back() != '\n') file += eol;
+    if (!text.empty() && text.back() != '\r' && text.back() != '\n') text += eol;
 }
 
-// Whether a CR that ends the text before `at` would join a LF that begins the text from `at` into one line
-// end, taking a blank line away (and, at the file's first line end, changing the file's convention).
+// Whether a CR that ends `before` would join a LF that begins `after` into one line end, taking a blank line
+// away (and, at the file's first line end, changing the file's convention).
 bool Joins(std::string_view before, std::string_view after)
 {
     return !before.empty() && before.back() == '\r' && !after.empty() && after.front() == '\n';
@@ -169,89 +229,6 @@ std::string EndedBefore(std::string lines, std::string_view after, const std::st
     return ended;
 }
 
-// Inserts whole lines behind `line`, giving it a line end first if it is the unterminated last line.
-void InsertAfter(std::string& file, const Line& line, const std::string& lines, const std::string& eol)
-{
-    if (lines.empty()) return;
-    if (line.begin == line.end)   // the start of the file, where the lines before the first header begin
-        file.insert(0, EndedBefore(lines, file, eol));
-    else if (line.next == line.end)
-        file.insert(line.end, eol + lines);
-    else
-        file.insert(line.next, EndedBefore(lines, std::string_view(file).substr(line.next), eol));
-}
-
-void AppendSection(std::string& file, std::string_view name, const std::string& lines, const std::string& eol)
-{
-    EndLastLine(file, eol);
-    file += '[';
-    file += name;
-    file += ']';
-    file += eol;
-    file += lines;
-}
-
-// The first line of `key` in the first section named `section`.
-bool FindKey(std::string_view file, std::string_view section, std::string_view key, Entry& found)
-{
-    Section within = FindSection(file, section);
-    for (std::size_t pos = within.found ? within.header.next : within.bodyEnd; pos < within.bodyEnd;) {
-        Line line = LineAt(file, pos);
-        pos = line.next;
-        found = Parse(file, line);
-        if (found.kind == Entry::Key && SameName(found.name, key)) return true;
-    }
-    return false;
-}
-
-}  // namespace
-
-std::string IniGetString(std::string_view file, std::string_view section, std::string_view key,
-                         std::string_view defaultValue, std::size_t bufferSize)
-{
-    const std::size_t limit = bufferSize > 0 ? bufferSize - 1 : 0;
-    std::string_view result = defaultValue;
-    while (!result.empty() && result.back() == ' ') result.remove_suffix(1);
-
-    Entry entry;
-    // A line that names the key without "=" holds no value: the key reads as missing.
-    if (FindKey(file, section, key, entry)) {
-        if (entry.hasValue) result = entry.value;
-        if (result.size() >= 2 && (result[0] == '"' || result[0] == '\'') && result.back() == result[0])
-            result = result.substr(1, result.size() - 2);
-    }
-    return std::string(result.substr(0, limit));
-}
-
-std::string IniGetSection(std::string_view file, std::string_view section)
-{
-    std::string result;
-    Section found = FindSection(file, section);
-    bool previousUnnamed = false;
-    for (std::size_t pos = found.found ? found.header.next : found.bodyEnd; pos < found.bodyEnd;) {
-        Line line = LineAt(file, pos);
-        pos = line.next;
-        Entry entry = Parse(file, line);
-        if (entry.kind != Entry::Key) continue;
-        // The platform drops a line with nothing before its "=" that follows an entry whose name reads
-        // as empty.
-        if (entry.unnamed && previousUnnamed) continue;
-        previousUnnamed = entry.name.empty();
-        // A line that reads as nothing (NUL bytes alone, say) is no entry.
-        if (entry.name.empty() && !entry.hasValue) continue;
-        result += entry.name;
-        if (entry.hasValue) {
-            result += '=';
-            result += entry.value;
-        }
-        result += '\0';
-    }
-    result += '\0';
-    return result;
-}
-
-namespace {
-
 // A value as its line holds it: a line break would end the line early, and the blanks around it, which a
 // read drops, would make the next write of what was read differ from this one.
 std::string Written(std::string_view value)
@@ -259,228 +236,185 @@ std::string Written(std::string_view value)
     return std::string(Trim(WithoutLineBreaks(value)));
 }
 
-// Whether the key's line, parsed as `entry`, already says what `value` would store.
-bool KeepsValue(const Entry& entry, std::string_view value, IniSameValue same)
+// Whether an edit can move where the file's sections begin or change how its first line ends, so that the
+// edits behind it must find their sections anew: a header or key line that would not read back as its
+// name, a section's line that reads as a header, the lines before the first header replaced.
+bool Reshapes(const IniEdit& edit)
 {
-    return same && entry.hasValue && same(entry.value, value);
-}
-
-void SetString(std::string& file, std::string_view section, std::string_view key, std::string_view value,
-               const std::string& eol, IniSameValue same)
-{
-    const std::string written = Written(value);
-    Section found = FindSection(file, section);
-    if (!found.found) {
-        AppendSection(file, section, std::string(key) + '=' + written + eol, eol);
-        return;
-    }
-    Line last = found.header;
-    for (std::size_t pos = found.header.next; pos < found.bodyEnd;) {
-        Line current = LineAt(file, pos);
-        pos = current.next;
-        Entry entry = Parse(file, current);
-        if (entry.kind == Entry::Blank) continue;
-        if (SameName(entry.name, key)) {
-            if (!KeepsValue(entry, written, same))
-                file.replace(current.begin, current.end - current.begin, std::string(entry.name) + '=' + written);
-            return;
-        }
-        last = current;
-    }
-    // Behind the last non-blank line, so blank lines that set the section apart stay where they are.
-    InsertAfter(file, last, std::string(key) + '=' + written + eol, eol);
-}
-
-void SetSection(std::string& file, std::string_view section, const std::vector<std::string>& lines,
-                const std::string& eol)
-{
-    std::string body;
-    bool previousUnnamed = false;
-    for (const std::string& line : lines) {
-        const std::string unbroken = WithoutLineBreaks(line);
-        const std::string_view trimmed = Trim(unbroken);
-        if (trimmed.empty()) continue;
-        // A read drops a line with nothing before its "=" behind another such line: it is not written.
-        const bool unnamed = Trim(trimmed.substr(0, trimmed.find('='))).empty();
-        if (unnamed && previousUnnamed) continue;
-        previousUnnamed = unnamed;
-        body += trimmed;
-        body += eol;
-    }
-
-    Section found = FindSection(file, section);
-    if (!found.found) {
-        AppendSection(file, section, body, eol);
-        return;
-    }
-    bool hasContent = false;
-    Line last = found.header;
-    for (std::size_t pos = found.header.next; pos < found.bodyEnd;) {
-        Line current = LineAt(file, pos);
-        pos = current.next;
-        if (Parse(file, current).kind == Entry::Blank) continue;
-        hasContent = true;
-        last = current;
-    }
-    if (!hasContent) {
-        InsertAfter(file, found.header, body, eol);
-        return;
-    }
-    const std::string_view after = std::string_view(file).substr(last.next);
-    body = EndedBefore(std::move(body), after, eol);
-    // With nothing left between them, the header's lone CR would join a LF behind the old lines.
-    if (body.empty() && Joins(std::string_view(file).substr(0, found.header.next), after)) body = eol;
-    file.replace(found.header.next, last.next - found.header.next, body);
-}
-
-void Apply(std::string& file, const IniEdit& edit, const std::string& eol, IniSameValue same)
-{
-    if (edit.wholeSection)
-        SetSection(file, edit.section, edit.lines, eol);
-    else
-        SetString(file, edit.section, edit.key, edit.value, eol, same);
-}
-
-// Key writes to one section, all in one pass over its lines, giving the bytes that SetString one by one
-// gives: each key's first line is found among the section's lines, read once, and the keys not there
-// follow its last non-blank line in the order written. False, with nothing changed, when a key would not
-// read back as itself from its new line; those are left to the writes one by one.
-bool SetStrings(std::string& text, std::string_view section, const IniEdit* first, const IniEdit* last,
-                const std::string& eol, IniSameValue same)
-{
-    struct Slot {
-        std::string_view name;   // as the file spells it, for a line that stands there
-        Line line;               // where it stands; empty for a new line
-        std::string text;        // its new text, if written (never empty: it holds "=")
+    const auto readsAs = [](const std::string& text, Line::Kind kind, std::string_view name) {
+        const Line line = ReadLine(text, 0);
+        return line.kind == kind && line.name == name;
     };
-    std::vector<Slot> slots;   // the body's non-blank lines, then the new ones
-    Section found = FindSection(text, section);
-    for (std::size_t pos = found.header.next; pos < found.bodyEnd;) {
-        Line current = LineAt(text, pos);
-        pos = current.next;
-        Entry entry = Parse(text, current);
-        if (entry.kind != Entry::Blank) slots.insert(slots.end(), {entry.name, current, std::string()});
+    if (!readsAs('[' + edit.section + ']', Line::Header, edit.section)) return true;
+    if (!edit.wholeSection) return !readsAs(edit.key + '=' + Written(edit.value), Line::Key, edit.key);
+    if (edit.section.empty()) return true;
+    for (const std::string& line : edit.lines)
+        if (ReadLine(WithoutLineBreaks(line), 0).kind == Line::Header) return true;
+    return false;
+}
+
+// The writes to one section, made on its text alone: its non-blank lines are read once and the text is
+// written anew only when its lines are replaced or when it is asked for.
+class SectionWriter {
+public:
+    // `headed`: the text begins with the section's header (the lines before the first header have none,
+    // and neither has a section still to be added: its header is written with it).
+    SectionWriter(std::string text, bool headed, const std::string& eol)
+        : text_(std::move(text)), headed_(headed), eol_(eol)
+    {
     }
-    const Line behind = slots.empty() ? found.header : (slots.end() - 1)->line;
-    const std::size_t kept = slots.size();
-    for (const IniEdit* edit = first; edit != last; ++edit) {
-        if (!SameName(edit->section, section)) continue;
-        const std::string written = Written(edit->value);
-        auto slot = slots.begin();
-        while (slot != slots.end() && !SameName(slot->name, edit->key)) ++slot;
-        std::string line = std::string(slot == slots.end() ? std::string_view(edit->key) : slot->name) + '=' + written;
-        Entry parsed = Parse(line, Line{0, line.size(), line.size()});
-        if (parsed.kind != Entry::Key || !SameName(parsed.name, edit->key)) return false;
-        if (slot == slots.end()) {
-            slots.insert(slots.end(), {edit->key, Line{}, std::move(line)});
-            continue;
-        }
-        // The value it holds now: as written earlier in this pass, or as the file has it.
-        const Entry current = slot->text.empty() ? Parse(text, slot->line)
-                                                 : Parse(slot->text, Line{0, slot->text.size(), slot->text.size()});
-        if (!KeepsValue(current, written, same)) slot->text = std::move(line);
-    }
-    const bool unterminated = behind.next == behind.end;
-    const std::size_t insertAt = unterminated ? behind.end : behind.next;
-    std::string result;
-    std::size_t copied = 0;
-    for (auto slot = slots.begin(); slot != slots.begin() + static_cast<std::ptrdiff_t>(kept); ++slot) {
-        if (slot->text.empty()) continue;
-        result.append(text, copied, slot->line.begin - copied);
-        result += slot->text;
-        copied = slot->line.end;
-    }
-    result.append(text, copied, insertAt - copied);
-    std::string added;
-    for (auto slot = slots.begin() + static_cast<std::ptrdiff_t>(kept); slot != slots.end(); ++slot)
-        added += slot->text + eol;
-    if (!added.empty() && unterminated) result += eol;
-    result += EndedBefore(std::move(added), std::string_view(text).substr(insertAt), eol);
-    result.append(text, insertAt, std::string::npos);
-    text = std::move(result);
-    return true;
-}
 
-// The edits of one section in order: runs of key writes to a section that exists are made together.
-void ApplyToSection(std::string& text, std::string_view section, const std::vector<IniEdit>& edits,
-                    const std::string& eol, IniSameValue same)
-{
-    const IniEdit* const end = edits.data() + edits.size();
-    for (const IniEdit* edit = edits.data(); edit != end;) {
-        if (!SameName(edit->section, section)) {
-            ++edit;
-        } else if (edit->wholeSection || !FindSection(text, section).found) {
-            Apply(text, *edit++, eol, same);
-        } else {
-            const IniEdit* run = edit;
-            while (run != end && !(run->wholeSection && SameName(run->section, section))) ++run;
-            if (!SetStrings(text, section, edit, run, eol, same))
-                for (; edit != run; ++edit)
-                    if (SameName(edit->section, section)) Apply(text, *edit, eol, same);
-            edit = run;
-        }
-    }
-}
-
-}  // namespace
-
-void IniSetString(std::string& file, std::string_view section, std::string_view key, std::string_view value,
-                  IniSameValue same)
-{
-    SetString(file, section, key, value, LineEndOf(file), same);
-}
-
-void IniSetSection(std::string& file, std::string_view section, const std::vector<std::string>& lines)
-{
-    SetSection(file, section, lines, LineEndOf(file));
-}
-
-IniSpan IniFindSection(std::string_view file, std::string_view name)
-{
-    Section found = FindSection(file, name);
-    if (!found.found) return {file.size(), file.size(), false};
-    return {name.empty() ? 0 : found.header.begin, found.bodyEnd, true};
-}
-
-void IniApply(std::string& file, const std::vector<IniEdit>& edits, IniSameValue same)
-{
-    const std::string eol = LineEndOf(file);
-    // Each edit changes only its own section, so the edits of one section can be made on that section's
-    // text alone, and new sections follow one another at the end in the order they were first written.
-    // Names that would not read back as themselves from a new header (and the lines before the first
-    // header) are left to the edits one by one.
-    for (const IniEdit& edit : edits) {
-        std::string header = "[" + edit.section + "]";
-        Line line{0, header.size(), header.size()};
-        Entry parsed = Parse(header, line);
-        if (edit.section.empty() || parsed.kind != Entry::Header || parsed.name != edit.section) {
-            for (const IniEdit& each : edits) Apply(file, each, LineEndOf(file), same);
+    void SetKey(std::string_view key, std::string_view value, IniSameValue same)
+    {
+        const std::string written = Written(value);
+        Walk();
+        auto line = lines_.begin();
+        while (line != lines_.end() && !SameName(line->name, key)) ++line;
+        if (line == lines_.end()) {
+            lines_.push_back({key, 0, 0, std::string(key) + '=' + written});
             return;
         }
+        // The value it holds now: as written before, or as the text has it.
+        const std::string_view now = line->text.empty()
+            ? std::string_view(text_).substr(line->begin, line->end - line->begin) : std::string_view(line->text);
+        const Line current = ReadLine(now, 0);
+        if (!same || !current.hasValue || !same(current.value, written))
+            line->text = std::string(line->name) + '=' + written;
     }
+
+    void SetLines(const std::vector<std::string>& lines)
+    {
+        Render();   // keys written before: one may have ended the header's line
+        Walk();
+        lines_.clear();
+        keptEnd_ = body_;
+        bool previousUnnamed = false;
+        for (const std::string& each : lines) {
+            const std::string unbroken = WithoutLineBreaks(each);
+            const Line line = ReadLine(unbroken, 0);
+            if (line.kind == Line::Blank) continue;
+            // A read drops a line with nothing before its "=" behind another such line: it is not written.
+            if (line.unnamed && previousUnnamed) continue;
+            previousUnnamed = line.unnamed;
+            lines_.push_back({std::string_view(), 0, 0, std::string(Trim(unbroken))});
+        }
+        Render();
+    }
+
+    std::string Text()
+    {
+        Render();
+        return std::move(text_);
+    }
+
+private:
+    // A non-blank line: one the text holds, at [begin, end), or a new one (end 0) to be added behind them.
+    struct Slot {
+        std::string_view name;   // as the line spells it
+        std::size_t begin;
+        std::size_t end;
+        std::string text;        // the line's new text, if written (never empty)
+    };
+
+    void Walk()
+    {
+        if (walked_) return;
+        body_ = headed_ ? ReadLine(text_, 0).next : 0;
+        behind_ = body_;
+        lines_.clear();
+        Lines lines{text_, body_, text_.size()};
+        for (Line line; lines.Next(line);) {
+            if (line.kind == Line::Blank) continue;
+            lines_.push_back({line.name, line.begin, line.end, std::string()});
+            behind_ = line.next;
+        }
+        keptEnd_ = behind_;
+        walked_ = true;
+    }
+
+    // Writes the text anew from the lines: each written line of the text in place, the new ones behind the
+    // last non-blank line, so that blank lines which set the section apart stay where they are.
+    void Render()
+    {
+        if (!walked_) return;
+        std::string out;
+        std::string added;
+        std::size_t copied = 0;
+        for (const Slot& line : lines_) {
+            if (line.end == 0) {
+                added += line.text + eol_;
+            } else if (!line.text.empty()) {
+                out.append(text_, copied, line.begin - copied);
+                out += line.text;
+                copied = line.end;
+            }
+        }
+        out.append(text_, copied, keptEnd_ - copied);
+        const std::string_view after = std::string_view(text_).substr(behind_);
+        if (!added.empty())
+            EndLastLine(out, eol_);
+        else if (Joins(out, after))   // with nothing left between them, the header's lone CR would join a LF
+            out += eol_;
+        out += EndedBefore(std::move(added), after, eol_);
+        out += after;
+        text_ = std::move(out);
+        walked_ = false;
+    }
+
+    std::string text_;
+    const bool headed_;
+    const std::string& eol_;
+    // What a walk of the text found, and the writes since:
+    bool walked_ = false;
+    std::vector<Slot> lines_;    // the text's non-blank lines, then the new ones
+    std::size_t body_ = 0;       // where the lines begin, behind the header's line end
+    std::size_t keptEnd_ = 0;    // the end of the text's lines that stay: body_ once they are replaced
+    std::size_t behind_ = 0;     // behind the last non-blank line's line end: where new lines go
+};
+
+using EditIterator = std::vector<IniEdit>::const_iterator;
+
+// Makes the edits from `first` on, up to and including the first that reshapes the file, and returns where
+// it stopped. Until then each edit changes only its own section, so the edits of one section are made on
+// that section's text alone, and new sections follow one another at the end in the order they were first
+// written.
+EditIterator ApplyUntilReshaped(std::string& file, EditIterator first, EditIterator edits, IniSameValue same)
+{
+    EditIterator last = first;
+    while (last != edits && !Reshapes(*last)) ++last;
+    if (last != edits) ++last;
+    const std::string eol = LineEndOf(file);
     // The sections edited, in the order of their first edit, each with where it stands and its new text.
     struct Edited {
-        std::string name;
+        std::string_view name;
         IniSpan span;
         std::string text;
     };
     std::vector<Edited> sections;
-    for (const IniEdit& edit : edits) {
+    for (EditIterator edit = first; edit != last; ++edit) {
         bool listed = false;
-        for (const Edited& section : sections) listed = listed || SameName(section.name, edit.section);
-        if (!listed) sections.push_back({edit.section, IniFindSection(file, edit.section), std::string()});
-    }
-    for (Edited& section : sections) {
-        if (section.span.found) section.text = file.substr(section.span.begin, section.span.end - section.span.begin);
-        ApplyToSection(section.text, section.name, edits, eol, same);
+        for (const Edited& section : sections) listed = listed || SameName(section.name, edit->section);
+        if (listed) continue;
+        const IniSpan span = IniFindSection(file, edit->section);
+        SectionWriter writer(span.found ? file.substr(span.begin, span.end - span.begin) : std::string(),
+                             span.found && !edit->section.empty(), eol);
+        for (EditIterator each = edit; each != last; ++each) {
+            if (!SameName(each->section, edit->section)) continue;
+            if (each->wholeSection)
+                writer.SetLines(each->lines);
+            else
+                writer.SetKey(each->key, each->value, same);
+        }
+        sections.push_back({edit->section, span, writer.Text()});
     }
     // The sections found are replaced in the file itself, the last first, so that the places of the others
-    // stay as found; a big file is then neither copied nor moved more than its changed tail.
+    // stay as found; a big file is then neither copied nor moved more than its changed tail. (By their ends:
+    // the lines before the first header may be none, at the first header's place.)
     std::vector<const Edited*> inFile;
     for (const Edited& section : sections) {
         if (!section.span.found) continue;
         auto at = inFile.begin();
-        while (at != inFile.end() && (*at)->span.begin > section.span.begin) ++at;
+        while (at != inFile.end() && (*at)->span.end > section.span.end) ++at;
         inFile.insert(at, &section);
     }
     for (const Edited* section : inFile)
@@ -488,6 +422,15 @@ void IniApply(std::string& file, const std::vector<IniEdit>& edits, IniSameValue
     for (const Edited& section : sections) {
         if (section.span.found) continue;
         EndLastLine(file, eol);
-        file += section.text;
+        file.append("[").append(section.name).append("]").append(eol).append(section.text);
     }
+    return last;
+}
+
+}  // namespace
+
+void IniApply(std::string& file, const std::vector<IniEdit>& edits, IniSameValue same)
+{
+    for (EditIterator edit = edits.begin(); edit != edits.end();)
+        edit = ApplyUntilReshaped(file, edit, edits.end(), same);
 }

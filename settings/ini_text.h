@@ -30,26 +30,6 @@ std::string IniGetSection(std::string_view file, std::string_view section);
 // write would store, so that the write keeps its line byte for byte. Null: every write rewrites its line.
 using IniSameValue = bool (*)(std::string_view stored, std::string_view written);
 
-// Like WritePrivateProfileStringA: the line of `key` (the one IniGetString reads) becomes name=value in
-// place, the name spelt as the file spells it; a missing key is added after the last non-blank line of its
-// section, a missing section at the end of the file (no blank line before it). Each CR or LF byte of the
-// value is written as a space, so that no value can break the file's lines, and the blanks around it,
-// which a read drops, are left out. Every other byte of `file` is kept.
-void IniSetString(std::string& file, std::string_view section, std::string_view key, std::string_view value,
-                  IniSameValue same = nullptr);
-
-// Like WritePrivateProfileSectionA, but keeping lines without "=": every non-blank line of the section is
-// replaced by `lines`, one line each, in order; blank lines that set the section apart from the next stay.
-// CR and LF bytes become spaces, as in IniSetString; each line is written without the blanks around it,
-// which a read drops anyway, so that writing what was read gives the same bytes again; lines that hold
-// nothing but blanks are left out, and so is a line with nothing before its "=" behind another such line,
-// which a read would drop. A missing section is added at the end of the file, also when `lines` is
-// empty. Every other byte is kept.
-//
-// No written line end ever joins a byte behind it: in a file whose lines end in a lone CR, lines written
-// in front of a LF end in CR LF, so that the LF stays a blank line of its own.
-void IniSetSection(std::string& file, std::string_view section, const std::vector<std::string>& lines);
-
 // Where the section's first occurrence stands: from its header line to the next header ("" stands for
 // the lines before the first header). Reads of the section on that text answer as on the whole file.
 struct IniSpan {
@@ -59,7 +39,24 @@ struct IniSpan {
 };
 IniSpan IniFindSection(std::string_view file, std::string_view name);
 
-// One write: a key (IniSetString) or, with wholeSection, a section's lines (IniSetSection).
+// One write, of a key or, with wholeSection, of a section's lines.
+//
+// A key's, like WritePrivateProfileStringA: the line of `key` (the one IniGetString reads) becomes
+// name=value in place, the name spelt as the file spells it; a missing key is added after the last non-blank
+// line of its section, a missing section at the end of the file (no blank line before it). Each CR or LF
+// byte of the value is written as a space, so that no value can break the file's lines, and the blanks
+// around it, which a read drops, are left out.
+//
+// A section's, like WritePrivateProfileSectionA but keeping lines without "=": every non-blank line of the
+// section is replaced by `lines`, one line each, in order; blank lines that set the section apart from the
+// next stay. CR and LF bytes become spaces, as in a value; each line is written without the blanks around
+// it, which a read drops anyway, so that writing what was read gives the same bytes again; lines that hold
+// nothing but blanks are left out, and so is a line with nothing before its "=" behind another such line,
+// which a read would drop. A missing section is added at the end of the file, also when `lines` is empty.
+//
+// New lines end as the file's first line does (CR LF in a file without line ends). No written line end
+// ever joins a byte behind it: in a file whose lines end in a lone CR, lines written in front of a LF end
+// in CR LF, so that the LF stays a blank line of its own.
 struct IniEdit {
     std::string section;
     bool wholeSection = false;
@@ -68,6 +65,8 @@ struct IniEdit {
     std::vector<std::string> lines;
 };
 
-// Makes the edits in order, as the writes one by one would (with the same `same`), finding each edited
-// section once and copying the rest of the file as it stands.
+// Makes the edits in order, each on the file as the edits before it leave it, and keeps every other byte.
+// Each edited section is found once, its key writes are made in one pass over its lines, and the rest of
+// the file is copied as it stands; only behind an edit that moves where sections begin (a header among a
+// section's new lines, say) are the sections found anew.
 void IniApply(std::string& file, const std::vector<IniEdit>& edits, IniSameValue same = nullptr);
