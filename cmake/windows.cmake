@@ -13,7 +13,7 @@ else()
     add_compile_options(-Wall -Wextra -Werror)
     # Small: no exceptions or type information (nothing uses them), each function in a section of its own
     # so that the linker drops what nothing calls, and the C runtime's own printf.
-    add_compile_options(-Oz -fno-exceptions -fno-rtti -ffunction-sections -fdata-sections
+    add_compile_options(-Os -fno-exceptions -fno-rtti -ffunction-sections -fdata-sections
                         -fno-asynchronous-unwind-tables)
     # The editor is optimised as one whole at link time (a sixth smaller); the objects also keep their
     # ordinary code, so that the tests and the check link them as they are, without that pass (which this
