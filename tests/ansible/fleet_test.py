@@ -84,14 +84,14 @@ def lay_out():
         with open(os.path.join(display_prefix, name), 'w') as registry:
             registry.write('WINE REGISTRY Version 2\n')
     lines = ['fleet:', '  hosts:']
-    for host, spec in HOSTS.items():
-        folder = os.path.join(fleet, spec['folder'])
+    for host, setup in HOSTS.items():
+        folder = os.path.join(fleet, setup['folder'])
         os.makedirs(folder)
-        if spec.get('file', SAMPLE) is not None:
+        if setup.get('file', SAMPLE) is not None:
             with open(os.path.join(folder, 'qv3server.ini'), 'wb') as settings:
                 settings.write(SAMPLE)
-        variables = dict(folder=folder, wine=spec.get('wine', wine), prefix=spec.get('prefix', prefix),
-                         options=spec['options'])
+        variables = dict(folder=folder, wine=setup.get('wine', wine), prefix=setup.get('prefix', prefix),
+                         options=setup['options'])
         lines.append('    %s:' % host)
         lines += ['      %s: %s' % (key, yaml_text(value)) for key, value in variables.items()]
     lines += ['  vars:', '    ansible_connection: local', '    ansible_python_interpreter: /usr/bin/python3',
@@ -118,8 +118,8 @@ def lay_out():
 
 def files():
     held = {}
-    for host, spec in HOSTS.items():
-        name = os.path.join(fleet, spec['folder'], 'qv3server.ini')
+    for host, setup in HOSTS.items():
+        name = os.path.join(fleet, setup['folder'], 'qv3server.ini')
         held[host] = open(name, 'rb').read() if os.path.exists(name) else None
     return held
 
@@ -160,11 +160,11 @@ def check_run(what, number, output, recap, before):
     if not recap:
         fail('%s: the playbook gave no recap' % what)
         return after
-    for host, spec in HOSTS.items():
-        expected = spec['runs'].split()[number]
+    for host, setup in HOSTS.items():
+        expected = setup['runs'].split()[number]
         if recap.get(host) != expected:
             fail('%s: %s reported %s, not %s' % (what, host, recap.get(host), expected))
-        for word in spec.get('message', []) if expected == 'failed' else []:
+        for word in setup.get('message', []) if expected == 'failed' else []:
             if not re.search(r'fatal: \[%s\]: FAILED! => .*%s' % (host, re.escape(word)), output):
                 fail('%s: the failure of %s does not say "%s"' % (what, host, word))
         # What a dry run, a failure or a second build leaves is the file as it was.
@@ -174,14 +174,14 @@ def check_run(what, number, output, recap, before):
 
 
 def check_files(held):
-    for host, spec in HOSTS.items():
-        if not held[host] and (spec.get('lines') or spec.get('sections')):
+    for host, setup in HOSTS.items():
+        if not held[host] and (setup.get('lines') or setup.get('sections')):
             fail('%s has no file after the build' % host)
             continue
-        for line in spec.get('lines', []):
+        for line in setup.get('lines', []):
             if line not in held[host].decode('cp1252').splitlines():
                 fail('%s: no line %s after the build' % (host, line))
-        for section, entries in spec.get('sections', {}).items():
+        for section, entries in setup.get('sections', {}).items():
             if sections(held[host]).get(section, []) != entries:
                 fail('%s: [%s] holds %s, not %s' % (host, section, sections(held[host]).get(section), entries))
 
