@@ -7,6 +7,9 @@
 //    replaced; the platform's own per-key profile writes are a peer.
 // Each on a complete settings file of 1.4 KB, on the same file with 1 MB of foreign sections, and on a 1 MB
 // UTF-8 file with its byte-order mark.
+//  - The command line on many folders: twenty folders in one call of skyvarn-check --build against twenty
+//    calls of one folder, alternated; and what each folder costs in the one call (beyond a call of one
+//    folder) against one Build INI File in the editor itself.
 #include <windows.h>
 
 #include <algorithm>
@@ -101,11 +104,17 @@ std::string ReadFileBytes(const std::string& path)
     return bytes;
 }
 
-// The floor of a build: one read of the file, and the final bytes written all or nothing into the file
-// itself, which is what keeps its owner, permissions and links: written whole and flushed to a new file
-// beside it, then written over the file and flushed, and the file beside it deleted.
+// The floor of a build: the file held against other writers from its read to its write (a lock), one read
+// of the file, and the final bytes written all or nothing into the file itself, which is what keeps its
+// owner, permissions and links: written whole and flushed to a new file beside it, then written over the
+// file and flushed, and the file beside it deleted.
 void FloorBuild(const std::string& path, const std::string& finalBytes)
 {
+    HANDLE held = CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                              OPEN_EXISTING, 0, nullptr);
+    OVERLAPPED beyond = {};
+    beyond.OffsetHigh = 0x40000000;
+    LockFileEx(held, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0, &beyond);
     volatile std::size_t read = ReadFileBytes(path).size();
     (void)read;
     const std::string journal = path + ".tmp";
@@ -120,6 +129,8 @@ void FloorBuild(const std::string& path, const std::string& finalBytes)
     FlushFileBuffers(file);
     CloseHandle(file);
     DeleteFileA(journal.c_str());
+    UnlockFileEx(held, 0, 1, 0, &beyond);
+    CloseHandle(held);
 }
 
 // The platform's own way: one profile write per key, one per section.
@@ -162,6 +173,56 @@ void Print(const Row& row, const char* floorName, const char* otherName)
                 floorName, Median(row.floor) * 1000, Median(row.ratio), otherName, Median(row.other) * 1000);
 }
 
+// Twenty folders, each with the sample file: one call for all against one call each, alternated, each
+// build setting a new description so that every one writes.
+void CompareManyFolders(double editorBuild)
+{
+    const int Folders = 20, FolderRounds = 10;
+    ScratchDirectory directory("benchmark-folders");
+    std::string all;
+    for (int folder = 0; folder < Folders; ++folder) {
+        const std::string path = directory.Path() + "\\" + std::to_string(folder);
+        CreateDirectoryA(path.c_str(), nullptr);
+        WriteBytes(path + "\\qv3server.ini", SampleSettings);
+        all += " \"" + path + "\"";
+    }
+    std::vector<double> one, each, single, ratio;
+    int value = 0;
+    const auto time = [&](const std::string& folders) {
+        const double begin = Now();
+        RunProgram("skyvarn-check.exe", " --build --set serverDesc=" + std::to_string(++value) + folders);
+        return Now() - begin;
+    };
+    const auto callEach = [&] {
+        double total = 0;
+        for (int folder = 0; folder < Folders; ++folder)
+            total += time(" \"" + directory.Path() + "\\" + std::to_string(folder) + "\"");
+        return total;
+    };
+    time(all);   // warm-up
+    for (int round = 0; round < FolderRounds; ++round) {
+        double together = 0, apart = 0;
+        if (round % 2 == 0) {
+            together = time(all);
+            apart = callEach();
+        } else {
+            apart = callEach();
+            together = time(all);
+        }
+        one.push_back(together);
+        each.push_back(apart);
+        ratio.push_back(apart / together);
+        single.push_back(time(" \"" + directory.Path() + "\\0\""));
+    }
+    const double perFolder = (Median(one) - Median(single)) / (Folders - 1);
+    std::printf("command line, %d folders (medians of %d rounds, alternated):\n", Folders, FolderRounds);
+    std::printf("  one call for all %8.1f ms   a call each %8.1f ms   ratio %.2f\n", Median(one) * 1000,
+                Median(each) * 1000, Median(ratio));
+    std::printf("  a folder in the one call %6.2f ms (one folder alone %.1f ms)   Build INI File in the editor "
+                "%.2f ms   ratio %.2f\n", perFolder * 1000, Median(single) * 1000, editorBuild * 1000,
+                perFolder / editorBuild);
+}
+
 }  // namespace
 
 int main()
@@ -177,6 +238,7 @@ int main()
     const std::pair<const char*, std::string> files[] = {{"1.4 KB", SampleSettings},
                                                          {"1.4 KB + 1 MB foreign", SampleSettings + foreign},
                                                          {"1 MB, UTF-8 with its mark", marked}};
+    double editorBuild = 0;   // on the first file, the sample every folder of the command line's part holds
     for (const auto& [label, bytes] : files) {
         ScratchDirectory directory("benchmark");
         directory.WriteSettings(bytes);
@@ -226,9 +288,12 @@ int main()
                 build.ratio.push_back(own / least);
             }
         }
+        if (editorBuild == 0)
+            editorBuild = Median(build.own);
         std::printf("settings file of %s (medians of %d rounds, programs alternated):\n", label, Rounds);
         Print(start, "floor", "empty dialog");
         Print(build, "read+write", "per-key writes");
     }
+    CompareManyFolders(editorBuild);
     return 0;
 }
