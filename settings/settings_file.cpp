@@ -319,26 +319,31 @@ Outcome WriteIntoFile(HANDLE file, const std::string& bytes)
 
 // The journal of a write of `bytes` over `old`: made whole and flushed under a name of its own, which goes
 // when its handle is closed (also when the process is killed), and only then given the journal's name as
-// a second name, so that nothing but a whole journal ever stands at that name. The handle, or null with
-// the reason. The bytes may hold the server's password: only this user may open it.
+// a second name (`linked`), so that nothing but a whole journal ever stands at that name. The handle, or
+// null with the reason. The bytes may hold the server's password: only this user may open it.
 // (Under Wine that list becomes the permission bits user and group both get, under the umask; others get
 // none.)
-HANDLE MakeJournal(const std::string& name, const std::string& old, const std::string& bytes, std::string& refusal)
+HANDLE MakeJournal(const std::string& name, const std::string& old, const std::string& bytes, std::string& refusal,
+                   bool& linked)
 {
-    alignas(8) char user[256];
-    alignas(8) char list[256];
+    // The list, made once for the process: asking for the token costs two trips to the Wine server.
+    alignas(8) static char user[256];
+    alignas(8) static char list[256];
+    static bool listed = false;
+    if (!listed) {
+        HANDLE token = nullptr;
+        DWORD size = 0;
+        listed = OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token) &&
+                 GetTokenInformation(token, TokenUser, user, sizeof user, &size) &&
+                 InitializeAcl(reinterpret_cast<PACL>(list), sizeof list, ACL_REVISION) &&
+                 AddAccessAllowedAce(reinterpret_cast<PACL>(list), ACL_REVISION, FILE_ALL_ACCESS,
+                                     reinterpret_cast<TOKEN_USER*>(user)->User.Sid);
+        if (token)
+            CloseHandle(token);
+    }
     // Filled in as InitializeSecurityDescriptor and SetSecurityDescriptorDacl would fill it.
     SECURITY_DESCRIPTOR descriptor = {SECURITY_DESCRIPTOR_REVISION, 0, SE_DACL_PRESENT, nullptr, nullptr, nullptr,
                                       reinterpret_cast<PACL>(list)};
-    HANDLE token = nullptr;
-    DWORD size = 0;
-    const bool listed = OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token) &&
-                        GetTokenInformation(token, TokenUser, user, sizeof user, &size) &&
-                        InitializeAcl(reinterpret_cast<PACL>(list), sizeof list, ACL_REVISION) &&
-                        AddAccessAllowedAce(reinterpret_cast<PACL>(list), ACL_REVISION, FILE_ALL_ACCESS,
-                                            reinterpret_cast<TOKEN_USER*>(user)->User.Sid);
-    if (token)
-        CloseHandle(token);
     SECURITY_ATTRIBUTES security = {sizeof security, listed ? &descriptor : nullptr, FALSE};
     const std::string own = name.substr(0, name.size() - (sizeof JournalSuffix - 1)) + NewJournalSuffix;
     HANDLE journal = CreateFileA(own.c_str(), GENERIC_WRITE | DELETE, FILE_SHARE_READ | FILE_SHARE_DELETE, &security,
@@ -354,36 +359,66 @@ HANDLE MakeJournal(const std::string& name, const std::string& old, const std::s
     const std::string header = JournalHeader(old, bytes);
     std::string trailer;
     PutNumber(trailer, Checksum(bytes.data(), bytes.size(), Checksum(header.data(), header.size())));
-    if (WriteAll(journal, header.data(), header.size()) && WriteAll(journal, bytes.data(), bytes.size()) &&
-        WriteAll(journal, trailer.data(), trailer.size()) && FlushFileBuffers(journal)) {
-        if (CreateHardLinkA(name.c_str(), own.c_str(), nullptr))
-            return journal;
-        if (GetLastError() == ERROR_ALREADY_EXISTS || GetLastError() == ERROR_FILE_EXISTS)
-            refusal = ForeignJournalText(name.substr(0, name.size() - (sizeof JournalSuffix - 1)).c_str());
-    }
+    const auto written = [&](HANDLE file) {
+        return WriteAll(file, header.data(), header.size()) && WriteAll(file, bytes.data(), bytes.size()) &&
+               WriteAll(file, trailer.data(), trailer.size()) && FlushFileBuffers(file);
+    };
+    linked = true;
+    if (written(journal) && CreateHardLinkA(name.c_str(), own.c_str(), nullptr))
+        return journal;
+    const DWORD error = GetLastError();
     CloseHandle(journal);
+    if (error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS) {
+        refusal = ForeignJournalText(name.substr(0, name.size() - (sizeof JournalSuffix - 1)).c_str());
+        return nullptr;
+    }
+    // A file system without second names (FAT, some network shares): the journal made at its name, whole
+    // before the file is touched; only a writer killed while making it leaves a part of one there.
+    linked = false;
+    journal = CreateFileA(name.c_str(), GENERIC_WRITE | DELETE, FILE_SHARE_READ | FILE_SHARE_DELETE, &security,
+                          CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (journal != INVALID_HANDLE_VALUE && written(journal))
+        return journal;
+    if (journal != INVALID_HANDLE_VALUE) {
+        MarkForDeletion(journal, true);
+        CloseHandle(journal);
+    }
     return nullptr;
 }
 
-// Removes the journal's name, by a handle opened through it once it is known to name the journal `made`.
-void RemoveJournal(const std::string& name, HANDLE made)
+// The links of the open file and whether it is to be deleted, as FileStandardInfo tells it: asked so
+// rather than through GetFileInformationByHandle, which under Wine also looks the volume up, at a cost
+// dearer than the whole write.
+FILE_STANDARD_INFO StandardInfo(HANDLE file)
 {
+    FILE_STANDARD_INFO information = {};
+    GetFileInformationByHandleEx(file, FileStandardInfo, &information, sizeof information);
+    return information;
+}
+
+// Removes the journal's name, by a handle opened through it, once it shows the second name of the journal
+// this write made (whose own name goes when its handle closes); a journal made at its name goes with its
+// handle.
+void RemoveJournal(const std::string& name, HANDLE made, bool linked)
+{
+    if (!linked) {
+        MarkForDeletion(made, true);
+        return;
+    }
     HANDLE journal = CreateFileA(name.c_str(), GENERIC_READ | DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                  nullptr, OPEN_EXISTING, FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
-    BY_HANDLE_FILE_INFORMATION mine = {}, found = {};
-    if (journal != INVALID_HANDLE_VALUE && GetFileInformationByHandle(made, &mine) &&
-        GetFileInformationByHandle(journal, &found) && mine.nFileIndexHigh == found.nFileIndexHigh &&
-        mine.nFileIndexLow == found.nFileIndexLow && mine.dwVolumeSerialNumber == found.dwVolumeSerialNumber)
+    if (journal == INVALID_HANDLE_VALUE)
+        return;
+    if (StandardInfo(journal).NumberOfLinks == 2)
         MarkForDeletion(journal, true);
-    if (journal != INVALID_HANDLE_VALUE)
-        CloseHandle(journal);
+    CloseHandle(journal);
 }
 
 // Whether the held file is still the file at its path: a turn waited for may find it deleted.
 bool StillThere(HANDLE file)
 {
-    BY_HANDLE_FILE_INFORMATION information = {};
-    return GetFileInformationByHandle(file, &information) && information.nNumberOfLinks > 0;
+    const FILE_STANDARD_INFO information = StandardInfo(file);
+    return information.NumberOfLinks > 0 && !information.DeletePending;
 }
 
 const char UnreadableText[] = "The INI file qv3server.ini exists but could not be read: another program may hold it open.";
@@ -570,13 +605,14 @@ std::string ReplaceSettingsFile(const char* path, const std::string& bytes)
     if (GetFileAttributesA(name.c_str()) != INVALID_FILE_ATTRIBUTES)
         return ForeignJournalText(path);   // anything a read leaves at the journal's name is not ours
     std::string refusal;
-    HANDLE made = MakeJournal(name, old, bytes, refusal);
+    bool linked = false;
+    HANDLE made = MakeJournal(name, old, bytes, refusal, linked);
     if (!made)
         return refusal;
     const Outcome outcome = WriteIntoFile(Held.file, bytes);
     // A write cut off inside the file keeps its journal, from which the next read completes it.
     if (outcome != Outcome::Cut)
-        RemoveJournal(name, made);
+        RemoveJournal(name, made, linked);
     CloseHandle(made);
     if (outcome == Outcome::Written)
         Held.created = false;

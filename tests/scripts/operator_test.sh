@@ -169,6 +169,33 @@ else
     [ -n "${window:-}" ] && { [ "$(editor_window)" = "$window" ] || fail "the checks ended the open editor"; }
     cmp -s original.ini "$same/qv3server.ini" || fail "a check beside the editor changed the file"
 
+    echo "- one call on many folders answers in JSON, in UTF-8, a refused folder among them"
+    status=0
+    "$root/scripts/check.sh" --json --set maxPlayers=40 "$same" "$missing" >many.json 2>many.err || status=$?
+    expect_status 2 "$status" "check.sh --json on two folders, one without a file"
+    status=0
+    "$root/scripts/check.sh" --json --get serverDesc --get servers "$same" >get.json 2>get.err || status=$?
+    expect_status 0 "$status" "check.sh --json --get"
+    python3 - "$same" "$missing" <<'PYTHON' || fail "check.sh's JSON answers"
+import json, sys
+same, missing = sys.argv[1:]
+many, got = json.load(open('many.json', encoding='utf-8')), json.load(open('get.json', encoding='utf-8'))
+checks = [
+    ([a['folder'] for a in many] == [same, missing], 'the folders as typed'),
+    ((many[0]['status'], many[0]['changed'], many[0]['written']) == (1, True, False), 'the dry run changes'),
+    (many[0]['changes'] == [{'section': 'QV3Server', 'key': 'maxPlayers', 'before': '32', 'after': '40'}],
+     'the one change'),
+    ('+maxPlayers=40' in many[0]['diff'], 'the diff'),
+    (many[1]['status'] == 2 and 'there is no qv3server.ini in ' + missing in many[1]['error'], 'the refusal'),
+    (got[0]['values'] == {'serverDesc': 'Caf\u00e9 de la Gare',
+                          'servers': ['TCP:master.example.net', 'UDP:gr\u00c7ce.example.net']}, 'the values read'),
+]
+for good, what in checks:
+    if not good:
+        print('FAILED:', what, json.dumps(many if 'values' not in what else got, ensure_ascii=False)[:600])
+sys.exit(0 if all(good for good, _ in checks) else 1)
+PYTHON
+
     echo "- a list too long for a Windows command line: 2 and a sentence, not Wine's 1 without the check"
     long=$(printf 'TCP:s%d.n,' $(seq 1 10000))
     status=0

@@ -93,41 +93,29 @@ double TimeStart(const std::string& program, const char* caption, const std::str
     return shown - begin;
 }
 
-std::string ReadFileBytes(const std::string& path)
-{
-    std::string bytes;
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    DWORD size = GetFileSize(file, nullptr), got = 0;
-    bytes.resize(size);
-    ReadFile(file, &bytes[0], size, &got, nullptr);
-    CloseHandle(file);
-    return bytes;
-}
-
 // The floor of a build: the file held against other writers from its read to its write (a lock), one read
 // of the file, and the final bytes written all or nothing into the file itself, which is what keeps its
 // owner, permissions and links: written whole and flushed to a new file beside it, then written over the
 // file and flushed, and the file beside it deleted.
 void FloorBuild(const std::string& path, const std::string& finalBytes)
 {
-    HANDLE held = CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                              OPEN_EXISTING, 0, nullptr);
+    HANDLE held = CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE,
+                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING, 0, nullptr);
     OVERLAPPED beyond = {};
     beyond.OffsetHigh = 0x40000000;
     LockFileEx(held, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0, &beyond);
-    volatile std::size_t read = ReadFileBytes(path).size();
-    (void)read;
+    std::string read(GetFileSize(held, nullptr), '\0');
+    DWORD done = 0;
+    ReadFile(held, &read[0], static_cast<DWORD>(read.size()), &done, nullptr);
     const std::string journal = path + ".tmp";
-    DWORD written = 0;
     HANDLE file = CreateFileA(journal.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
-    WriteFile(file, finalBytes.data(), static_cast<DWORD>(finalBytes.size()), &written, nullptr);
+    WriteFile(file, finalBytes.data(), static_cast<DWORD>(finalBytes.size()), &done, nullptr);
     FlushFileBuffers(file);
     CloseHandle(file);
-    file = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    WriteFile(file, finalBytes.data(), static_cast<DWORD>(finalBytes.size()), &written, nullptr);
-    SetEndOfFile(file);
-    FlushFileBuffers(file);
-    CloseHandle(file);
+    SetFilePointer(held, 0, nullptr, FILE_BEGIN);
+    WriteFile(held, finalBytes.data(), static_cast<DWORD>(finalBytes.size()), &done, nullptr);
+    SetEndOfFile(held);
+    FlushFileBuffers(held);
     DeleteFileA(journal.c_str());
     UnlockFileEx(held, 0, 1, 0, &beyond);
     CloseHandle(held);
