@@ -133,6 +133,16 @@ TEST(Check, RefusesWhatItCannotDoAndLeavesTheFile)
              {" --keys", 0, {"serverDesc: text, at most 254 characters\nmaxPlayers: digits", "\nrandomizeMap: 0 or 1\n"}},
              {" --help", 0, {"usage: skyvarn-check"}}})
         Check(directory, answer);
+    {
+        // Another writer's turn, held for the whole run: the build waits its while, then says so.
+        HANDLE other = CreateFileA(directory.SettingsPath().c_str(), GENERIC_READ | GENERIC_WRITE, 7, nullptr,
+                                   OPEN_EXISTING, 0, nullptr);
+        OVERLAPPED turnByte = {};
+        turnByte.OffsetHigh = 0x40000000;
+        ASSERT_TRUE(LockFileEx(other, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0, &turnByte));
+        Check(directory, {" --set maxPlayers=3 --build", 2, {}, {"another program is writing qv3server.ini"}});
+        CloseHandle(other);
+    }
     // A build that cannot write says so as the editor's message does; the dry run says why it would fail.
     WriteBlocker blocker(directory.SettingsPath());
     Check(directory, {" --set maxPlayers=3 --build", 2, {}, {"An error occurred while writing to the INI file."}});
