@@ -232,13 +232,13 @@ void LoadAllPages()
 {
     // An unreadable file loads as defaults; every build of this run then refuses to replace it.
     JournalNote note;
-    const std::string unread = OpenSettingsFile(&note);
-    PagesShowTheFile = unread.empty();
+    const Refusal unread = OpenSettingsFile(&note);
+    PagesShowTheFile = !unread;
     if (!PagesShowTheFile)
-        StartUpNotice = unread + "  The editor shows default values instead of the file's, and Build INI File will "
-                                 "not write over the file.  " +
-                        (unread == TurnBusyText ? "Wait until it has finished, then start the editor again."
-                                                : "Close the program that holds it, then start the editor again.");
+        StartUpNotice = unread.Reason() + "  The editor shows default values instead of the file's, and Build INI File "
+                                          "will not write over the file.  " +
+                        (unread.IsBusy() ? "Wait until it has finished, then start the editor again."
+                                         : "Close the program that holds it, then start the editor again.");
     else if (note.kind == JournalNote::KeptAside)
         StartUpNotice = KeptAsideText(note);
     PagesBaseline = ReadSettingValues(PageSettings());
@@ -254,16 +254,16 @@ void LoadPages()
     LoadServerPage();
 }
 
-std::string StoreAllPages()
+Refusal StoreAllPages()
 {
     StoreGeneralPage();
     StoreGamePage();
-    std::string refusal = StoreGermanPlanesPage();
-    if (refusal.empty())
-        refusal = StoreAlliedPlanesPage();
-    if (refusal.empty())
-        StoreServerPage();
-    return refusal;
+    if (Refusal refused = StoreGermanPlanesPage())
+        return refused;
+    if (Refusal refused = StoreAlliedPlanesPage())
+        return refused;
+    StoreServerPage();
+    return Refusal();
 }
 
 // The pages store into the file as read now, so that what another program changed since start-up stays;

@@ -1,7 +1,7 @@
 #pragma once
 #include <windows.h>
 
-#include <string>
+#include "settings/refusal.h"
 
 // The procedures that the main window and the shared page procedure run, each owned by its page's file;
 // the main window's own are in app/main_window.h.
@@ -28,9 +28,9 @@ void ApplyManualTargetsToggle(HWND gamePage);
 // settings/aircraft_pages.cpp
 void LoadGermanPlanesPage();
 void LoadAlliedPlanesPage();
-// "" when stored, else why a row cannot be stored.
-std::string StoreGermanPlanesPage();
-std::string StoreAlliedPlanesPage();
+// Refused when a row cannot be stored.
+Refusal StoreGermanPlanesPage();
+Refusal StoreAlliedPlanesPage();
 
 // registration/server_page.cpp, add_server_dialog.cpp, add_cookie_dialog.cpp
 void LoadServerPage();

@@ -46,25 +46,25 @@ std::vector<std::string> OverwrittenSettings(const std::vector<OwnedSetting>& ow
 }
 
 bool WriteSettings(HWND owner, const std::vector<OwnedSetting>& owned, SettingValues& baseline,
-                   const OverwriteQuestion& question, std::string (*store)(const void* context),
+                   const OverwriteQuestion& question, Refusal (*store)(const void* context),
                    const void* context)
 {
     SettingValues accepted;   // the file's values the operator agreed to write over
     for (bool asked = false;;) {
         SettingsFileTurn turn(ProfilePath, Turn::Writing);
-        std::string refusal = turn.Refusal();
-        if (refusal == TurnBusyText)
-            refusal += "  Nothing was written.  Try again in a moment.";
+        Refusal refusal = turn.Refusal();
+        if (refusal.IsBusy())
+            refusal = refusal.Reason() + "  Nothing was written.  Try again in a moment.";
         JournalNote note;
-        if (refusal.empty() && !(refusal = OpenSettingsFile(&note)).empty())
-            refusal += "  Nothing was written.  Close the program that holds it, then try again.";
-        if (refusal.empty() && note.kind == JournalNote::KeptAside)
+        if (!refusal && (refusal = OpenSettingsFile(&note)))
+            refusal = refusal.Reason() + "  Nothing was written.  Close the program that holds it, then try again.";
+        if (!refusal && note.kind == JournalNote::KeptAside)
             refusal = KeptAsideText(note) + "  Nothing was written: build again to write what is shown.";
-        const SettingValues now = refusal.empty() ? ReadSettingValues(owned) : SettingValues();
-        if (refusal.empty())
+        const SettingValues now = refusal ? SettingValues() : ReadSettingValues(owned);
+        if (!refusal)
             refusal = store(context);
-        if (!refusal.empty()) {
-            ShowError(owner, refusal);
+        if (refusal) {
+            ShowError(owner, refusal.Reason());
             return false;
         }
         const SettingValues after = ReadSettingValues(owned);
@@ -77,9 +77,8 @@ bool WriteSettings(HWND owner, const std::vector<OwnedSetting>& owned, SettingVa
             asked = true;
             continue;
         }
-        refusal = SaveSettingsFile();
-        if (!refusal.empty()) {
-            ShowError(owner, refusal);
+        if (Refusal refused = SaveSettingsFile()) {
+            ShowError(owner, refused.Reason());
             return false;
         }
         baseline = after;

@@ -15,15 +15,15 @@ struct OverwriteQuestion {
     const char* would;   // "Build INI File would write the values shown here over"
 };
 
-// In this process's writing turn: reads the file afresh, runs `store` into it (a refusal, told and
-// nothing written, or ""), and writes it. Where another program has put a value of `owned` there since
+// In this process's writing turn: reads the file afresh, runs `store` into it (a refusal is told and
+// nothing written), and writes it. Where another program has put a value of `owned` there since
 // `baseline` and the write would put another over it, first asks the operator (never holding the file
 // while a person decides); answered No, nothing is written. Every failure is told in a box owned by
 // `owner`. True when written; `baseline` then holds what was written.
 // (`store` is a plain function, given `context`: a std::function would bring the exception runtime into
 // the program.)
 bool WriteSettings(HWND owner, const std::vector<OwnedSetting>& owned, SettingValues& baseline,
-                   const OverwriteQuestion& question, std::string (*store)(const void* context),
+                   const OverwriteQuestion& question, Refusal (*store)(const void* context),
                    const void* context = nullptr);
 
 // The names of the settings of `owned` another program changed since `baseline` (to a value, not away)

@@ -73,14 +73,15 @@ void LoadTargetList(HWND dialog)
 {
     // The section as the file holds it now: a build since start-up may have changed the file.
     JournalNote note;
-    const std::string unread = OpenSettingsFile(&note);
-    ListWasRead = unread.empty();
+    const Refusal unread = OpenSettingsFile(&note);
+    ListWasRead = !unread;
     ListBaseline = ReadSettingValues({TargetSetting});
     if (!ListWasRead) {
-        ShowError(dialog, unread + "  The list shows no targets, and Done will not write over the file's list.  " +
-                              (unread == TurnBusyText ? "Wait until it has finished, then open Target Management again."
-                                                      : "Close the program that holds it, then open Target "
-                                                        "Management again."));
+        ShowError(dialog, unread.Reason() + "  The list shows no targets, and Done will not write over the file's "
+                                            "list.  " +
+                              (unread.IsBusy() ? "Wait until it has finished, then open Target Management again."
+                                               : "Close the program that holds it, then open Target Management "
+                                                 "again."));
         return;
     }
     if (note.kind == JournalNote::KeptAside)
@@ -109,7 +110,7 @@ int SaveTargetList(HWND dialog)
     // Only the section changes; every other line is written back as the file holds it now.
     const auto store = [](const void* context) {
         WriteSectionList(TargetsSection, *static_cast<const std::vector<std::string>*>(context));
-        return std::string();
+        return Refusal();
     };
     return WriteSettings(dialog, {TargetSetting}, ListBaseline,
                          {"Target Management read it", "Done would write the list shown here over"}, store, &lines)
