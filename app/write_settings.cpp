@@ -17,19 +17,19 @@ std::string Listed(const std::vector<std::string>& names)
     return text;
 }
 
-bool AskToOverwrite(HWND owner, const std::vector<std::string>& names, const OverwriteQuestion& question)
+bool AskToOverwrite(HWND owner, const std::vector<std::string>& names, const WriteWording& wording)
 {
     const bool one = names.size() == 1;
     const std::string text = std::string("Another program has changed ") + (one ? "this setting" : "these settings") +
-                             " of qv3server.ini since " + question.since + ": " + Listed(names) + ".  " +
-                             question.would + (one ? " it." : " them.") + "\n\nWrite over " + (one ? "it" : "them") +
+                             " of qv3server.ini since " + wording.since + ": " + Listed(names) + ".  " +
+                             wording.would + (one ? " it." : " them.") + "\n\nWrite over " + (one ? "it" : "them") +
                              "?  (No writes nothing.)";
     return MessageBoxA(owner, text.c_str(), "Changed by Another Program",
                        MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) == IDYES;
 }
 
-}  // namespace
-
+// The names of the settings of `owned` another program changed since `baseline` (to a value, not away)
+// that `after` changes again: a key by its name, a section as [Name].
 std::vector<std::string> OverwrittenSettings(const std::vector<OwnedSetting>& owned, const SettingValues& baseline,
                                              const SettingValues& now, const SettingValues& after)
 {
@@ -45,10 +45,23 @@ std::vector<std::string> OverwrittenSettings(const std::vector<OwnedSetting>& ow
     return names;
 }
 
-bool WriteSettings(HWND owner, const std::vector<OwnedSetting>& owned, SettingValues& baseline,
-                   const OverwriteQuestion& question, Refusal (*store)(const void* context),
-                   const void* context)
+}  // namespace
+
+ShownSettings ReadShownSettings(const std::vector<OwnedSetting>& owned, JournalNote* note)
 {
+    ShownSettings shown;
+    shown.unread = OpenSettingsFile(note);
+    shown.values = ReadSettingValues(owned);
+    return shown;
+}
+
+bool WriteSettings(HWND owner, const std::vector<OwnedSetting>& owned, ShownSettings& shown,
+                   const WriteWording& wording, Refusal (*store)(const void* context), const void* context)
+{
+    if (shown.unread) {
+        ShowError(owner, wording.unread);
+        return false;
+    }
     SettingValues accepted;   // the file's values the operator agreed to write over
     for (bool asked = false;;) {
         SettingsFileTurn turn(ProfilePath, Turn::Writing);
@@ -68,10 +81,10 @@ bool WriteSettings(HWND owner, const std::vector<OwnedSetting>& owned, SettingVa
             return false;
         }
         const SettingValues after = ReadSettingValues(owned);
-        const std::vector<std::string> overwritten = OverwrittenSettings(owned, baseline, now, after);
+        const std::vector<std::string> overwritten = OverwrittenSettings(owned, shown.values, now, after);
         if (!overwritten.empty() && !(asked && now == accepted)) {
             turn.End();
-            if (!AskToOverwrite(owner, overwritten, question))
+            if (!AskToOverwrite(owner, overwritten, wording))
                 return false;
             accepted = now;
             asked = true;
@@ -81,7 +94,7 @@ bool WriteSettings(HWND owner, const std::vector<OwnedSetting>& owned, SettingVa
             ShowError(owner, refused.Reason());
             return false;
         }
-        baseline = after;
+        shown.values = after;
         return true;
     }
 }

@@ -24,7 +24,6 @@ struct KnownSection {
 // each once. Both are forgotten with the text they stand for.
 struct OpenedFile {
     SettingsText document;
-    Refusal unread;   // why the file could not be read
     std::vector<IniEdit> pending;
     std::vector<KnownSection> sections;
 };
@@ -129,7 +128,7 @@ Refusal OpenSettingsFile(JournalNote* note)
     std::string bytes;
     JournalNote found;
     Refusal unread = ReadSettingsFile(ProfilePath, bytes, found);
-    File = OpenedFile{DecodeSettingsText(std::move(bytes)), unread, {}, {}};
+    File = OpenedFile{DecodeSettingsText(std::move(bytes)), {}, {}};
     if (note)
         *note = found;
     return unread;
@@ -148,8 +147,6 @@ std::string KeptAsideText(const JournalNote& note)
 Refusal SaveSettingsFile()
 {
     MakePendingWrites();
-    if (File.unread)
-        return File.unread.Reason() + "  Nothing was written.  Close the program that holds it, then try again.";
     // 8-bit text goes out as it stands, without a copy (one conditional expression of both would copy it).
     return File.document.encoding == TextEncoding::Ansi
                ? ReplaceSettingsFile(ProfilePath, File.document.text)

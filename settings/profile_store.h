@@ -22,8 +22,8 @@ extern char ProfilePath[ProfilePathSize];
 bool BuildProfilePath();
 
 // Reads the file into the document (a missing file is an empty one), in the turn this process holds or
-// in one of its own. Refused when it could not be read: the reads then give their defaults and
-// SaveSettingsFile refuses, so that a write never replaces what it could not see. `note`, when given, says
+// in one of its own. Refused when it could not be read: the reads then give their defaults, and whoever
+// asked must not save, so that a write never replaces what it could not see. `note`, when given, says
 // what was found of a write that was cut off.
 Refusal OpenSettingsFile(JournalNote* note = nullptr);
 // The operator's words for a cut-off write's journal that the file no longer fits (KeptAside or

@@ -60,12 +60,11 @@ void InitTargetDialog(HWND dialog)
 
 namespace {
 
-// The one setting the dialog owns, and what the file held of it when the dialog opened: a list that shows
-// nothing because the file could not be read must never replace the file's list, and one another program
-// changed since is not written over without a question.
+// The one setting the dialog owns, and what the dialog shows of the file: a list that shows nothing
+// because the file could not be read must never replace the file's list, and one another program changed
+// since is not written over without a question.
 const OwnedSetting TargetSetting = {TargetsSection, nullptr};
-bool ListWasRead = false;
-SettingValues ListBaseline;
+ShownSettings ListShown;
 
 }  // namespace
 
@@ -73,10 +72,8 @@ void LoadTargetList(HWND dialog)
 {
     // The section as the file holds it now: a build since start-up may have changed the file.
     JournalNote note;
-    const Refusal unread = OpenSettingsFile(&note);
-    ListWasRead = !unread;
-    ListBaseline = ReadSettingValues({TargetSetting});
-    if (!ListWasRead) {
+    ListShown = ReadShownSettings({TargetSetting}, &note);
+    if (const Refusal& unread = ListShown.unread) {
         ShowError(dialog, unread.Reason() + "  The list shows no targets, and Done will not write over the file's "
                                             "list.  " +
                               (unread.IsBusy() ? "Wait until it has finished, then open Target Management again."
@@ -96,12 +93,6 @@ void LoadTargetList(HWND dialog)
 
 int SaveTargetList(HWND dialog)
 {
-    if (!ListWasRead) {
-        ShowError(dialog, "The INI file could not be read when Target Management opened, so the list shown is not the "
-                          "file's.  Nothing was written.  Press Cancel, close the program that holds qv3server.ini, "
-                          "then open Target Management again.");
-        return 0;
-    }
     HWND list = GetDlgItem(dialog, IDC_TARGET_LIST);
     LRESULT count = SendMessageA(list, LB_GETCOUNT, 0, 0);
     std::vector<std::string> lines;
@@ -112,8 +103,12 @@ int SaveTargetList(HWND dialog)
         WriteSectionList(TargetsSection, *static_cast<const std::vector<std::string>*>(context));
         return Refusal();
     };
-    return WriteSettings(dialog, {TargetSetting}, ListBaseline,
-                         {"Target Management read it", "Done would write the list shown here over"}, store, &lines)
+    return WriteSettings(dialog, {TargetSetting}, ListShown,
+                         {"The INI file could not be read when Target Management opened, so the list shown is not "
+                          "the file's.  Nothing was written.  Press Cancel, close the program that holds "
+                          "qv3server.ini, then open Target Management again.",
+                          "Target Management read it", "Done would write the list shown here over"},
+                         store, &lines)
                ? 1
                : 0;
 }
