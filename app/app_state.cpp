@@ -1,5 +1,5 @@
 #include "app/app_state.h"
-#include "app/control_text.h"
+#include "app/controls.h"
 
 HINSTANCE AppInstance = nullptr;
 HWND MainWindowHandle = nullptr;

@@ -8,7 +8,7 @@
 #include <algorithm>
 
 #include "app/app_state.h"
-#include "app/control_text.h"
+#include "app/controls.h"
 #include "app/error_box.h"
 #include "app/pages.h"
 #include "app/write_settings.h"

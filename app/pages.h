@@ -10,10 +10,6 @@
 INT_PTR CALLBACK PageProcedure(HWND page, UINT message, WPARAM wParam, LPARAM lParam);
 void InitRateSpinners();
 
-// app/list_actions.cpp: a list with its Remove button, on the server page and in Target Management
-void RemoveSelectedEntry(HWND window, int listId, int buttonId);
-void UpdateRemoveButton(HWND window, int listId, int buttonId);
-
 // settings/choice_lists.cpp, settings/general_page.cpp
 void FillChoiceLists();
 void LoadGeneralPage();
@@ -35,6 +31,9 @@ Refusal StoreAlliedPlanesPage();
 // registration/server_page.cpp, add_server_dialog.cpp, add_cookie_dialog.cpp
 void LoadServerPage();
 void StoreServerPage();
+// A list with its Remove button, on the server page and in Target Management.
+void RemoveSelectedEntry(HWND window, int listId, int buttonId);
+void UpdateRemoveButton(HWND window, int listId, int buttonId);
 INT_PTR CALLBACK AddServerDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 INT_PTR CALLBACK AddCookieDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 

@@ -88,6 +88,8 @@ void Check(HWND page, int id, bool checked);
 // it was: an empty value names no item.
 void SelectByPrefix(HWND page, int listId, const char* text);
 
+// The general page's own conversions, in its file.
+
 // Shows a start date such as "1917-04-15" in the year, month and day lists of the general page; month and
 // day are matched as two digits, so "1916-7-3" selects "07" and "03". A part that is absent leaves its
 // list as it was.
@@ -96,3 +98,7 @@ void SplitStartDate(HWND generalPage, const char* value);
 // The texts of the year, month and day lists joined by "-"; a list without a selection gives an empty
 // part, as in "1917-04-".
 std::string JoinStartDate(HWND generalPage);
+
+// A Rate row's stored value shown by its up-down and its box; the up-down's position stored.
+void LoadRate(HWND page, const Binding& row, const char* value);
+void StoreRate(HWND page, const char* section, const Binding& row);

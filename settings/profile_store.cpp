@@ -5,7 +5,7 @@
 
 #include "settings/ini_text.h"
 #include "settings/settings_file.h"
-#include "settings/settings_text.h"
+#include "settings/text_encoding.h"
 
 char ProfilePath[ProfilePathSize] = "";
 

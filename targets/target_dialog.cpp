@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "app/app_state.h"
-#include "app/control_text.h"
+#include "app/controls.h"
 #include "app/error_box.h"
 #include "app/pages.h"
 #include "app/write_settings.h"

@@ -1,4 +1,4 @@
-#include "settings/settings_text.h"
+#include "settings/text_encoding.h"
 
 #include <utility>
 
