@@ -2,7 +2,6 @@
 #include "app/controls.h"
 
 HINSTANCE AppInstance = nullptr;
-HWND MainWindowHandle = nullptr;
 HWND PageTable[PageCount] = {};
 POINT PageOrigin = {0, 0};
 

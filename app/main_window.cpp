@@ -20,6 +20,9 @@ const char MainWindowCaption[] = MAIN_WINDOW_CAPTION;
 
 namespace {
 
+// The main window, once created: it owns the boxes of a build.
+HWND MainWindowHandle = nullptr;
+
 // Sent to the main window once it is shown, to tell what the start-up read found.
 const UINT WM_APP_START_UP_NOTICE = WM_APP + 1;
 std::string StartUpNotice;
@@ -161,6 +164,19 @@ void ShowSelectedPage(HWND window, int command)
         ShowWindow(PageTable[selected], command);
 }
 
+// The pages store into the file as read now, so that what another program changed since start-up stays;
+// the file is then replaced once, whole. Pages that show defaults because the file could not be read at
+// start-up never replace it, even once it can be read; a page that refuses a value leaves the file as it was.
+void BuildIniFile()
+{
+    WriteSettings(MainWindowHandle, PageSettings(), PagesShown,
+                  {"The INI file could not be read when the editor started, so the settings shown are defaults, "
+                   "not the file's.  Nothing was written.  Close the program that holds qv3server.ini, then "
+                   "start the editor again.",
+                   "the editor read the file", "Build INI File would write the values shown here over"},
+                  [](const void*) { return StoreAllPages(); });
+}
+
 }  // namespace
 
 bool RaiseRunningInstance()
@@ -258,17 +274,4 @@ Refusal StoreAllPages()
         return refused;
     StoreServerPage();
     return Refusal();
-}
-
-// The pages store into the file as read now, so that what another program changed since start-up stays;
-// the file is then replaced once, whole. Pages that show defaults because the file could not be read at
-// start-up never replace it, even once it can be read; a page that refuses a value leaves the file as it was.
-void BuildIniFile()
-{
-    WriteSettings(MainWindowHandle, PageSettings(), PagesShown,
-                  {"The INI file could not be read when the editor started, so the settings shown are defaults, "
-                   "not the file's.  Nothing was written.  Close the program that holds qv3server.ini, then "
-                   "start the editor again.",
-                   "the editor read the file", "Build INI File would write the values shown here over"},
-                  [](const void*) { return StoreAllPages(); });
 }

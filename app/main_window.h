@@ -24,4 +24,3 @@ void LoadPages();
 // The store sequence of "&Build INI File" into the document read last, without writing it; refused when a
 // value cannot be stored (the document is then only partly stored).
 Refusal StoreAllPages();
-void BuildIniFile();

@@ -9,6 +9,7 @@
 #include "app/pages.h"
 #include "resource.h"
 #include "settings/profile_store.h"
+#include "settings/section_list.h"
 #include "settings/value_text.h"
 
 namespace {
@@ -25,9 +26,11 @@ bool HasCookiePrefix(const std::string& line)
 }
 
 // A hand-written line without the prefix is the cookie itself: shown whole rather than clipped.
-std::string CookieShownText(const std::string& line)
+std::string CookieShownText(std::string line)
 {
-    return HasCookiePrefix(line) ? line.substr(CookiePrefixLength) : line;
+    if (HasCookiePrefix(line))
+        RemovePrefix(line, CookiePrefixLength);
+    return line;
 }
 
 void AddListLine(HWND page, int listId, const std::string& text)

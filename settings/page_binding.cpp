@@ -16,6 +16,13 @@ void WriteText(const char* section, const char* key, const std::string& value)
     WriteProfileText(section, key, value.c_str());
 }
 
+// What a text box shows for a stored value: the "\n" that a missing key reads as is shown as an empty box,
+// so that the next build writes an empty value and never a line break.
+const char* ShownText(const char* value)
+{
+    return std::strcmp(value, "\n") == 0 ? "" : value;
+}
+
 void LoadMap(HWND page, const char* section, const Binding& row)
 {
     if (ReadProfileFlag(section, row.key)) {
@@ -35,8 +42,6 @@ void StoreMap(HWND page, const char* section, const Binding& row)
     if (map != "Random")
         WriteText(section, UseMapKey, UpperCaseAscii(map));
 }
-
-}  // namespace
 
 void LoadBinding(HWND page, const char* section, const Binding& row)
 {
@@ -127,16 +132,25 @@ void StoreBinding(HWND page, const char* section, const Binding& row)
     }
 }
 
+}  // namespace
+
+void LoadBindings(HWND page, const char* section, const Binding* rows, std::size_t count)
+{
+    for (std::size_t index = 0; page && index < count; ++index)
+        LoadBinding(page, section, rows[index]);
+}
+
+void StoreBindings(HWND page, const char* section, const Binding* rows, std::size_t count)
+{
+    for (std::size_t index = 0; page && index < count; ++index)
+        StoreBinding(page, section, rows[index]);
+}
+
 std::string ControlText(HWND page, int id)
 {
     char text[ProfileTextSize] = "";
     GetWindowTextA(Control(page, id), text, ProfileTextSize);
     return text;
-}
-
-const char* ShownText(const char* value)
-{
-    return std::strcmp(value, "\n") == 0 ? "" : value;
 }
 
 bool IsChecked(HWND page, int id)

@@ -36,26 +36,21 @@ struct Binding {
 // The second key of a Map row: the map chosen by name, kept in the file while the map is random.
 constexpr char UseMapKey[] = "useMap";
 
-// Shows the row's value from `section` in its control of `page`.
-void LoadBinding(HWND page, const char* section, const Binding& row);
-// Writes the row's control state into `section`.
-void StoreBinding(HWND page, const char* section, const Binding& row);
+// Shows each row's value from `section` in its control of `page`, or writes each control's state into
+// `section`, in table order; a page that could not be created (null) loads and stores nothing.
+void LoadBindings(HWND page, const char* section, const Binding* rows, std::size_t count);
+void StoreBindings(HWND page, const char* section, const Binding* rows, std::size_t count);
 
-// The rows in table order; a page that could not be created (null) loads and stores nothing.
 template <std::size_t Count>
 void LoadBindings(HWND page, const char* section, const Binding (&rows)[Count])
 {
-    if (page)
-        for (const Binding& row : rows)
-            LoadBinding(page, section, row);
+    LoadBindings(page, section, rows, Count);
 }
 
 template <std::size_t Count>
 void StoreBindings(HWND page, const char* section, const Binding (&rows)[Count])
 {
-    if (page)
-        for (const Binding& row : rows)
-            StoreBinding(page, section, row);
+    StoreBindings(page, section, rows, Count);
 }
 
 // The pages' tables, each in its page's file.
@@ -75,10 +70,6 @@ constexpr const char* GameTypeItems[GameTypeCount] = {
 // The control's text, read with the pages' limit of 254 characters; a drop-down list gives its selected
 // item's text, or the empty text when nothing is selected.
 std::string ControlText(HWND page, int id);
-
-// What a text box shows for a stored value: the "\n" that a missing key reads as is shown as an empty box,
-// so that the next build writes an empty value and never a line break.
-const char* ShownText(const char* value);
 
 bool IsChecked(HWND page, int id);
 void Check(HWND page, int id, bool checked);

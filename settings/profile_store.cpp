@@ -12,6 +12,7 @@ char ProfilePath[ProfilePathSize] = "";
 namespace {
 
 const char SettingsFileName[] = "qv3server.ini";
+const int ProfileFlagSize = 5;   // a flag value: at most 4 characters and the NUL
 
 // Where a section read so far stands in the document's text as it is now.
 struct KnownSection {

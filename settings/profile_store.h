@@ -13,7 +13,6 @@
 
 constexpr int ProfilePathSize = 256;
 constexpr int ProfileTextSize = 255;   // a text value: at most 254 characters and the NUL
-constexpr int ProfileFlagSize = 5;     // a flag value: at most 4 characters and the NUL
 
 extern char ProfilePath[ProfilePathSize];
 

@@ -36,6 +36,12 @@ namespace {
 
 const char TargetsSection[] = "Targets";
 
+// The one setting the dialog owns, and what the dialog shows of the file: a list that shows nothing
+// because the file could not be read must never replace the file's list, and one another program changed
+// since is not written over without a question.
+const OwnedSetting TargetSetting = {TargetsSection, nullptr};
+ShownSettings ListShown;
+
 // The map chosen on the general page, read afresh each time: empty when none is selected.
 std::string CurrentMap()
 {
@@ -47,26 +53,6 @@ void ReportAndRefocus(HWND dialog, const std::string& text, const char* title, U
     MessageBoxA(dialog, text.c_str(), title, MB_OK | icon);
     SetFocus(GetDlgItem(dialog, IDC_TARGET_ID));
 }
-
-void InitTargetDialog(HWND dialog)
-{
-    std::string caption = "Target Management - " + CurrentMap();
-    SetWindowTextA(dialog, caption.c_str());
-    SetWindowPos(dialog, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-    LoadTargetList(dialog);
-}
-
-}  // namespace
-
-namespace {
-
-// The one setting the dialog owns, and what the dialog shows of the file: a list that shows nothing
-// because the file could not be read must never replace the file's list, and one another program changed
-// since is not written over without a question.
-const OwnedSetting TargetSetting = {TargetsSection, nullptr};
-ShownSettings ListShown;
-
-}  // namespace
 
 void LoadTargetList(HWND dialog)
 {
@@ -91,7 +77,16 @@ void LoadTargetList(HWND dialog)
         SendDlgItemMessageA(dialog, IDC_TARGET_LIST, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.c_str()));
 }
 
-int SaveTargetList(HWND dialog)
+void InitTargetDialog(HWND dialog)
+{
+    std::string caption = "Target Management - " + CurrentMap();
+    SetWindowTextA(dialog, caption.c_str());
+    SetWindowPos(dialog, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    LoadTargetList(dialog);
+}
+
+// Whether the list was written; every refusal is told before it returns.
+bool SaveTargetList(HWND dialog)
 {
     HWND list = GetDlgItem(dialog, IDC_TARGET_LIST);
     LRESULT count = SendMessageA(list, LB_GETCOUNT, 0, 0);
@@ -108,12 +103,8 @@ int SaveTargetList(HWND dialog)
                           "the file's.  Nothing was written.  Press Cancel, close the program that holds "
                           "qv3server.ini, then open Target Management again.",
                           "Target Management read it", "Done would write the list shown here over"},
-                         store, &lines)
-               ? 1
-               : 0;
+                         store, &lines);
 }
-
-namespace {
 
 // Add Target: the rule decides; the dialog shows its answer.
 void AddTarget(HWND dialog)
