@@ -69,8 +69,9 @@ bool WriteSettings(HWND owner, const std::vector<OwnedSetting>& owned, ShownSett
         if (refusal.IsBusy())
             refusal = refusal.Reason() + "  Nothing was written.  Try again in a moment.";
         JournalNote note;
-        if (!refusal && (refusal = OpenSettingsFile(&note)))
-            refusal = refusal.Reason() + "  Nothing was written.  Close the program that holds it, then try again.";
+        if (!refusal)
+            if (Refusal unread = OpenSettingsFile(&note))
+                refusal = unread.Reason() + "  Nothing was written.  Close the program that holds it, then try again.";
         if (!refusal && note.kind == JournalNote::KeptAside)
             refusal = KeptAsideText(note) + "  Nothing was written: build again to write what is shown.";
         const SettingValues now = refusal ? SettingValues() : ReadSettingValues(owned);
