@@ -1,8 +1,7 @@
 #include "app/app_state.h"
-#include "app/control_text.h"
+#include "app/controls.h"
 
 HINSTANCE AppInstance = nullptr;
-HWND MainWindowHandle = nullptr;
 HWND PageTable[PageCount] = {};
 POINT PageOrigin = {0, 0};
 

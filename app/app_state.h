@@ -14,7 +14,6 @@ enum PageIndex {
 };
 
 extern HINSTANCE AppInstance;       // loads the templates and runs every dialog
-extern HWND MainWindowHandle;       // the main window, once created
 extern HWND PageTable[PageCount];   // a slot stays null when its page could not be created
 extern POINT PageOrigin;            // where every page sits, in main-window client coordinates
 

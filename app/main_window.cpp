@@ -8,7 +8,7 @@
 #include <algorithm>
 
 #include "app/app_state.h"
-#include "app/control_text.h"
+#include "app/controls.h"
 #include "app/error_box.h"
 #include "app/pages.h"
 #include "app/write_settings.h"
@@ -20,16 +20,17 @@ const char MainWindowCaption[] = MAIN_WINDOW_CAPTION;
 
 namespace {
 
+// The main window, once created: it owns the boxes of a build.
+HWND MainWindowHandle = nullptr;
+
 // Sent to the main window once it is shown, to tell what the start-up read found.
 const UINT WM_APP_START_UP_NOTICE = WM_APP + 1;
 std::string StartUpNotice;
 
-// Whether the pages were loaded from the file. Where it could not be read they show defaults, which a
-// build must never write over the operator's settings.
-bool PagesShowTheFile = true;
-
-// The settings the pages own, and what the file held of them when last read or written by this editor:
-// what another program changes there afterwards is not written over without a question.
+// The settings the pages own, and what the pages show of the file: read at start-up, then what each build
+// wrote. Where the file could not be read they show defaults, which a build must never write over the
+// operator's settings; what another program changes there afterwards is not written over without a
+// question.
 std::vector<OwnedSetting> PageSettings()
 {
     std::vector<OwnedSetting> owned;
@@ -39,7 +40,7 @@ std::vector<OwnedSetting> PageSettings()
     owned.push_back({"Clients", nullptr});
     return owned;
 }
-SettingValues PagesBaseline;
+ShownSettings PagesShown;
 
 struct TabPage {
     const char* text;
@@ -122,10 +123,8 @@ void InitMainWindow(HWND window, LPARAM start)
 {
     MainWindowHandle = window;
     if (!BuildProfilePath()) {
-        MessageBoxA(nullptr,
-                    "The path of the current directory is too long to hold the settings file "
-                    "qv3server.ini. Start the editor from a directory with a shorter path.",
-                    "Error", MB_OK | MB_ICONERROR);
+        ShowError(nullptr, "The path of the current directory is too long to hold the settings file "
+                           "qv3server.ini. Start the editor from a directory with a shorter path.");
         EndDialog(window, 0);
         return;
     }
@@ -163,6 +162,19 @@ void ShowSelectedPage(HWND window, int command)
     int selected = static_cast<int>(SendDlgItemMessageA(window, IDC_MAIN_TAB, TCM_GETCURSEL, 0, 0));
     if (selected >= 0 && selected < PageCount && PageTable[selected])
         ShowWindow(PageTable[selected], command);
+}
+
+// The pages store into the file as read now, so that what another program changed since start-up stays;
+// the file is then replaced once, whole. Pages that show defaults because the file could not be read at
+// start-up never replace it, even once it can be read; a page that refuses a value leaves the file as it was.
+void BuildIniFile()
+{
+    WriteSettings(MainWindowHandle, PageSettings(), PagesShown,
+                  {"The INI file could not be read when the editor started, so the settings shown are defaults, "
+                   "not the file's.  Nothing was written.  Close the program that holds qv3server.ini, then "
+                   "start the editor again.",
+                   "the editor read the file", "Build INI File would write the values shown here over"},
+                  [](const void*) { return StoreAllPages(); });
 }
 
 }  // namespace
@@ -232,16 +244,14 @@ void LoadAllPages()
 {
     // An unreadable file loads as defaults; every build of this run then refuses to replace it.
     JournalNote note;
-    const std::string unread = OpenSettingsFile(&note);
-    PagesShowTheFile = unread.empty();
-    if (!PagesShowTheFile)
-        StartUpNotice = unread + "  The editor shows default values instead of the file's, and Build INI File will "
-                                 "not write over the file.  " +
-                        (unread == TurnBusyText ? "Wait until it has finished, then start the editor again."
-                                                : "Close the program that holds it, then start the editor again.");
+    PagesShown = ReadShownSettings(PageSettings(), &note);
+    if (const Refusal& unread = PagesShown.unread)
+        StartUpNotice = unread.Reason() + "  The editor shows default values instead of the file's, and Build INI File "
+                                          "will not write over the file.  " +
+                        (unread.IsBusy() ? "Wait until it has finished, then start the editor again."
+                                         : "Close the program that holds it, then start the editor again.");
     else if (note.kind == JournalNote::KeptAside)
         StartUpNotice = KeptAsideText(note);
-    PagesBaseline = ReadSettingValues(PageSettings());
     LoadPages();
 }
 
@@ -254,31 +264,14 @@ void LoadPages()
     LoadServerPage();
 }
 
-std::string StoreAllPages()
+Refusal StoreAllPages()
 {
     StoreGeneralPage();
     StoreGamePage();
-    std::string refusal = StoreGermanPlanesPage();
-    if (refusal.empty())
-        refusal = StoreAlliedPlanesPage();
-    if (refusal.empty())
-        StoreServerPage();
-    return refusal;
-}
-
-// The pages store into the file as read now, so that what another program changed since start-up stays;
-// the file is then replaced once, whole. Pages that show defaults because the file could not be read at
-// start-up never replace it, even once it can be read; a page that refuses a value leaves the file as it was.
-void BuildIniFile()
-{
-    if (!PagesShowTheFile) {
-        ShowError(MainWindowHandle,
-                  "The INI file could not be read when the editor started, so the settings shown are defaults, "
-                  "not the file's.  Nothing was written.  Close the program that holds qv3server.ini, then "
-                  "start the editor again.");
-        return;
-    }
-    WriteSettings(MainWindowHandle, PageSettings(), PagesBaseline,
-                  {"the editor read the file", "Build INI File would write the values shown here over"},
-                  [](const void*) { return StoreAllPages(); });
+    if (Refusal refused = StoreGermanPlanesPage())
+        return refused;
+    if (Refusal refused = StoreAlliedPlanesPage())
+        return refused;
+    StoreServerPage();
+    return Refusal();
 }

@@ -1,7 +1,7 @@
 #pragma once
 #include <windows.h>
 
-#include <string>
+#include "settings/refusal.h"
 
 // The caption by which a running instance is found.
 extern const char MainWindowCaption[];
@@ -21,7 +21,6 @@ constexpr LPARAM LoadTheDocumentHeld = 1;
 void LoadAllPages();
 // Loads every page from the settings document as it stands.
 void LoadPages();
-// The store sequence of "&Build INI File" into the document read last, without writing it: "" when every
-// value is stored, else why one cannot be (and the document is then only partly stored).
-std::string StoreAllPages();
-void BuildIniFile();
+// The store sequence of "&Build INI File" into the document read last, without writing it; refused when a
+// value cannot be stored (the document is then only partly stored).
+Refusal StoreAllPages();

@@ -3,7 +3,7 @@
 #include <commctrl.h>
 
 #include "app/app_state.h"
-#include "app/control_text.h"
+#include "app/controls.h"
 #include "app/pages.h"
 #include "resource.h"
 #include "settings/value_text.h"

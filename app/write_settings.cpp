@@ -17,19 +17,19 @@ std::string Listed(const std::vector<std::string>& names)
     return text;
 }
 
-bool AskToOverwrite(HWND owner, const std::vector<std::string>& names, const OverwriteQuestion& question)
+bool AskToOverwrite(HWND owner, const std::vector<std::string>& names, const WriteWording& wording)
 {
     const bool one = names.size() == 1;
     const std::string text = std::string("Another program has changed ") + (one ? "this setting" : "these settings") +
-                             " of qv3server.ini since " + question.since + ": " + Listed(names) + ".  " +
-                             question.would + (one ? " it." : " them.") + "\n\nWrite over " + (one ? "it" : "them") +
+                             " of qv3server.ini since " + wording.since + ": " + Listed(names) + ".  " +
+                             wording.would + (one ? " it." : " them.") + "\n\nWrite over " + (one ? "it" : "them") +
                              "?  (No writes nothing.)";
     return MessageBoxA(owner, text.c_str(), "Changed by Another Program",
                        MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) == IDYES;
 }
 
-}  // namespace
-
+// The names of the settings of `owned` another program changed since `baseline` (to a value, not away)
+// that `after` changes again: a key by its name, a section as [Name].
 std::vector<std::string> OverwrittenSettings(const std::vector<OwnedSetting>& owned, const SettingValues& baseline,
                                              const SettingValues& now, const SettingValues& after)
 {
@@ -45,44 +45,57 @@ std::vector<std::string> OverwrittenSettings(const std::vector<OwnedSetting>& ow
     return names;
 }
 
-bool WriteSettings(HWND owner, const std::vector<OwnedSetting>& owned, SettingValues& baseline,
-                   const OverwriteQuestion& question, std::string (*store)(const void* context),
-                   const void* context)
+}  // namespace
+
+ShownSettings ReadShownSettings(const std::vector<OwnedSetting>& owned, JournalNote* note)
 {
+    ShownSettings shown;
+    shown.unread = OpenSettingsFile(note);
+    shown.values = ReadSettingValues(owned);
+    return shown;
+}
+
+bool WriteSettings(HWND owner, const std::vector<OwnedSetting>& owned, ShownSettings& shown,
+                   const WriteWording& wording, Refusal (*store)(const void* context), const void* context)
+{
+    if (shown.unread) {
+        ShowError(owner, wording.unread);
+        return false;
+    }
     SettingValues accepted;   // the file's values the operator agreed to write over
     for (bool asked = false;;) {
         SettingsFileTurn turn(ProfilePath, Turn::Writing);
-        std::string refusal = turn.Refusal();
-        if (refusal == TurnBusyText)
-            refusal += "  Nothing was written.  Try again in a moment.";
+        Refusal refusal = turn.Refusal();
+        if (refusal.IsBusy())
+            refusal = refusal.Reason() + "  Nothing was written.  Try again in a moment.";
         JournalNote note;
-        if (refusal.empty() && !(refusal = OpenSettingsFile(&note)).empty())
-            refusal += "  Nothing was written.  Close the program that holds it, then try again.";
-        if (refusal.empty() && note.kind == JournalNote::KeptAside)
+        if (!refusal)
+            if (Refusal unread = OpenSettingsFile(&note))
+                refusal = unread.Reason() + "  Nothing was written.  Close the program that holds it, then try again.";
+        if (!refusal && note.kind == JournalNote::KeptAside)
             refusal = KeptAsideText(note) + "  Nothing was written: build again to write what is shown.";
-        const SettingValues now = refusal.empty() ? ReadSettingValues(owned) : SettingValues();
-        if (refusal.empty())
+        const SettingValues now = refusal ? SettingValues() : ReadSettingValues(owned);
+        if (!refusal)
             refusal = store(context);
-        if (!refusal.empty()) {
-            ShowError(owner, refusal);
+        if (refusal) {
+            ShowError(owner, refusal.Reason());
             return false;
         }
         const SettingValues after = ReadSettingValues(owned);
-        const std::vector<std::string> overwritten = OverwrittenSettings(owned, baseline, now, after);
+        const std::vector<std::string> overwritten = OverwrittenSettings(owned, shown.values, now, after);
         if (!overwritten.empty() && !(asked && now == accepted)) {
             turn.End();
-            if (!AskToOverwrite(owner, overwritten, question))
+            if (!AskToOverwrite(owner, overwritten, wording))
                 return false;
             accepted = now;
             asked = true;
             continue;
         }
-        refusal = SaveSettingsFile();
-        if (!refusal.empty()) {
-            ShowError(owner, refusal);
+        if (Refusal refused = SaveSettingsFile()) {
+            ShowError(owner, refused.Reason());
             return false;
         }
-        baseline = after;
+        shown.values = after;
         return true;
     }
 }

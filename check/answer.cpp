@@ -91,7 +91,7 @@ std::string AnswerJson(const FolderAnswer& answer)
         json += std::string(&notice == &answer.notices.front() ? "" : ", ") + Quoted(Utf8(notice));
     json += "],\n  \"diff\": " + Quoted(Utf8(answer.diff, answer.utf8));
     if (answer.status == 2)
-        json += ",\n  \"error\": " + Quoted(Utf8(answer.error));
+        json += ",\n  \"error\": " + Quoted(Utf8(answer.error.Reason()));
     return json + "}";
 }
 
@@ -116,7 +116,7 @@ int PrintAnswers(const std::vector<FolderAnswer>& answers, bool json, bool gets)
         for (const std::string& notice : answer.notices)
             Write(stderr, "skyvarn-check: " + named + notice + "\n");
         if (answer.status == 2)
-            Write(stderr, "skyvarn-check: " + named + answer.error + "\n");
+            Write(stderr, "skyvarn-check: " + named + answer.error.Reason() + "\n");
         if (!gets) {
             Write(stdout, answer.status == 2 ? std::string() : answer.diff);
             continue;
@@ -128,12 +128,12 @@ int PrintAnswers(const std::vector<FolderAnswer>& answers, bool json, bool gets)
     return worst;
 }
 
-int PrintRefusal(const std::string& reason, bool json, const char* usage)
+int PrintRefusal(const Refusal& refusal, bool json, const char* usage)
 {
     if (json)
-        Write(stdout, "{\"status\": 2, \"error\": " + Quoted(Utf8(reason)) + "}\n");
+        Write(stdout, "{\"status\": 2, \"error\": " + Quoted(Utf8(refusal.Reason())) + "}\n");
     else
-        Write(stderr, "skyvarn-check: " + reason + "\n" + (usage ? std::string(usage) + "\n" : ""));
+        Write(stderr, "skyvarn-check: " + refusal.Reason() + "\n" + (usage ? std::string(usage) + "\n" : ""));
     return 2;
 }
 

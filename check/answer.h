@@ -3,6 +3,8 @@
 #include <utility>
 #include <vector>
 
+#include "settings/refusal.h"
+
 // What the command line answers for one folder, and how the answers are printed: as text (the diff on
 // standard output, everything else on standard error) or as one JSON document.
 
@@ -30,7 +32,7 @@ struct FolderAnswer {
     std::vector<std::string> notices;   // said beside the answer, in the ANSI code page
     std::string diff;                   // in the file's own encoding
     bool utf8 = false;                  // whether the file's text is UTF-8 (a file with a byte-order mark)
-    std::string error;                  // why nothing was written, when refused; ANSI code page
+    Refusal error;                      // why nothing was written, when refused; ANSI code page
 };
 
 // Prints the answers: JSON, or for each folder its diff (or its --get values) and its messages, naming the
@@ -38,7 +40,7 @@ struct FolderAnswer {
 int PrintAnswers(const std::vector<FolderAnswer>& answers, bool json, bool gets);
 
 // A line of text on standard error, or in JSON {"error": ...}, for what is refused before any folder.
-int PrintRefusal(const std::string& reason, bool json, const char* usage = nullptr);
+int PrintRefusal(const Refusal& refusal, bool json, const char* usage = nullptr);
 
 // Prints `text` (in the ANSI code page) on standard output; in JSON as the string member `name`.
 void PrintText(const std::string& text, bool json, const char* name);

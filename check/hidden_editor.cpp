@@ -5,7 +5,7 @@
 #include <string>
 
 #include "app/app_state.h"
-#include "app/control_text.h"
+#include "app/controls.h"
 #include "app/main_window.h"
 #include "app/pages.h"
 #include "resource.h"

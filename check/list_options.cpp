@@ -3,7 +3,7 @@
 #include <windows.h>
 
 #include "app/app_state.h"
-#include "app/control_text.h"
+#include "app/controls.h"
 #include "check/hidden_editor.h"
 #include "check/target_names.h"
 #include "registration/list_entry.h"

@@ -133,9 +133,9 @@ FolderAnswer RunFolder(const CheckOptions& options, const std::vector<SetValue>&
     FolderAnswer answer;
     answer.folder = folder;
     const std::string named = folder.empty() ? std::string("the current folder") : folder;
-    const auto refuse = [&](const std::string& reason) {
+    const auto refuse = [&](const Refusal& refusal) {
         answer.status = 2;
-        answer.error = reason;
+        answer.error = refusal;
         return answer;
     };
     // Each folder as named from where the program started.
@@ -150,12 +150,12 @@ FolderAnswer RunFolder(const CheckOptions& options, const std::vector<SetValue>&
     if (!exists && !options.create)
         return refuse("there is no qv3server.ini in " + named + " (--create makes one)");
     SettingsFileTurn turn(ProfilePath, options.build && options.gets.empty() ? Turn::Writing : Turn::Reading);
-    if (!turn.Refusal().empty())
-        return refuse(turn.Refusal() == TurnBusyText ? "another program is writing qv3server.ini; nothing was written"
-                                                     : turn.Refusal());
+    if (turn.Refusal())
+        return refuse(turn.Refusal().IsBusy() ? Refusal("another program is writing qv3server.ini; nothing was written")
+                                              : turn.Refusal());
     JournalNote note;
-    if (const std::string unread = OpenSettingsFile(&note); !unread.empty())
-        return refuse(unread + " Close the program that holds it, then check again.");
+    if (Refusal unread = OpenSettingsFile(&note))
+        return refuse(unread.Reason() + " Close the program that holds it, then check again.");
     if (note.kind == JournalNote::Completed || note.kind == JournalNote::Pending)
         answer.notices.push_back(std::string("A write of the INI file qv3server.ini was cut off") +
                                  (note.kind == JournalNote::Completed
@@ -183,25 +183,24 @@ FolderAnswer RunFolder(const CheckOptions& options, const std::vector<SetValue>&
     std::vector<std::string> servers, targets;
     if (options.servers)
         if (Refusal refused = ServerEntries(*options.servers, servers))
-            return refuse(refused.Reason());
+            return refuse(refused);
     if (options.cookies)
         if (Refusal refused = CookieEntries(*options.cookies))
-            return refuse(refused.Reason());
+            return refuse(refused);
     if (options.targets)
         if (Refusal refused = TargetLines(*options.targets, targets))
-            return refuse(refused.Reason());
+            return refuse(refused);
     if (options.servers)
         ReplaceListLines(IDC_SERVER_LIST, servers);
     if (options.cookies)
         ReplaceListLines(IDC_SERVER_COOKIE_LIST, *options.cookies);
-    const std::string stored = StoreAllPages();
-    if (!stored.empty())
-        return refuse("a build would be refused: " + stored);
+    if (Refusal refused = StoreAllPages())
+        return refuse("a build would be refused: " + refused.Reason());
     if (options.targets)
         WriteSectionList(TargetsSection, targets);
     if (!options.gets.empty())
         if (Refusal refused = ShownValues(options, answer.values))
-            return refuse(refused.Reason());
+            return refuse(refused);
 
     answer.utf8 = SettingsDocumentIsUtf8();
     answer.changes = Changes(owned, beforeValues, ReadSettingValues(owned));
@@ -214,14 +213,14 @@ FolderAnswer RunFolder(const CheckOptions& options, const std::vector<SetValue>&
     if (!options.gets.empty())
         return answer;
     if (options.build && (!answer.diff.empty() || !exists)) {
-        if (const std::string failed = SaveSettingsFile(); !failed.empty())
-            return refuse(failed);
+        if (Refusal refused = SaveSettingsFile())
+            return refuse(refused);
         answer.written = true;
         answer.created = !exists;
     } else if (!options.build) {
         // A build writes even what changes nothing, and fails where the file cannot be written.
-        if (const std::string why = ReplaceRefusal(ProfilePath); !why.empty())
-            return refuse("a build would not be written: " + why);
+        if (Refusal refused = ReplaceRefusal(ProfilePath))
+            return refuse("a build would not be written: " + refused.Reason());
     }
     answer.status = answer.changed ? 1 : 0;
     return answer;
@@ -229,7 +228,7 @@ FolderAnswer RunFolder(const CheckOptions& options, const std::vector<SetValue>&
 
 int Run(const CheckOptions& options)
 {
-    if (!options.error.empty())
+    if (options.error)
         return PrintRefusal(options.error, options.json, options.json ? nullptr : CheckUsage);
     if (options.help || options.version) {
         PrintText(options.help ? std::string(CheckHelp) : "skyvarn-check " + ResourceVersion() + "\n", options.json,
@@ -259,7 +258,7 @@ int Run(const CheckOptions& options)
             answers.emplace_back();
             answers.back().folder = folder;
             answers.back().status = 2;
-            answers.back().error = unset.Reason();
+            answers.back().error = unset;
         } else {
             answers.push_back(RunFolder(options, values, folder, start));
         }

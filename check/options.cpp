@@ -43,36 +43,34 @@ std::string Trimmed(const std::string& text)
     return text.substr(first, text.find_last_not_of(" \t") - first + 1);
 }
 
-// Adds the entries of one list text to `list`; false when an entry between two commas is empty.
-bool AddEntries(const std::string& text, std::optional<std::vector<std::string>>& list)
+// Adds the entries of one list text to `list`; refused when an entry between two commas is empty.
+Refusal AddEntries(const std::string& text, std::optional<std::vector<std::string>>& list)
 {
     if (!list)
         list.emplace();
     if (Trimmed(text).empty())
-        return true;
+        return Refusal();
     for (std::size_t start = 0;;) {
         const std::size_t comma = text.find(',', start);
         const std::string entry = Trimmed(text.substr(start, comma == std::string::npos ? std::string::npos : comma - start));
         if (entry.empty())
-            return false;
+            return "an entry between two commas is empty";
         list->push_back(entry);
         if (comma == std::string::npos)
-            return true;
+            return Refusal();
         start = comma + 1;
     }
 }
 
 // A list given as @FILE: one entry a line, as it stands (commas included), blanks around it dropped and
-// blank lines skipped. So a list of any length, of any entries, needs no long command line. False when
+// blank lines skipped. So a list of any length, of any entries, needs no long command line. Refused when
 // the file cannot be read.
-bool AddEntriesFromFile(const std::string& path, std::optional<std::vector<std::string>>& list, std::string& error)
+Refusal AddEntriesFromFile(const std::string& path, std::optional<std::vector<std::string>>& list)
 {
     // C's files: the C++ library's streams would bring its exception machinery into the program.
     std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (!file) {
-        error = "cannot read the list file " + path;
-        return false;
-    }
+    if (!file)
+        return "cannot read the list file " + path;
     std::string text;
     char block[4096];
     for (std::size_t got; (got = std::fread(block, 1, sizeof block, file)) > 0;)
@@ -91,7 +89,7 @@ bool AddEntriesFromFile(const std::string& path, std::optional<std::vector<std::
         if (!line.empty())
             list->push_back(line);
     }
-    return true;
+    return Refusal();
 }
 
 }  // namespace
@@ -100,7 +98,7 @@ CheckOptions ParseCheckOptions(const std::vector<std::string>& arguments)
 {
     CheckOptions options;
     bool optionsEnded = false;
-    for (std::size_t index = 0; index < arguments.size() && options.error.empty(); ++index) {
+    for (std::size_t index = 0; index < arguments.size() && !options.error; ++index) {
         const std::string& argument = arguments[index];
         if (optionsEnded || argument.size() < 2 || argument[0] != '-') {
             options.folders.push_back(argument);
@@ -142,11 +140,9 @@ CheckOptions ParseCheckOptions(const std::vector<std::string>& arguments)
             continue;
         }
         if (list) {
-            std::string error;
-            if (value.size() > 1 && value[0] == '@' && !AddEntriesFromFile(value.substr(1), *list, error))
-                options.error = name + " " + value + ": " + error;
-            else if ((value.size() < 2 || value[0] != '@') && !AddEntries(value, *list))
-                options.error = name + " " + value + ": an entry between two commas is empty";
+            const bool fromFile = value.size() > 1 && value[0] == '@';
+            if (Refusal refused = fromFile ? AddEntriesFromFile(value.substr(1), *list) : AddEntries(value, *list))
+                options.error = name + " " + value + ": " + refused.Reason();
             continue;
         }
         const std::size_t separator = value.find('=');

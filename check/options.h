@@ -4,6 +4,8 @@
 #include <utility>
 #include <vector>
 
+#include "settings/refusal.h"
+
 // The command line of skyvarn-check, read without touching any file but the list files it names.
 
 struct CheckOptions {
@@ -18,7 +20,7 @@ struct CheckOptions {
     std::vector<std::pair<std::string, std::string>> sets;   // --set KEY=VALUE, in the order given
     // A list given replaces the whole list; one not given stays as the file holds it.
     std::optional<std::vector<std::string>> servers, cookies, targets;
-    std::string error;    // why the command line is refused; empty when it is not
+    Refusal error;        // why the command line is refused
 };
 
 // The arguments after the program's name. Options take their value as the next argument or after "=";

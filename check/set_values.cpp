@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "app/app_state.h"
-#include "app/control_text.h"
+#include "app/controls.h"
 #include "resource.h"
 #include "settings/aircraft_value.h"
 #include "settings/ini_text.h"

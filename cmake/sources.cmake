@@ -1,7 +1,7 @@
 # Code without any Win32 dependency: built into the program and, natively, into the unit tests.
 set(PORTABLE_SOURCES
     settings/ini_text.cpp
-    settings/settings_text.cpp
+    settings/text_encoding.cpp
     settings/section_list.cpp
     settings/value_text.cpp
     settings/aircraft_value.cpp

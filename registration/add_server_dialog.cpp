@@ -3,7 +3,7 @@
 #include <string>
 
 #include "app/app_state.h"
-#include "app/control_text.h"
+#include "app/controls.h"
 #include "app/pages.h"
 #include "registration/list_entry.h"
 #include "resource.h"

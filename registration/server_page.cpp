@@ -5,10 +5,11 @@
 #include <vector>
 
 #include "app/app_state.h"
-#include "app/control_text.h"
+#include "app/controls.h"
 #include "app/pages.h"
 #include "resource.h"
 #include "settings/profile_store.h"
+#include "settings/section_list.h"
 #include "settings/value_text.h"
 
 namespace {
@@ -25,9 +26,11 @@ bool HasCookiePrefix(const std::string& line)
 }
 
 // A hand-written line without the prefix is the cookie itself: shown whole rather than clipped.
-std::string CookieShownText(const std::string& line)
+std::string CookieShownText(std::string line)
 {
-    return HasCookiePrefix(line) ? line.substr(CookiePrefixLength) : line;
+    if (HasCookiePrefix(line))
+        RemovePrefix(line, CookiePrefixLength);
+    return line;
 }
 
 void AddListLine(HWND page, int listId, const std::string& text)
@@ -71,4 +74,25 @@ void StoreServerPage()
         return;
     WriteSectionList(ServersSection, ListLines(page, IDC_SERVER_LIST, ""));
     WriteSectionList(CookiesSection, ListLines(page, IDC_SERVER_COOKIE_LIST, CookiePrefix));
+}
+
+// Deletes the list's selected entry; nothing is selected afterwards, so its Remove button is disabled.
+void RemoveSelectedEntry(HWND window, int listId, int buttonId)
+{
+    HWND list = Control(window, listId);
+    HWND button = Control(window, buttonId);
+    LRESULT selected = SendMessageA(list, LB_GETCURSEL, 0, 0);
+    if (selected != LB_ERR)
+        SendMessageA(list, LB_DELETESTRING, static_cast<WPARAM>(selected), 0);
+    // A disabled button loses the focus; give it to the list so the keyboard still reaches the dialog.
+    if (GetFocus() == button)
+        SendMessageA(GetAncestor(window, GA_ROOT), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(list), TRUE);
+    EnableControl(button, FALSE);
+}
+
+// The Remove button is enabled exactly while the list has a selected entry.
+void UpdateRemoveButton(HWND window, int listId, int buttonId)
+{
+    LRESULT selected = SendMessageA(Control(window, listId), LB_GETCURSEL, 0, 0);
+    EnableControl(Control(window, buttonId), selected != LB_ERR);
 }

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "app/app_state.h"
-#include "app/control_text.h"
+#include "app/controls.h"
 #include "app/pages.h"
 #include "resource.h"
 #include "settings/aircraft_pages.h"
@@ -55,19 +55,19 @@ AircraftValue ReadAircraftKey(const char* key)
 }
 
 // A value longer than the file's reads hand back would come back cut, and with it the end date changed:
-// such a row is refused, and the build writes nothing. "" when stored, else why not.
-std::string WriteAircraftKey(const char* key, const AircraftValue& value)
+// such a row is refused, and the build writes nothing.
+Refusal WriteAircraftKey(const char* key, const AircraftValue& value)
 {
     if (IsBareAircraftFlag(value)) {
         WriteProfileFlag(QV3ServerSection, key, value.flag);
-        return "";
+        return Refusal();
     }
     std::string formed = FormAircraftValue(value);
     if (formed.size() >= ProfileTextSize)
         return std::string("The dates of ") + key + " are too long to be stored: together they may hold at most " +
                std::to_string(ProfileTextSize - 4) + " characters. Shorten them, then build the INI file again.";
     WriteProfileText(QV3ServerSection, key, formed.c_str());
-    return "";
+    return Refusal();
 }
 
 template <size_t RowCount>
@@ -87,23 +87,22 @@ void LoadAircraftPage(PageIndex index, const AircraftRow (&rows)[RowCount])
     }
 }
 
-// Why the first row that cannot be stored is refused; "" when every row is stored.
+// Refused at the first row that cannot be stored.
 template <size_t RowCount>
-std::string StoreAircraftPage(PageIndex index, const AircraftRow (&rows)[RowCount])
+Refusal StoreAircraftPage(PageIndex index, const AircraftRow (&rows)[RowCount])
 {
     HWND page = PageTable[index];
     if (!page)
-        return "";
+        return Refusal();
     for (const AircraftRow& row : rows) {
         AircraftValue value;
         value.flag = IsChecked(page, row.checkBox) ? 1 : 0;
         value.start = WholeText(Control(page, row.startDate));
         value.end = WholeText(Control(page, row.endDate));
-        std::string refusal = WriteAircraftKey(row.key, value);
-        if (!refusal.empty())
-            return refusal;
+        if (Refusal refused = WriteAircraftKey(row.key, value))
+            return refused;
     }
-    return "";
+    return Refusal();
 }
 
 }  // namespace
@@ -118,12 +117,12 @@ void LoadAlliedPlanesPage()
     LoadAircraftPage(AlliedPlanesPageIndex, AlliedRows);
 }
 
-std::string StoreGermanPlanesPage()
+Refusal StoreGermanPlanesPage()
 {
     return StoreAircraftPage(GermanPlanesPageIndex, GermanRows);
 }
 
-std::string StoreAlliedPlanesPage()
+Refusal StoreAlliedPlanesPage()
 {
     return StoreAircraftPage(AlliedPlanesPageIndex, AlliedRows);
 }

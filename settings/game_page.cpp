@@ -4,7 +4,7 @@
 #include <iterator>
 
 #include "app/app_state.h"
-#include "app/control_text.h"
+#include "app/controls.h"
 #include "app/pages.h"
 #include "resource.h"
 #include "settings/page_binding.h"

@@ -1,11 +1,19 @@
 #include <windows.h>
 
+#include <commctrl.h>
+
+#include <algorithm>
 #include <iterator>
+#include <string>
 
 #include "app/app_state.h"
+#include "app/controls.h"
 #include "app/pages.h"
 #include "resource.h"
 #include "settings/page_binding.h"
+#include "settings/profile_store.h"
+#include "settings/section_list.h"
+#include "settings/value_text.h"
 
 // Loaded and stored in this order, which is also the key order of a newly created file. The last column
 // is the box that shows a rate.
@@ -49,4 +57,47 @@ void LoadGeneralPage()
 void StoreGeneralPage()
 {
     StoreBindings(PageTable[GeneralPageIndex], QV3ServerSection, GeneralBindings);
+}
+
+void SplitStartDate(HWND generalPage, const char* value)
+{
+    // The parts become the entries of a section text, so they are taken as any list entry is.
+    SectionBuffer parts;
+    parts.text = value;
+    std::replace(parts.text.begin(), parts.text.end(), '-', '\0');
+    parts.text.append(2, '\0');
+
+    std::string part;
+    if (!NextSectionEntry(parts, part))
+        return;
+    SelectByPrefix(generalPage, IDC_GENERAL_START_YEAR, part.c_str());
+    // Month and day are matched as two digits, so "4" and "04" both select "04".
+    const int twoDigitLists[] = {IDC_GENERAL_START_MONTH, IDC_GENERAL_START_DAY};
+    for (int list : twoDigitLists) {
+        if (!NextSectionEntry(parts, part))
+            return;
+        SelectByPrefix(generalPage, list, TwoDigitText(ParseDecimal(part)).c_str());
+    }
+}
+
+std::string JoinStartDate(HWND generalPage)
+{
+    return ControlText(generalPage, IDC_GENERAL_START_YEAR) + "-" +
+           ControlText(generalPage, IDC_GENERAL_START_MONTH) + "-" +
+           ControlText(generalPage, IDC_GENERAL_START_DAY);
+}
+
+// The box shows the number as stored, while the up-down keeps its 16-bit position within its range; the
+// store writes the position, so an out-of-range rate comes back in range.
+void LoadRate(HWND page, const Binding& row, const char* value)
+{
+    int rate = ParseDecimal(value);
+    SendMessageA(Control(page, row.control), UDM_SETPOS, 0, MAKELPARAM(static_cast<WORD>(rate), 0));
+    SetControlText(Control(page, row.rateBox), RateShownText(rate).c_str());
+}
+
+void StoreRate(HWND page, const char* section, const Binding& row)
+{
+    LRESULT position = SendMessageA(Control(page, row.control), UDM_GETPOS, 0, 0);
+    WriteProfileText(section, row.key, RateStoredText(LOWORD(position)).c_str());
 }

@@ -2,13 +2,9 @@
 
 #include <windows.h>
 
-#include <commctrl.h>
-
-#include <algorithm>
 #include <cstring>
 
-#include "app/control_text.h"
-#include "resource.h"
+#include "app/controls.h"
 #include "settings/profile_store.h"
 #include "settings/section_list.h"
 #include "settings/value_text.h"
@@ -18,6 +14,13 @@ namespace {
 void WriteText(const char* section, const char* key, const std::string& value)
 {
     WriteProfileText(section, key, value.c_str());
+}
+
+// What a text box shows for a stored value: the "\n" that a missing key reads as is shown as an empty box,
+// so that the next build writes an empty value and never a line break.
+const char* ShownText(const char* value)
+{
+    return std::strcmp(value, "\n") == 0 ? "" : value;
 }
 
 void LoadMap(HWND page, const char* section, const Binding& row)
@@ -39,23 +42,6 @@ void StoreMap(HWND page, const char* section, const Binding& row)
     if (map != "Random")
         WriteText(section, UseMapKey, UpperCaseAscii(map));
 }
-
-// The box shows the number as stored, while the up-down keeps its 16-bit position within its range; the
-// store writes the position, so an out-of-range rate comes back in range.
-void LoadRate(HWND page, const Binding& row, const char* value)
-{
-    int rate = ParseDecimal(value);
-    SendMessageA(Control(page, row.control), UDM_SETPOS, 0, MAKELPARAM(static_cast<WORD>(rate), 0));
-    SetControlText(Control(page, row.rateBox), RateShownText(rate).c_str());
-}
-
-void StoreRate(HWND page, const char* section, const Binding& row)
-{
-    LRESULT position = SendMessageA(Control(page, row.control), UDM_GETPOS, 0, 0);
-    WriteText(section, row.key, RateStoredText(LOWORD(position)));
-}
-
-}  // namespace
 
 void LoadBinding(HWND page, const char* section, const Binding& row)
 {
@@ -146,16 +132,25 @@ void StoreBinding(HWND page, const char* section, const Binding& row)
     }
 }
 
+}  // namespace
+
+void LoadBindings(HWND page, const char* section, const Binding* rows, std::size_t count)
+{
+    for (std::size_t index = 0; page && index < count; ++index)
+        LoadBinding(page, section, rows[index]);
+}
+
+void StoreBindings(HWND page, const char* section, const Binding* rows, std::size_t count)
+{
+    for (std::size_t index = 0; page && index < count; ++index)
+        StoreBinding(page, section, rows[index]);
+}
+
 std::string ControlText(HWND page, int id)
 {
     char text[ProfileTextSize] = "";
     GetWindowTextA(Control(page, id), text, ProfileTextSize);
     return text;
-}
-
-const char* ShownText(const char* value)
-{
-    return std::strcmp(value, "\n") == 0 ? "" : value;
 }
 
 bool IsChecked(HWND page, int id)
@@ -176,32 +171,4 @@ void SelectByPrefix(HWND page, int listId, const char* text)
         return;
     // Start index 0: items 1 to the last are searched first, then item 0.
     SendMessageA(Control(page, listId), CB_SELECTSTRING, 0, reinterpret_cast<LPARAM>(text));
-}
-
-void SplitStartDate(HWND generalPage, const char* value)
-{
-    // The parts become the entries of a section text, so they are taken as any list entry is.
-    SectionBuffer parts;
-    parts.text = value;
-    std::replace(parts.text.begin(), parts.text.end(), '-', '\0');
-    parts.text.append(2, '\0');
-
-    std::string part;
-    if (!NextSectionEntry(parts, part))
-        return;
-    SelectByPrefix(generalPage, IDC_GENERAL_START_YEAR, part.c_str());
-    // Month and day are matched as two digits, so "4" and "04" both select "04".
-    const int twoDigitLists[] = {IDC_GENERAL_START_MONTH, IDC_GENERAL_START_DAY};
-    for (int list : twoDigitLists) {
-        if (!NextSectionEntry(parts, part))
-            return;
-        SelectByPrefix(generalPage, list, TwoDigitText(ParseDecimal(part)).c_str());
-    }
-}
-
-std::string JoinStartDate(HWND generalPage)
-{
-    return ControlText(generalPage, IDC_GENERAL_START_YEAR) + "-" +
-           ControlText(generalPage, IDC_GENERAL_START_MONTH) + "-" +
-           ControlText(generalPage, IDC_GENERAL_START_DAY);
 }

@@ -36,26 +36,21 @@ struct Binding {
 // The second key of a Map row: the map chosen by name, kept in the file while the map is random.
 constexpr char UseMapKey[] = "useMap";
 
-// Shows the row's value from `section` in its control of `page`.
-void LoadBinding(HWND page, const char* section, const Binding& row);
-// Writes the row's control state into `section`.
-void StoreBinding(HWND page, const char* section, const Binding& row);
+// Shows each row's value from `section` in its control of `page`, or writes each control's state into
+// `section`, in table order; a page that could not be created (null) loads and stores nothing.
+void LoadBindings(HWND page, const char* section, const Binding* rows, std::size_t count);
+void StoreBindings(HWND page, const char* section, const Binding* rows, std::size_t count);
 
-// The rows in table order; a page that could not be created (null) loads and stores nothing.
 template <std::size_t Count>
 void LoadBindings(HWND page, const char* section, const Binding (&rows)[Count])
 {
-    if (page)
-        for (const Binding& row : rows)
-            LoadBinding(page, section, row);
+    LoadBindings(page, section, rows, Count);
 }
 
 template <std::size_t Count>
 void StoreBindings(HWND page, const char* section, const Binding (&rows)[Count])
 {
-    if (page)
-        for (const Binding& row : rows)
-            StoreBinding(page, section, row);
+    StoreBindings(page, section, rows, Count);
 }
 
 // The pages' tables, each in its page's file.
@@ -76,10 +71,6 @@ constexpr const char* GameTypeItems[GameTypeCount] = {
 // item's text, or the empty text when nothing is selected.
 std::string ControlText(HWND page, int id);
 
-// What a text box shows for a stored value: the "\n" that a missing key reads as is shown as an empty box,
-// so that the next build writes an empty value and never a line break.
-const char* ShownText(const char* value);
-
 bool IsChecked(HWND page, int id);
 void Check(HWND page, int id, bool checked);
 
@@ -87,6 +78,8 @@ void Check(HWND page, int id, bool checked);
 // searching item 1 to the last and then item 0. No match, and also an empty text, leave the selection as
 // it was: an empty value names no item.
 void SelectByPrefix(HWND page, int listId, const char* text);
+
+// The general page's own conversions, in its file.
 
 // Shows a start date such as "1917-04-15" in the year, month and day lists of the general page; month and
 // day are matched as two digits, so "1916-7-3" selects "07" and "03". A part that is absent leaves its
@@ -96,3 +89,7 @@ void SplitStartDate(HWND generalPage, const char* value);
 // The texts of the year, month and day lists joined by "-"; a list without a selection gives an empty
 // part, as in "1917-04-".
 std::string JoinStartDate(HWND generalPage);
+
+// A Rate row's stored value shown by its up-down and its box; the up-down's position stored.
+void LoadRate(HWND page, const Binding& row, const char* value);
+void StoreRate(HWND page, const char* section, const Binding& row);

@@ -5,13 +5,14 @@
 
 #include "settings/ini_text.h"
 #include "settings/settings_file.h"
-#include "settings/settings_text.h"
+#include "settings/text_encoding.h"
 
 char ProfilePath[ProfilePathSize] = "";
 
 namespace {
 
 const char SettingsFileName[] = "qv3server.ini";
+const int ProfileFlagSize = 5;   // a flag value: at most 4 characters and the NUL
 
 // Where a section read so far stands in the document's text as it is now.
 struct KnownSection {
@@ -24,7 +25,6 @@ struct KnownSection {
 // each once. Both are forgotten with the text they stand for.
 struct OpenedFile {
     SettingsText document;
-    std::string unread;   // why the file could not be read; "" when it was
     std::vector<IniEdit> pending;
     std::vector<KnownSection> sections;
 };
@@ -109,27 +109,27 @@ std::string Read(const char* section, const char* key, const char* defaultValue,
 
 }  // namespace
 
-int BuildProfilePath()
+bool BuildProfilePath()
 {
     char directory[ProfilePathSize];
     DWORD length = GetCurrentDirectoryA(ProfilePathSize, directory);
     if (length == 0 || length >= ProfilePathSize ||
         length + 1 + sizeof(SettingsFileName) > ProfilePathSize) {
         ProfilePath[0] = '\0';
-        return 0;
+        return false;
     }
     std::memcpy(ProfilePath, directory, length);
     ProfilePath[length] = '\\';
     std::memcpy(ProfilePath + length + 1, SettingsFileName, sizeof(SettingsFileName));
-    return 1;
+    return true;
 }
 
-std::string OpenSettingsFile(JournalNote* note)
+Refusal OpenSettingsFile(JournalNote* note)
 {
     std::string bytes;
     JournalNote found;
-    std::string unread = ReadSettingsFile(ProfilePath, bytes, found);
-    File = OpenedFile{DecodeSettingsText(std::move(bytes)), unread, {}, {}};
+    Refusal unread = ReadSettingsFile(ProfilePath, bytes, found);
+    File = OpenedFile{DecodeSettingsText(std::move(bytes)), {}, {}};
     if (note)
         *note = found;
     return unread;
@@ -145,11 +145,9 @@ std::string KeptAsideText(const JournalNote& note)
            note.keptAs + ", and the file stays as it is.";
 }
 
-std::string SaveSettingsFile()
+Refusal SaveSettingsFile()
 {
     MakePendingWrites();
-    if (!File.unread.empty())
-        return File.unread + "  Nothing was written.  Close the program that holds it, then try again.";
     // 8-bit text goes out as it stands, without a copy (one conditional expression of both would copy it).
     return File.document.encoding == TextEncoding::Ansi
                ? ReplaceSettingsFile(ProfilePath, File.document.text)

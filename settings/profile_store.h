@@ -13,25 +13,23 @@
 
 constexpr int ProfilePathSize = 256;
 constexpr int ProfileTextSize = 255;   // a text value: at most 254 characters and the NUL
-constexpr int ProfileFlagSize = 5;     // a flag value: at most 4 characters and the NUL
 
 extern char ProfilePath[ProfilePathSize];
 
-// Sets ProfilePath from the current directory. 0 when the path does not fit: the caller must then touch
-// no file, rather than work on some shortened path.
-int BuildProfilePath();
+// Sets ProfilePath from the current directory. False when the path does not fit: the caller must then
+// touch no file, rather than work on some shortened path (and tells that in its own words).
+bool BuildProfilePath();
 
 // Reads the file into the document (a missing file is an empty one), in the turn this process holds or
-// in one of its own. "" or why it could not be read: the reads then give their defaults and
-// SaveSettingsFile refuses, so that a write never replaces what it could not see. `note`, when given, says
+// in one of its own. Refused when it could not be read: the reads then give their defaults, and whoever
+// asked must not save, so that a write never replaces what it could not see. `note`, when given, says
 // what was found of a write that was cut off.
-std::string OpenSettingsFile(JournalNote* note = nullptr);
+Refusal OpenSettingsFile(JournalNote* note = nullptr);
 // The operator's words for a cut-off write's journal that the file no longer fits (KeptAside or
 // WouldBeKeptAside).
 std::string KeptAsideText(const JournalNote& note);
-// Writes the document into the file, in one step. "" on success; else why not, in the words the operator
-// is told (the file is then as it was).
-std::string SaveSettingsFile();
+// Writes the document into the file, in one step; refused with the file as it was.
+Refusal SaveSettingsFile();
 
 // The document's text as the reads see it (a UTF-16 file's as UTF-8, any byte-order mark left out).
 const std::string& SettingsDocumentText();

@@ -26,18 +26,6 @@ int NextSectionEntry(SectionBuffer& buffer, std::string& entry)
     return 1;
 }
 
-void RemovePrefix(char* text, std::size_t count)
-{
-    // Walk at most `count` characters so a count past the end never reads behind the NUL.
-    for (std::size_t i = 0; i < count; ++i) {
-        if (text[i] == '\0') {
-            text[0] = '\0';
-            return;
-        }
-    }
-    std::memmove(text, text + count, std::strlen(text + count) + 1);
-}
-
 void RemovePrefix(std::string& text, std::size_t count)
 {
     text.erase(0, count < text.size() ? count : text.size());

@@ -17,9 +17,8 @@ struct SectionBuffer {
 // two NULs in a row (or the end of `text`) stand at the cursor. After 0, every further call returns 0.
 int NextSectionEntry(SectionBuffer& buffer, std::string& entry);
 
-// Removes the first `count` characters of the NUL-terminated `text` in place; a count at or beyond the
-// length leaves the empty text; nothing behind the terminating NUL is read.
-void RemovePrefix(char* text, std::size_t count);
+// Removes the first `count` characters of `text` in place; a count at or beyond the length leaves the
+// empty text.
 void RemovePrefix(std::string& text, std::size_t count);
 
 // Replaces every character of `text` found in `set` by the first character of `replacement`; an empty

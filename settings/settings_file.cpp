@@ -42,6 +42,8 @@ const std::size_t FixedHeader = sizeof JournalMark + 16;
 // One call of ReadFile or WriteFile moves at most this much.
 const std::size_t Chunk = std::size_t(1) << 30;
 const LONGLONG TurnByte = LONGLONG(1) << 62;
+// How long a program waits for another one's turn to end before it gives up.
+const DWORD TurnWaitMilliseconds = 10000;
 
 // The turn this process holds: its lock stands on this handle, and reads and writes go through it.
 struct HeldFile {
@@ -224,6 +226,25 @@ std::string FolderOf(const std::string& path) { return path.substr(0, path.find_
 
 std::string NameOf(const std::string& path) { return path.substr(path.find_last_of("\\/") + 1); }
 
+// The operator's words for refusals that more than one step gives.
+const char WriteErrorText[] = "An error occurred while writing to the INI file.  The INI file may be write-protected.";
+const char UnreadableText[] = "The INI file qv3server.ini exists but could not be read: another program may hold it open.";
+
+// Another program is writing the file: waiting ends it.
+Refusal TurnBusy()
+{
+    return Refusal::Busy("Another program is writing the INI file qv3server.ini.");
+}
+
+// A file at the journal's name is not a journal.
+Refusal ForeignJournal(const char* path)
+{
+    const std::string name = NameOf(path) + JournalSuffix;
+    return name + " beside the INI file is not a journal of the editor's (a copy or a note of yours, a link or a "
+                  "folder, perhaps), and the editor neither reads, changes nor removes it.  Nothing was written.  "
+                  "Rename or move " + name + ", then try again.";
+}
+
 // Whether the open file is the very name `name` in its folder, not a file that a link of that name points
 // to: Wine follows links even where asked not to, but reports the path it reached.
 bool ReachedDirectly(HANDLE file, const std::string& name)
@@ -320,11 +341,10 @@ Outcome WriteIntoFile(HANDLE file, const std::string& bytes)
 // The journal of a write of `bytes` over `old`: made whole and flushed under a name of its own, which goes
 // when its handle is closed (also when the process is killed), and only then given the journal's name as
 // a second name (`linked`), so that nothing but a whole journal ever stands at that name. The handle, or
-// null with the reason. The bytes may hold the server's password: only this user may open it.
+// null with why not. The bytes may hold the server's password: only this user may open it.
 // (Under Wine that list becomes the permission bits user and group both get, under the umask; others get
 // none.)
-HANDLE MakeJournal(const std::string& name, const std::string& old, const std::string& bytes, std::string& refusal,
-                   bool& linked)
+HANDLE MakeJournal(const std::string& name, const std::string& old, const std::string& bytes, Refusal& refusal, bool& linked)
 {
     // The list, made once for the process: asking for the token costs two trips to the Wine server.
     alignas(8) static char user[256];
@@ -369,7 +389,7 @@ HANDLE MakeJournal(const std::string& name, const std::string& old, const std::s
     const DWORD error = GetLastError();
     CloseHandle(journal);
     if (error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS) {
-        refusal = ForeignJournalText(name.substr(0, name.size() - (sizeof JournalSuffix - 1)).c_str());
+        refusal = ForeignJournal(name.substr(0, name.size() - (sizeof JournalSuffix - 1)).c_str());
         return nullptr;
     }
     // A file system without second names (FAT, some network shares): the journal made at its name, whole
@@ -421,10 +441,8 @@ bool StillThere(HANDLE file)
     return information.NumberOfLinks > 0 && !information.DeletePending;
 }
 
-const char UnreadableText[] = "The INI file qv3server.ini exists but could not be read: another program may hold it open.";
-
-// Opens the file for the turn: "" and the handle (none for a reading turn on no file), or why not.
-std::string OpenForTurn(const char* path, Turn turn, HANDLE& file, bool& created)
+// Opens the file for the turn: the handle (none for a reading turn on no file), or why not.
+Refusal OpenForTurn(const char* path, Turn turn, HANDLE& file, bool& created)
 {
     created = false;
     const DWORD share = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
@@ -442,7 +460,7 @@ std::string OpenForTurn(const char* path, Turn turn, HANDLE& file, bool& created
         error = GetLastError();
     }
     if (file != INVALID_HANDLE_VALUE || error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND)
-        return "";
+        return Refusal();
     if (turn == Turn::Reading)
         return UnreadableText;
     // A file that cannot even be read says so, rather than that it may not be written.
@@ -454,16 +472,16 @@ std::string OpenForTurn(const char* path, Turn turn, HANDLE& file, bool& created
 }
 
 // Settles the journal beside the file that the turn holds, whose bytes are `bytes`: see ReadSettingsFile.
-std::string SettleJournal(const char* path, std::string& bytes, JournalNote& note)
+Refusal SettleJournal(const char* path, std::string& bytes, JournalNote& note)
 {
     HANDLE held = INVALID_HANDLE_VALUE;
     Journal journal;
     OpenJournal(std::string(path) + JournalSuffix, held, journal);
     if (held == INVALID_HANDLE_VALUE)
-        return "";
+        return Refusal();
     const bool whole = journal.kind == Journal::Whole;
     const bool fits = whole && (bytes == journal.bytes || LeftByTheWrite(bytes, journal));
-    std::string refusal;
+    Refusal refusal;
     if (!Held.writing) {
         // Nothing is written: the answer is what the next writer will find.
         if (fits && bytes != journal.bytes) {
@@ -496,21 +514,10 @@ std::string SettleJournal(const char* path, std::string& bytes, JournalNote& not
 
 }  // namespace
 
-const char WriteErrorText[] = "An error occurred while writing to the INI file.  The INI file may be write-protected.";
-const char TurnBusyText[] = "Another program is writing the INI file qv3server.ini.";
-
-std::string ForeignJournalText(const char* path)
-{
-    const std::string name = NameOf(path) + JournalSuffix;
-    return name + " beside the INI file is not a journal of the editor's (a copy or a note of yours, a link or a "
-                  "folder, perhaps), and the editor neither reads, changes nor removes it.  Nothing was written.  "
-                  "Rename or move " + name + ", then try again.";
-}
-
 SettingsFileTurn::SettingsFileTurn(const char* path, Turn turn)
 {
     if (Held.file != INVALID_HANDLE_VALUE || !Held.path.empty()) {
-        refusal_ = TurnBusyText;   // one turn at a time in a process
+        refusal_ = TurnBusy();   // one turn at a time in a process
         return;
     }
     // A bound, never a measure: polls until the other turn ends.
@@ -518,7 +525,7 @@ SettingsFileTurn::SettingsFileTurn(const char* path, Turn turn)
         HANDLE file = INVALID_HANDLE_VALUE;
         bool created = false;
         refusal_ = OpenForTurn(path, turn, file, created);
-        if (!refusal_.empty())
+        if (refusal_)
             return;
         if (file == INVALID_HANDLE_VALUE)
             break;   // a reading turn on no file
@@ -536,7 +543,7 @@ SettingsFileTurn::SettingsFileTurn(const char* path, Turn turn)
         }
         CloseHandle(file);
         if (waited >= TurnWaitMilliseconds) {
-            refusal_ = TurnBusyText;
+            refusal_ = TurnBusy();
             return;
         }
     }
@@ -565,7 +572,7 @@ void SettingsFileTurn::End()
     Held = HeldFile();
 }
 
-std::string ReadSettingsFile(const char* path, std::string& bytes, JournalNote& note)
+Refusal ReadSettingsFile(const char* path, std::string& bytes, JournalNote& note)
 {
     bytes.clear();
     note = JournalNote();
@@ -574,11 +581,11 @@ std::string ReadSettingsFile(const char* path, std::string& bytes, JournalNote& 
         // file or this user may not write it.
         const bool exists = GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES;
         SettingsFileTurn turn(path, exists ? Turn::Writing : Turn::Reading);
-        if (turn.Refusal().empty() || turn.Refusal() == TurnBusyText)
-            return turn.Refusal().empty() ? ReadSettingsFile(path, bytes, note) : turn.Refusal();
+        if (!turn.Refusal() || turn.Refusal().IsBusy())
+            return turn.Refusal() ? turn.Refusal() : ReadSettingsFile(path, bytes, note);
         turn.End();
         SettingsFileTurn reading(path, Turn::Reading);
-        return reading.Refusal().empty() ? ReadSettingsFile(path, bytes, note) : reading.Refusal();
+        return reading.Refusal() ? reading.Refusal() : ReadSettingsFile(path, bytes, note);
     }
     if (Held.file == INVALID_HANDLE_VALUE ? GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES
                                           : !ReadAll(Held.file, bytes))
@@ -586,11 +593,11 @@ std::string ReadSettingsFile(const char* path, std::string& bytes, JournalNote& 
     return SettleJournal(path, bytes, note);
 }
 
-std::string ReplaceSettingsFile(const char* path, const std::string& bytes)
+Refusal ReplaceSettingsFile(const char* path, const std::string& bytes)
 {
     if (Held.path.empty()) {
         SettingsFileTurn turn(path, Turn::Writing);
-        return turn.Refusal().empty() ? ReplaceSettingsFile(path, bytes) : turn.Refusal();
+        return turn.Refusal() ? turn.Refusal() : ReplaceSettingsFile(path, bytes);
     }
     const DWORD attributes = GetFileAttributesA(path);
     if (!Held.writing || (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)))
@@ -598,13 +605,12 @@ std::string ReplaceSettingsFile(const char* path, const std::string& bytes)
     // The file as it stands, any cut-off write settled first: the journal records it.
     std::string old;
     JournalNote note;
-    const std::string unread = ReadSettingsFile(path, old, note);
-    if (!unread.empty())
+    if (Refusal unread = ReadSettingsFile(path, old, note))
         return unread;
     const std::string name = std::string(path) + JournalSuffix;
     if (GetFileAttributesA(name.c_str()) != INVALID_FILE_ATTRIBUTES)
-        return ForeignJournalText(path);   // anything a read leaves at the journal's name is not ours
-    std::string refusal;
+        return ForeignJournal(path);   // anything a read leaves at the journal's name is not ours
+    Refusal refusal;
     bool linked = false;
     HANDLE made = MakeJournal(name, old, bytes, refusal, linked);
     if (!made)
@@ -616,10 +622,10 @@ std::string ReplaceSettingsFile(const char* path, const std::string& bytes)
     CloseHandle(made);
     if (outcome == Outcome::Written)
         Held.created = false;
-    return outcome == Outcome::Written ? "" : WriteErrorText;
+    return outcome == Outcome::Written ? Refusal() : Refusal(WriteErrorText);
 }
 
-std::string ReplaceRefusal(const char* path)
+Refusal ReplaceRefusal(const char* path)
 {
     const DWORD attributes = GetFileAttributesA(path);
     std::string why;
@@ -633,7 +639,7 @@ std::string ReplaceRefusal(const char* path)
     else if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
         why = " has the read-only attribute.";
     else if (journal.kind == Journal::Foreign)
-        return ForeignJournalText(path);
+        return ForeignJournal(path);
     else if (attributes != INVALID_FILE_ATTRIBUTES) {
         // The build's own access, opened and closed again without a byte written.
         HANDLE file = CreateFileA(path, GENERIC_READ | GENERIC_WRITE,
@@ -646,5 +652,5 @@ std::string ReplaceRefusal(const char* path)
         else
             CloseHandle(file);
     }
-    return why.empty() ? why : NameOf(path) + why;
+    return why.empty() ? Refusal() : Refusal(NameOf(path) + why);
 }

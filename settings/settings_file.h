@@ -1,11 +1,10 @@
 #pragma once
 #include <string>
 
+#include "settings/refusal.h"
+
 // The settings file on disk: read whole, and written whole, all or nothing, into the file itself. Our
 // programs (the editor and its command-line twin, any number of them) take turns on it.
-
-// How long a program waits for another one's turn to end before it gives up.
-constexpr unsigned TurnWaitMilliseconds = 10000;
 
 enum class Turn { Reading, Writing };
 
@@ -21,13 +20,13 @@ public:
     SettingsFileTurn(const SettingsFileTurn&) = delete;
     SettingsFileTurn& operator=(const SettingsFileTurn&) = delete;
 
-    // "" when the turn is held, else why not in one sentence (another program is writing the file, or
-    // this user may not write it: then a reading turn can still be had).
-    const std::string& Refusal() const { return refusal_; }
+    // None when the turn is held, else why not in one sentence: another program is writing the file (a busy
+    // refusal), or this user may not write it (then a reading turn can still be had).
+    const ::Refusal& Refusal() const { return refusal_; }
     void End();   // before destruction, e.g. while a person decides
 
 private:
-    std::string refusal_;
+    ::Refusal refusal_;
     bool held_ = false;
 };
 
@@ -43,25 +42,19 @@ struct JournalNote {
     std::string keptAs;    // the name it was (or would be) kept under
 };
 
-// The file's bytes, a missing file reading as empty; "" or why they could not be read. A write that was
+// The file's bytes, a missing file reading as empty; refused when they could not be read. A write that was
 // cut off is completed first (only the write it was cut from: when the file is still its old text, its new
 // text, or what the write leaves between them), and a journal that the file no longer fits is kept aside
 // under another name; in a reading turn nothing is written, and the bytes are what completing gives.
-std::string ReadSettingsFile(const char* path, std::string& bytes, JournalNote& note);
+Refusal ReadSettingsFile(const char* path, std::string& bytes, JournalNote& note);
 
 // Writes `bytes` over the file (creating it if needed), through a symbolic link to the file it names, so
 // that the file keeps its owner, permissions, access list, links, attributes and creation time. Either the
 // old bytes or the new ones are in the file at every moment that counts: the new ones go whole to a
-// journal beside it first. "" when written; else why not, in the words the operator is told, with the
-// file as it was.
-std::string ReplaceSettingsFile(const char* path, const std::string& bytes);
+// journal beside it first. Refused with the file as it was.
+Refusal ReplaceSettingsFile(const char* path, const std::string& bytes);
 
-// Why ReplaceSettingsFile would refuse the file as it stands now, in one sentence; "" when it would write
-// (a full disk, and a name beside the file that Wine cannot see, are found only by writing). Changes and
-// creates nothing.
-std::string ReplaceRefusal(const char* path);
-
-// The operator's words for the refusals of more than one program.
-extern const char WriteErrorText[];    // the file could not be written
-extern const char TurnBusyText[];      // another program is writing it
-std::string ForeignJournalText(const char* path);   // a file at the journal's name is not a journal
+// What ReplaceSettingsFile would refuse of the file as it stands now, in one sentence; none when it would
+// write (a full disk, and a name beside the file that Wine cannot see, are found only by writing). Changes
+// and creates nothing.
+Refusal ReplaceRefusal(const char* path);

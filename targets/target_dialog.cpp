@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "app/app_state.h"
-#include "app/control_text.h"
+#include "app/controls.h"
 #include "app/error_box.h"
 #include "app/pages.h"
 #include "app/write_settings.h"
@@ -36,6 +36,12 @@ namespace {
 
 const char TargetsSection[] = "Targets";
 
+// The one setting the dialog owns, and what the dialog shows of the file: a list that shows nothing
+// because the file could not be read must never replace the file's list, and one another program changed
+// since is not written over without a question.
+const OwnedSetting TargetSetting = {TargetsSection, nullptr};
+ShownSettings ListShown;
+
 // The map chosen on the general page, read afresh each time: empty when none is selected.
 std::string CurrentMap()
 {
@@ -48,39 +54,17 @@ void ReportAndRefocus(HWND dialog, const std::string& text, const char* title, U
     SetFocus(GetDlgItem(dialog, IDC_TARGET_ID));
 }
 
-void InitTargetDialog(HWND dialog)
-{
-    std::string caption = "Target Management - " + CurrentMap();
-    SetWindowTextA(dialog, caption.c_str());
-    SetWindowPos(dialog, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-    LoadTargetList(dialog);
-}
-
-}  // namespace
-
-namespace {
-
-// The one setting the dialog owns, and what the file held of it when the dialog opened: a list that shows
-// nothing because the file could not be read must never replace the file's list, and one another program
-// changed since is not written over without a question.
-const OwnedSetting TargetSetting = {TargetsSection, nullptr};
-bool ListWasRead = false;
-SettingValues ListBaseline;
-
-}  // namespace
-
 void LoadTargetList(HWND dialog)
 {
     // The section as the file holds it now: a build since start-up may have changed the file.
     JournalNote note;
-    const std::string unread = OpenSettingsFile(&note);
-    ListWasRead = unread.empty();
-    ListBaseline = ReadSettingValues({TargetSetting});
-    if (!ListWasRead) {
-        ShowError(dialog, unread + "  The list shows no targets, and Done will not write over the file's list.  " +
-                              (unread == TurnBusyText ? "Wait until it has finished, then open Target Management again."
-                                                      : "Close the program that holds it, then open Target "
-                                                        "Management again."));
+    ListShown = ReadShownSettings({TargetSetting}, &note);
+    if (const Refusal& unread = ListShown.unread) {
+        ShowError(dialog, unread.Reason() + "  The list shows no targets, and Done will not write over the file's "
+                                            "list.  " +
+                              (unread.IsBusy() ? "Wait until it has finished, then open Target Management again."
+                                               : "Close the program that holds it, then open Target Management "
+                                                 "again."));
         return;
     }
     if (note.kind == JournalNote::KeptAside)
@@ -93,14 +77,17 @@ void LoadTargetList(HWND dialog)
         SendDlgItemMessageA(dialog, IDC_TARGET_LIST, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.c_str()));
 }
 
-int SaveTargetList(HWND dialog)
+void InitTargetDialog(HWND dialog)
 {
-    if (!ListWasRead) {
-        ShowError(dialog, "The INI file could not be read when Target Management opened, so the list shown is not the "
-                          "file's.  Nothing was written.  Press Cancel, close the program that holds qv3server.ini, "
-                          "then open Target Management again.");
-        return 0;
-    }
+    std::string caption = "Target Management - " + CurrentMap();
+    SetWindowTextA(dialog, caption.c_str());
+    SetWindowPos(dialog, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    LoadTargetList(dialog);
+}
+
+// Whether the list was written; every refusal is told before it returns.
+bool SaveTargetList(HWND dialog)
+{
     HWND list = GetDlgItem(dialog, IDC_TARGET_LIST);
     LRESULT count = SendMessageA(list, LB_GETCOUNT, 0, 0);
     std::vector<std::string> lines;
@@ -109,15 +96,15 @@ int SaveTargetList(HWND dialog)
     // Only the section changes; every other line is written back as the file holds it now.
     const auto store = [](const void* context) {
         WriteSectionList(TargetsSection, *static_cast<const std::vector<std::string>*>(context));
-        return std::string();
+        return Refusal();
     };
-    return WriteSettings(dialog, {TargetSetting}, ListBaseline,
-                         {"Target Management read it", "Done would write the list shown here over"}, store, &lines)
-               ? 1
-               : 0;
+    return WriteSettings(dialog, {TargetSetting}, ListShown,
+                         {"The INI file could not be read when Target Management opened, so the list shown is not "
+                          "the file's.  Nothing was written.  Press Cancel, close the program that holds "
+                          "qv3server.ini, then open Target Management again.",
+                          "Target Management read it", "Done would write the list shown here over"},
+                         store, &lines);
 }
-
-namespace {
 
 // Add Target: the rule decides; the dialog shows its answer.
 void AddTarget(HWND dialog)

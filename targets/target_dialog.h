@@ -9,9 +9,5 @@
 using BitmapOpenerFunction = BOOL(WINAPI*)(SHELLEXECUTEINFOA* request);
 extern BitmapOpenerFunction BitmapOpener;
 
-// Each takes the dialog's window.
-void LoadTargetList(HWND dialog);
-// 1 when the list is written; 0 after a message: the file could not be read when the dialog opened or
-// when Done was pressed, or could not be written.
-int SaveTargetList(HWND dialog);
+// "View Bitmap": asks the shell to open the current map's picture, for the dialog's window.
 void ViewMapBitmap(HWND dialog);

@@ -31,13 +31,13 @@ int Churn(const char* file, const std::string& a, const std::string& b)
     const std::string left = Bytes(file);
     std::string now;
     JournalNote note;
-    const bool read = ReadSettingsFile(file, now, note).empty();
+    const bool read = !ReadSettingsFile(file, now, note);
     std::printf("%s%s%s\n", !read ? "unreadable" : now == a ? "a" : now == b ? "b" : "torn", journal ? " journal" : "",
                 left == a || left == b ? "" : " cut");
     std::printf("ready\n");
     std::fflush(stdout);
     for (unsigned round = 0;; ++round)
-        if (!ReplaceSettingsFile(file, round % 2 ? a : b).empty()) {
+        if (ReplaceSettingsFile(file, round % 2 ? a : b)) {
             std::printf("refused\n");
             return 1;
         }
@@ -49,17 +49,17 @@ int main(int argc, char** argv)
 {
     const std::string command = argc > 2 ? argv[1] : "";
     if (command == "write" && argc == 4)
-        return ReplaceSettingsFile(argv[2], Bytes(argv[3])).empty() ? 0 : 1;
+        return ReplaceSettingsFile(argv[2], Bytes(argv[3])) ? 1 : 0;
     if (command == "read" && argc == 4) {
         std::string bytes;
         JournalNote note;
-        if (!ReadSettingsFile(argv[2], bytes, note).empty())
+        if (ReadSettingsFile(argv[2], bytes, note))
             return 1;
         std::ofstream(argv[3], std::ios::binary) << bytes;
         return 0;
     }
     if (command == "refusal" && argc == 3) {
-        const std::string reason = ReplaceRefusal(argv[2]);
+        const std::string reason = ReplaceRefusal(argv[2]).Reason();
         std::printf("%s\n", reason.c_str());
         return reason.empty() ? 0 : 2;
     }

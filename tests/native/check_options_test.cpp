@@ -13,8 +13,8 @@ namespace {
 std::string Outcome(const std::vector<std::string>& arguments)
 {
     const CheckOptions options = ParseCheckOptions(arguments);
-    if (!options.error.empty())
-        return "refused: " + options.error;
+    if (options.error)
+        return "refused: " + options.error.Reason();
     std::string text = "[";
     for (const std::string& folder : options.folders) text += (text.size() > 1 ? "|" : "") + folder;
     text += "]";

@@ -23,15 +23,18 @@ TEST(NextSectionEntry, SplitsDropsTabsAndCommentsAndEndsForGood)
     EXPECT_EQ(entry + "|" + std::to_string(buffer.position), "a|2") << "nothing changes at the end";
 }
 
-// Each edit runs on a buffer of exact size, where a read past the NUL shows under ASan, and on a std::string.
+// The replacements run on a buffer of exact size, where a read past the NUL shows under ASan, and on a
+// std::string.
 TEST(TextEdits, StopAtTheEndAndNeverLoop)
 {
     const struct { const char* text; std::size_t prefix; const char *set, *with, *expected; } rows[] = {
         {"Cookie=TEAM_MELEE", 7, "_", " ", "TEAM MELEE"}, {"abc", 9, "", "", ""}, {"x,a,b,c", 2, ",", "", "a"},
         {"a_b", 0, "_", "_x", "a_b"}, {"a b\xC7" "c", 1, " \xC7", "_", "_b_c"}, {"a b", 0, "b", "", "a "}};
     for (const auto& r : rows) {
-        std::vector<char> buffer(r.text, r.text + std::strlen(r.text) + 1);
-        auto edit = [&](auto t) { RemovePrefix(t, r.prefix); ReplaceChars(t, r.set, r.with); return std::string(t); };
-        EXPECT_EQ(edit(buffer.data()) + "|" + edit(std::string(r.text)), r.expected + "|"s + r.expected) << r.text;
+        std::string text = r.text;
+        RemovePrefix(text, r.prefix);
+        std::vector<char> buffer(text.c_str(), text.c_str() + text.size() + 1);
+        auto edit = [&](auto t) { ReplaceChars(t, r.set, r.with); return std::string(t); };
+        EXPECT_EQ(edit(buffer.data()) + "|" + edit(text), r.expected + "|"s + r.expected) << r.text;
     }
 }

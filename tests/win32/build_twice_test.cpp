@@ -5,7 +5,6 @@
 #include <random>
 #include <string>
 
-#include "app/main_window.h"
 #include "editor.h"
 
 namespace {
@@ -54,11 +53,11 @@ TEST(Build, ASecondBuildChangesNothingSeed2026Files60)
         std::string once;
         {
             Editor editor;
-            BuildIniFile();
+            editor.Build();
             once = directory.ReadSettings();
         }
         Editor editor;
-        BuildIniFile();
+        editor.Build();
         ASSERT_EQ(directory.ReadSettings(), once) << "round " << round << ": " << testing::PrintToString(file);
     }
 }

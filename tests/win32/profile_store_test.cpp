@@ -26,20 +26,20 @@ std::string Read(const char* section, const char* key)
 TEST(ProfileStore, PathAndReadsWithTheirDefaults)
 {
     ScratchDirectory directory("profile-read");
-    ASSERT_EQ(BuildProfilePath(), 1);
+    ASSERT_TRUE(BuildProfilePath());
     EXPECT_EQ(std::string(ProfilePath), directory.Path() + "\\qv3server.ini");
-    EXPECT_EQ(OpenSettingsFile(), "");
+    EXPECT_EQ(OpenSettingsFile().Reason(), "");
     EXPECT_EQ(Read("QV3Server", "serverDesc") + std::to_string(ReadProfileFlag("QV3Server", "cloudsOn")), "\n1");
     directory.WriteSettings("[qv3server]\r\n  ServerDesc =  \" My  Server \"  \r\nempty=\r\nzero=0\0\0\r\nzeros=00\r\nminus=-1\r\n"s);
     EXPECT_EQ(Read("QV3Server", "zero"), "\n") << "the file is read once, when opened";
-    ASSERT_EQ(OpenSettingsFile(), "");
+    ASSERT_EQ(OpenSettingsFile().Reason(), "");
     EXPECT_EQ(Read("QV3Server", "serverDesc") + "|" + Read("QV3Server", "empty") + "|" + Read("Other", "zero"),
               " My  Server ||\n");
     for (const auto& [key, on] : {std::pair("zero", 0), {"zeros", 1}, {"empty", 1}, {"minus", 1}, {"missing", 1}})
         EXPECT_EQ(ReadProfileFlag("QV3Server", key), on) << key;
     // In a root directory the directory already ends with a backslash; the file services accept both.
     SetCurrentDirectoryA("C:\\");
-    EXPECT_EQ(BuildProfilePath(), 1);
+    EXPECT_TRUE(BuildProfilePath());
     SetCurrentDirectoryA(directory.Path().c_str());
     EXPECT_EQ(std::string(ProfilePath), "C:\\\\qv3server.ini");
 }
@@ -47,10 +47,10 @@ TEST(ProfileStore, PathAndReadsWithTheirDefaults)
 TEST(ProfileStore, WritesChangeTheDocumentAndOneSaveReplacesTheFile)
 {
     ScratchDirectory directory("profile-write");
-    ASSERT_EQ(BuildProfilePath(), 1);
+    ASSERT_TRUE(BuildProfilePath());
     const std::string before = "; kept\r\n[QV3Server]\r\nmaxPlayers = 8\r\n\r\n[Clients]\r\nCookie=a\r\n";
     directory.WriteSettings(before);
-    ASSERT_EQ(OpenSettingsFile(), "");
+    ASSERT_EQ(OpenSettingsFile().Reason(), "");
     EXPECT_EQ(WriteProfileText("QV3Server", "MAXPLAYERS", "16\r\n8") + WriteProfileFlag("QV3Server", "cloudsOn", 7) +
               WriteProfileFlag("QV3Server", "torqueOn", 0) + WriteProfileText("New", "k", "v"), 4);
     WriteSectionList("Clients", {" Cookie=b ", "", "Cookie=c\nx"});
@@ -61,7 +61,7 @@ TEST(ProfileStore, WritesChangeTheDocumentAndOneSaveReplacesTheFile)
     {
         // A reader that allows writing but not replacing, as a C runtime's fopen does.
         WriteBlocker reader(directory.SettingsPath(), FILE_SHARE_READ | FILE_SHARE_WRITE);
-        EXPECT_EQ(SaveSettingsFile(), "");
+        EXPECT_EQ(SaveSettingsFile().Reason(), "");
     }
     EXPECT_EQ(directory.ReadSettings(), written);
     EXPECT_EQ(FilesIn(directory.Path()), std::vector<std::string>{"qv3server.ini"}) << "a temporary file left";
@@ -71,22 +71,22 @@ TEST(ProfileStore, WritesChangeTheDocumentAndOneSaveReplacesTheFile)
 TEST(ProfileStore, MarkedFilesAreReadAndWrittenInTheirOwnEncoding)
 {
     ScratchDirectory directory("profile-encoding");
-    ASSERT_EQ(BuildProfilePath(), 1);
+    ASSERT_TRUE(BuildProfilePath());
     const std::string files[] = {"\xEF\xBB\xBF[s]\r\nk=caf\xC3\xA9\r\nj=\xE6\x97\xA5\r\n[l]\r\n a = \xC3\xA9 \r\n",
                                  "\xFF\xFE[\0s\0]\0\r\0\n\0k\0=\0c\0a\0f\0\xE9\0\r\0\n\0j\0=\0\xE5\x65\r\0\n\0"
                                  "[\0l\0]\0\r\0\n\0a\0=\0\xE9\0\r\0\n\0"s};
     for (const std::string& bytes : files) {
         directory.WriteSettings(bytes);
-        ASSERT_EQ(OpenSettingsFile(), "");
+        ASSERT_EQ(OpenSettingsFile().Reason(), "");
         SectionBuffer list;
         ReadSectionList("l", list);
         EXPECT_EQ(Read("s", "k") + Read("s", "j") + list.text, "caf\xE9?a=\xE9\0\0"s);
         WriteProfileText("s", "k", "caf\xE9");
         WriteProfileText("s", "j", "?");
-        ASSERT_EQ(SaveSettingsFile(), "");
+        ASSERT_EQ(SaveSettingsFile().Reason(), "");
         EXPECT_EQ(directory.ReadSettings(), bytes) << "unchanged values keep their lines";
         WriteProfileText("s", "n", "\xE9");
-        ASSERT_EQ(SaveSettingsFile(), "");
+        ASSERT_EQ(SaveSettingsFile().Reason(), "");
         std::string value(8, '\0');
         value.resize(GetPrivateProfileStringA("s", "n", "", &value[0], 8, ProfilePath));
         EXPECT_EQ(value, "\xE9");
@@ -95,7 +95,7 @@ TEST(ProfileStore, MarkedFilesAreReadAndWrittenInTheirOwnEncoding)
     for (const std::string end : {"\r\n", "\n", "", "\r\nnext=1\r\n"}) {
         for (const std::string cut : {"\xE2", "\xE2\x80", "\xF0\x9F"}) {
             directory.WriteSettings("\xEF\xBB\xBF[s]\r\nflag=0" + cut + end);
-            ASSERT_EQ(OpenSettingsFile(), "");
+            ASSERT_EQ(OpenSettingsFile().Reason(), "");
             std::string platform(8, '\0');
             platform.resize(GetPrivateProfileStringA("s", "flag", "", &platform[0], 8, ProfilePath));
             EXPECT_EQ(Read("s", "flag"), platform) << testing::PrintToString(cut + end);
@@ -136,8 +136,8 @@ TEST(ProfileStore, TheDryRunsRefusalIsTheWritesOwn)
         std::string reason;
         {
             std::unique_ptr<WriteBlocker> blocker(name == "held" ? new WriteBlocker(path) : nullptr);
-            reason = ReplaceRefusal(path.c_str());
-            written = ReplaceSettingsFile(path.c_str(), "[QV3Server]\r\npassword=new\r\n").empty();
+            reason = ReplaceRefusal(path.c_str()).Reason();
+            written = !ReplaceSettingsFile(path.c_str(), "[QV3Server]\r\npassword=new\r\n");
         }
         EXPECT_EQ(written, reason.empty()) << name << ": " << reason;
         if (each.reason)
@@ -167,7 +167,7 @@ TEST(ProfileStore, TheDryRunsRefusalIsTheWritesOwn)
 TEST(ProfileStore, AJournalCompletesOnlyTheWriteItWasCutFrom)
 {
     ScratchDirectory directory("profile-journal");
-    ASSERT_EQ(BuildProfilePath(), 1);
+    ASSERT_TRUE(BuildProfilePath());
     const std::string path = directory.SettingsPath(), journal = path + ".tmp";
     std::string old, shorter, longer;
     for (int line = 0; old.size() < 9000; ++line) old += "key" + std::to_string(line) + "=old value\r\n";
@@ -199,8 +199,8 @@ TEST(ProfileStore, AJournalCompletesOnlyTheWriteItWasCutFrom)
         JournalNote note;
         {
             SettingsFileTurn turn(path.c_str(), row.turn);
-            ASSERT_EQ(turn.Refusal(), "") << row.name;
-            EXPECT_EQ(ReadSettingsFile(path.c_str(), read, note), "") << row.name;
+            ASSERT_EQ(turn.Refusal().Reason(), "") << row.name;
+            EXPECT_EQ(ReadSettingsFile(path.c_str(), read, note).Reason(), "") << row.name;
         }
         const bool kept = note.kind == JournalNote::KeptAside || note.kind == JournalNote::WouldBeKeptAside;
         EXPECT_EQ(note.kind, row.note) << row.name;
@@ -220,7 +220,7 @@ TEST(ProfileStore, AJournalCompletesOnlyTheWriteItWasCutFrom)
         WriteBytes(journal, JournalFor(old, shorter));
         std::string read;
         JournalNote note;
-        EXPECT_EQ(ReadSettingsFile(path.c_str(), read, note), "");
+        EXPECT_EQ(ReadSettingsFile(path.c_str(), read, note).Reason(), "");
         EXPECT_EQ(note.keptAs, name);
     }
     EXPECT_EQ(directory.ReadSettings(), edited);

@@ -1,4 +1,4 @@
-#include "app/control_text.h"
+#include "app/controls.h"
 
 #include <cstring>
 #include <vector>

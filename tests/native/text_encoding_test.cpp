@@ -1,11 +1,11 @@
-#include "settings/settings_text.h"
+#include "settings/text_encoding.h"
 
 #include <gtest/gtest.h>
 #include <random>
 
 using namespace std::string_literals;
 
-TEST(SettingsText, MarksChooseTheEncodingAndTheTextIsWhatTheEngineReads)
+TEST(TextEncoding, MarksChooseTheEncodingAndTheTextIsWhatTheEngineReads)
 {
     const struct { std::string bytes; TextEncoding encoding; std::string text; } rows[] = {
         {"[a]\r\n", TextEncoding::Ansi, "[a]\r\n"}, {"\xEF\xBB\xBF[a]\xE9", TextEncoding::Utf8, "[a]\xE9"},
@@ -21,7 +21,7 @@ TEST(SettingsText, MarksChooseTheEncodingAndTheTextIsWhatTheEngineReads)
 }
 
 // A build that changes no line must give back the file's very bytes, however malformed.
-TEST(SettingsText, EveryFileComesBackByteForByte)
+TEST(TextEncoding, EveryFileComesBackByteForByte)
 {
     const std::string marks[] = {"", "\xEF\xBB\xBF", "\xFF\xFE", "\xFE\xFF"};
     const std::string bytes = "\0\r\n[]=a\x7F\x80\xBF\xC3\xD8\xDC\xE0\xED\xF0\xF4\xF8\xFF"s;

@@ -1,5 +1,6 @@
-#include "settings/settings_text.h"
+#include "settings/text_encoding.h"
 
+#include <string_view>
 #include <utility>
 
 namespace {
@@ -22,8 +23,8 @@ void AppendUnit(std::string& bytes, char16_t unit, bool bigEndian)
 bool IsHighSurrogate(char32_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
 bool IsLowSurrogate(char32_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
 
-}  // namespace
-
+// UTF-16 code units (in host order) to UTF-8. An unpaired surrogate is carried as the 3-byte sequence of
+// its value, so that even a malformed file comes back as it was.
 std::string Utf16ToUtf8(std::u16string_view units)
 {
     std::string text;
@@ -81,6 +82,8 @@ std::u16string Utf8ToUtf16(std::string_view text)
     }
     return units;
 }
+
+}  // namespace
 
 SettingsText DecodeSettingsText(std::string bytes)
 {

@@ -1,6 +1,5 @@
 #pragma once
 #include <string>
-#include <string_view>
 
 // The settings file's bytes as the INI engine works on them. The platform reads a file that begins with
 // a UTF-8 byte-order mark as UTF-8, and one that begins with FF FE (FE FF) as UTF-16 little (big) endian;
@@ -18,8 +17,3 @@ struct SettingsText {
 
 SettingsText DecodeSettingsText(std::string bytes);
 std::string EncodeSettingsText(const SettingsText& text);
-
-// UTF-16 code units (in host order) to UTF-8 and back. An unpaired surrogate is carried as the 3-byte
-// sequence of its value, so that even a malformed file comes back as it was.
-std::string Utf16ToUtf8(std::u16string_view units);
-std::u16string Utf8ToUtf16(std::string_view text);
