@@ -17,15 +17,13 @@ ansible-doc --json -t module skyvarn.config.settings >"$work/doc.json" 2>"$work/
 /usr/bin/python3 - "$work/doc.json" <<'EOF' || fail "the documentation read back"
 import json, sys, yaml
 doc = json.load(open(sys.argv[1]))['skyvarn.config.settings']
-options = doc['doc']['options']
-assert doc['return'], 'no return values'
-examples = yaml.safe_load(doc['examples'])
-assert examples, 'no examples'
-for example in examples:
-    given = example['skyvarn.config.settings']
-    assert set(given) <= set(options), '%s: undocumented options %s' % (example['name'], set(given) - set(options))
-    required = {name for name, option in options.items() if option.get('required')}
-    assert required <= set(given), '%s: lacks %s' % (example['name'], required - set(given))
+options = set(doc['doc']['options'])
+required = {name for name, option in doc['doc']['options'].items() if option.get('required')}
+assert doc['return'] and doc['examples'], 'no return values or no examples'
+for example in yaml.safe_load(doc['examples']):
+    given = set(example['skyvarn.config.settings'])
+    assert required <= given <= options, '%s: lacks %s or has undocumented %s' % (
+        example['name'], required - given, given - options)
 EOF
 
 rm -rf "$work/dist"
