@@ -4,9 +4,6 @@
 # settings file is a link to a file of mode 0640 with a second name, on tmpfs and on ext4 with 1 KiB
 # blocks. Usage: kill.sh DRIVER PREFIX SEED COUNT (COUNT kills on each file system)
 . "$(dirname "$0")/lib.sh"
-seed=$3
-count=$4
-RANDOM=$seed
 server_umask 022
 
 # Two texts of different lengths, so that kills land while the file grows and while it shrinks.

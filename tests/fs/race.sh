@@ -7,9 +7,6 @@ display=${DISPLAY:-}
 . "$(dirname "$0")/lib.sh"
 export DISPLAY=$display   # the check creates its (hidden) window
 [ -n "$DISPLAY" ] || { echo "no X display: run the tests under xvfb-run (scripts/test.sh does)" >&2; exit 2; }
-seed=$3
-count=$4
-RANDOM=$seed
 check=$scratch/$(basename "$1")
 cp "$1" "$check"
 
