@@ -3,8 +3,7 @@
 # examples and return values back, every example uses documented options only, and ansible-galaxy builds
 # the collection. (Debian's Python has the YAML reader that ansible-core uses.)
 set -u
-root=$1
-work=$2
+root=$1 work=$2
 export ANSIBLE_HOME="$work/home" ANSIBLE_COLLECTIONS_PATH="$work/collections" ANSIBLE_NOCOLOR=1
 failures=0
 fail() { echo "FAILED: $*"; failures=$((failures + 1)); }
@@ -26,8 +25,7 @@ for example in yaml.safe_load(doc['examples']):
         example['name'], required - given, given - options)
 EOF
 
-rm -rf "$work/dist"
-ansible-galaxy collection build --output-path "$work/dist" "$root/ansible" >"$work/build.out" 2>&1 ||
+ansible-galaxy collection build --force --output-path "$work/dist" "$root/ansible" >"$work/build.out" 2>&1 ||
     { fail "ansible-galaxy cannot build the collection:"; cat "$work/build.out"; }
 
 [ "$failures" -eq 0 ] && echo "all passed"

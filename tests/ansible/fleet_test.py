@@ -37,19 +37,17 @@ SAMPLE = sample_settings()
 HOSTS = {
     'same': dict(folder='same', options={'set': {'maxPlayers': 32}, 'cookies': ['alpha', 'beta']},
                  runs='ok ok ok'),
-    'players': dict(folder='players', options={'set': {'maxPlayers': 50, 'cloudsOn': False}},
-                    runs='changed changed ok', lines=['maxPlayers=50', 'cloudsOn=0']),
-    # A folder whose name the program gets in code page 1252; entries with commas and a cookie with 0xE2.
-    'lists': dict(folder="Ærø 'arena'", options={
+    # A folder whose name the program gets in code page 1252; values, a flag, list entries with commas and a
+    # cookie with 0xE2, and targets.
+    'changed': dict(folder="Ærø 'arena'", options={
+        'set': {'maxPlayers': 50, 'cloudsOn': False},
         'servers': ['TCP:master.example.net:7000', 'UDP:backup.example.net,7001'],
-        'cookies': ['flavour=oat,raisin', 'Grâce']},
-        runs='changed changed ok',
+        'cookies': ['flavour=oat,raisin', 'Grâce'], 'targets': ['Village71', 'Bridge1']},
+        runs='changed changed ok', lines=['maxPlayers=50', 'cloudsOn=0'],
         sections={'RegisterWith': ['TCP:master.example.net:7000', 'UDP:backup.example.net,7001'],
-                  'Clients': ['Cookie=flavour=oat,raisin', 'Cookie=Grâce']}),
+                  'Clients': ['Cookie=flavour=oat,raisin', 'Cookie=Grâce'], 'Targets': ['Bridge1', 'Village71']}),
     'emptied': dict(folder='emptied', options={'servers': [], 'cookies': []}, runs='changed changed ok',
                     sections={'RegisterWith': [], 'Clients': []}),
-    'targets': dict(folder='targets', options={'targets': ['Village71', 'Bridge1']}, runs='changed changed ok',
-                    sections={'Targets': ['Bridge1', 'Village71']}),
     'new': dict(folder='new', file=None, options={'create': True, 'set': {'maxPlayers': 12}},
                 runs='changed changed ok', lines=['maxPlayers=12']),
     'refused': dict(folder='refused', options={'set': {'maxPlayers': 'many'}}, runs='failed failed failed',
@@ -110,14 +108,10 @@ def playbook(*options):
     run = subprocess.run(['ansible-playbook', '-i', os.path.join(work, 'inventory.yml'),
                           os.path.join(work, 'playbook.yml'), *options], env=environment, cwd=work,
                          stdout=subprocess.PIPE, stderr=subprocess.STDOUT, encoding='utf-8', errors='replace')
-    recap = {}
-    for line in run.stdout.split('PLAY RECAP')[-1].splitlines():
-        found = re.match(r'(\S+)\s+:\s+ok=(\d+)\s+changed=(\d+)\s+unreachable=(\d+)\s+failed=(\d+)', line)
-        if found:
-            ok, changed, unreachable, failed = map(int, found.groups()[1:])
-            recap[found.group(1)] = ('failed' if failed or unreachable else 'changed' if changed
-                                     else 'ok' if ok else '?')
-    return run.stdout, recap
+    counts = re.findall(r'^(\S+)\s+:\s+ok=(\d+)\s+changed=(\d+)\s+unreachable=(\d+)\s+failed=(\d+)',
+                        run.stdout.split('PLAY RECAP')[-1], re.MULTILINE)
+    return run.stdout, {host: 'failed' if int(failed) or int(unreachable) else 'changed' if int(changed)
+                        else 'ok' if int(ok) else '?' for host, ok, changed, unreachable, failed in counts}
 
 
 def sections(text):

@@ -31,8 +31,8 @@ cleanup() { set +e; end_server; remove_scratch; }
 trap cleanup EXIT
 trap 'exit 1' INT TERM
 # A copy, which a rebuild meanwhile leaves alone.
-cp "$driver" "$scratch/fs_driver.exe"
-driver=$scratch/fs_driver.exe
+cp "$driver" "$scratch/"
+driver=$scratch/${driver##*/}
 
 # A fresh prefix once; reused by later runs of the same test.
 if [ ! -f "$prefix/.skyvarn-fs-ready" ]; then

@@ -7,8 +7,6 @@ display=${DISPLAY:-}
 . "$(dirname "$0")/lib.sh"
 export DISPLAY=$display   # the check creates its (hidden) window
 [ -n "$DISPLAY" ] || { echo "no X display: run the tests under xvfb-run (scripts/test.sh does)" >&2; exit 2; }
-check=$scratch/$(basename "$1")
-cp "$1" "$check"
 
 # The second prefix: a copy of the first, with a Wine server of its own.
 second=$prefix-second
@@ -32,7 +30,7 @@ for servers in 1 2; do
             [ "$servers" = 2 ] && [ $((writer % 2)) = 1 ] && use=$second || use=$prefix
             (
                 status=0
-                cd "$dir" && WINEPREFIX=$use wine "$check" --build --set "${keys[writer]}=$value" \
+                cd "$dir" && WINEPREFIX=$use wine "$driver" --build --set "${keys[writer]}=$value" \
                     >"$dir/out$writer" 2>"$dir/err$writer" || status=$?
                 echo "$status" >"$dir/status$writer"
             ) &

@@ -18,40 +18,26 @@ expect_exit() {  # WANT NAME COMMAND ...
     "$@" >"$name.out" 2>"$name.err" || status=$?
     [ "$status" = "$want" ] || { fail "$name: exit status $status, expected $want"; cat "$name.err"; return 1; }
 }
-expect_in() {  # FILE TEXT WHAT
-    grep -qF -- "$2" "$1" || { fail "$3: no \"$2\" in:"; cat "$1"; }
-}
+expect_in() { grep -qF -- "$2" "$1" || { fail "$3: no \"$2\" in:"; cat "$1"; }; }  # FILE TEXT WHAT
 # The settings file of a folder: a complete one, with a description holding 0xE9 and lists holding 0xC7.
 settings() {
     printf '[QV3Server]\r\nserverDesc="Caf\xe9 de la Gare"\r\nmaxPlayers=32\r\nclientTimeoutSec=120\r\npassword=secret\r\nrandomizeMap=0\r\nuseMap=VERDUN\r\nregionSize=MEDIUM\r\nlandmarkDensity=MODERATE\r\nstartDate=1917-04-15\r\nstartTime=6:30\r\nnightRate=30.0\r\ndayRate=60.0\r\ngameLengthInSeconds=3600\r\ndifficulty=VETERAN\r\ngameMode=ADVANCED\r\ngameType=TEAM_MELEE\r\ncloudsOn=1\r\ntorqueOn=1\r\nunlimitedAmmo=0\r\nrocketsAllowed=1\r\nlimitedFuel=1\r\nsecurityEnabled=1\r\nminAerosPerSide=2\r\nmaxPlaneTypes=9\r\nminKillsToScore=5\r\nhistoricAircraftDates=1\r\nhideTeamIndicators=0\r\nbalanceLandmarks=1\r\ntargetSwapTimeInSeconds=600\r\nplayersPerTarget=4\r\ntargetRegionSize=LARGE\r\ngermansDefendFirst=1\r\nendOnNoTargets=1\r\nautoRestartServer=1\r\ndeadTargetsRemoved=0\r\nautoRepairTargets=1\r\ntargetsChangeTeams=0\r\nmanuallyChooseTargets=1\r\nmanualTargetsProgress=1\r\nmanualTargetsAtATime=3\r\nfriendlyFire=0\r\nnumVoraks=2\r\nvoraksGlow=1\r\nFOKKER_EIII=1,1915-07-01,1916-12-31\r\nALBATROS_DII=1\r\nHALBERSTADT_DII=0\r\nALBATROS_DIII=1\r\nALBATROS_DV=1\r\nFOKKER_DRI=1,1917-08-01,1918-05-31\r\nPFALZ_DIII=1\r\nFOKKER_DVII=1\r\nPFALZ_DXII=0\r\nMORANE_BULLET=1\r\nNIEUPORT_11=1\r\nNIEUPORT_17=1\r\nSPAD_VII=1\r\nSPAD_XIII=1,1917-09-01,1918-11-11\r\nAIRCO_DH2=1\r\nSOPWITH_PUP=1\r\nSOPWITH_TRIPLANE=0\r\nSOPWITH_CAMEL=1\r\nSOPWITH_SNIPE=1\r\nNIEUPORT_24=1\r\nNIEUPORT_28=1\r\nSE5A=1\r\n[RegisterWith]\r\nTCP:master.example.net\r\nUDP:gr\xc7ce.example.net\r\n[Clients]\r\nCookie=alpha\r\nCookie=b\xc7ta\r\n'
 }
-# Waits (at most a minute and a half, the prefix being made meanwhile) for the editor's window to be shown
-# (Wine makes it some time before it shows it, and an unshown window takes no keys).
+# The editor's shown window, waited for (at most a minute and a half, the prefix being made meanwhile): Wine
+# makes it some time before it shows it, and an unshown window takes no keys.
 editor_window() {
-    for _ in $(seq 1 900); do
-        xdotool search --onlyvisible --name "^$editor_caption\$" 2>/dev/null | head -1 | grep . && return 0
-        sleep 0.1
-    done
-    return 1
+    timeout 90 xdotool search --sync --onlyvisible --name "^$editor_caption\$" 2>/dev/null | head -1 | grep .
 }
-focus() {
-    for _ in $(seq 1 50); do
-        xdotool windowfocus --sync "$1" 2>/dev/null && return 0
-        sleep 0.1
-    done
-}
+focus() { await $$ xdotool windowfocus --sync "$1" 2>/dev/null; }
 # Presses Alt+B in the editor and waits until the file has been written (a build writes it even when its
 # bytes stay the same, so its time of change moves; nanoseconds tell two builds of one second apart).
+changed_since() { [ "$(stat -c %y "$1")" != "$2" ]; }  # FILE TIME
 build_in_editor() {  # WINDOW FILE
     local before
     before=$(stat -c %y "$2")
     focus "$1"
     xdotool key alt+b
-    for _ in $(seq 1 100); do
-        [ "$(stat -c %y "$2")" != "$before" ] && return 0
-        sleep 0.1
-    done
-    return 1
+    await $$ changed_since "$2" "$before"
 }
 # The prefix is this test's own: whatever runs in it was started by this test, or by an earlier run of it
 # that was stopped half-way (by its time limit, say) and left its editor running.
@@ -160,10 +146,8 @@ else
     echo "- the build is current only while its last build started after every file that goes into it changed"
     tree=$work/tree real_root=$root
     rm -rf "$tree"
-    for input in "${build_inputs[@]}"; do
-        case $input in *.*) mkdir -p "$tree"; touch "$tree/$input" ;; *) mkdir -p "$tree/$input" ;; esac
-    done
-    mkdir -p "$tree/build"
+    # (A folder stands for each file that goes into the build too: its time is what counts.)
+    mkdir -p "$tree/build" "${build_inputs[@]/#/$tree/}"
     touch "$tree/settings/page.cpp"
     root=$tree
     built() { find "$tree" -exec touch -d '2 minutes ago' {} +; touch -d '1 minute ago' "$(build_stamp win32)"; }
@@ -175,7 +159,8 @@ else
 
     echo "- a folder code page 1252 cannot name is refused by name"
     mkdir "東京 server"
-    expect_exit 2 unnameable "$root/scripts/check.sh" "東京 server" && expect_in unnameable.err "東京 server" "check.sh"
+    expect_exit 2 unnameable "$root/scripts/check.sh" "東京 server" &&
+        expect_in unnameable.err "東京 server" "check.sh"
 
     echo "- a map's bitmap opens in the desktop's own viewer (xdg-open)"
     mkdir -p bitmap/landmarks bin

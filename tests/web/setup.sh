@@ -2,8 +2,7 @@
 # Readies the web mode's test: Debian's packages for the web mode and its browser, and playwright-core from
 # npm in a folder of the build. (run.sh --web makes the test's own Wine prefix.)
 set -eu
-root=$1
-work=$2
+root=$1 work=$2
 "$root/scripts/install-deps.sh" web browser
 # A version that still runs on Debian 12's own Node (18).
 version=1.61.1

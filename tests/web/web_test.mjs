@@ -12,6 +12,7 @@ const [root, work] = process.argv.slice(2);
 const { chromium } = createRequire(path.join(work, "node", "package.json"))("playwright-core");
 const prefix = path.join(work, "wineprefix");
 let passed = 0;
+const runs = [];
 const ok = (what) => console.log(`ok ${++passed} - ${what}`);
 // What /proc says of a process that may end meanwhile.
 const attempt = (read, otherwise) => { try { return read(); } catch { return otherwise; } };
@@ -47,6 +48,7 @@ function start(name, options) {
     child.stderr.on("data", (data) => { run.err += data; });
     run.exited = new Promise((resolve) => child.on("exit", (code, signal) => resolve(code ?? signal)));
     run.exited.then((status) => { run.status = status; });
+    runs.push(run);
     return run;
 }
 
@@ -151,10 +153,8 @@ function leftNothing(run, port) {
 }
 
 let browser;
-const runs = [];
 try {
     const run = start("served", (folder) => [folder]);
-    runs.push(run);
     const { url, lines, port } = await served(run);
     const secret = new URL(url).hash.replace("#secret=", "");
     assert.match(url, new RegExp(`^http://127\\.0\\.0\\.1:${port}/#secret=[0-9a-f]{64}$`));
@@ -195,9 +195,8 @@ try {
         assert.match(await note(stranger), /^No way in/, address);
     }
     for (const query of ["", "?token=", `?token=${wrong}`, `?token=${secret.slice(0, 32)}`,
-                         `?token=${secret.toUpperCase()}`]) {
+                         `?token=${secret.toUpperCase()}`])
         assert.equal(await probeSocket(stranger, port, query), 0, `the WebSocket with "${query}" got data`);
-    }
     for (const target of ["/tokens", "/../tokens", "/%2e%2e/tokens", "/vnc.sock", "/websockify", "/Xauthority"]) {
         const answer = await rawGet(port, target);
         assert.ok(!answer.startsWith("HTTP/1.1 200") && !answer.includes(secret), `${target}: ${answer}`);
@@ -231,7 +230,6 @@ try {
     assert.equal(made.status, 0, String(made.stderr));
     const hungUp = start("hung-up", (folder) => ["--port", String(chosen), folder,
                                                  "--listen", "127.0.0.1", "--cert", pem]);
-    runs.push(hungUp);
     const tls = await served(hungUp);
     assert.equal(tls.port, chosen);
     assert.match(tls.url, /^https:/);
