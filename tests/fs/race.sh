@@ -23,7 +23,6 @@ for servers in 1 2; do
         dir=$scratch/$servers-$round
         mkdir "$dir"
         printf '[QV3Server]\r\nmaxPlayers=8\r\n' >"$dir/qv3server.ini"
-        pids=()
         for ((writer = 0; writer < ${#keys[@]}; writer++)); do
             value=$((RANDOM % 90 + 10))
             values[writer]=$value
@@ -31,22 +30,20 @@ for servers in 1 2; do
             (
                 status=0
                 cd "$dir" && WINEPREFIX=$use wine "$driver" --build --set "${keys[writer]}=$value" \
-                    >"$dir/out$writer" 2>"$dir/err$writer" || status=$?
-                echo "$status" >"$dir/status$writer"
+                    >"$scratch/out$writer" 2>"$scratch/err$writer" || status=$?
+                echo "$status" >"$scratch/status$writer"
             ) &
-            pids+=($!)
         done
-        wait "${pids[@]}"
+        wait
         for ((writer = 0; writer < ${#keys[@]}; writer++)); do
-            status=$(cat "$dir/status$writer")
+            status=$(cat "$scratch/status$writer")
             pattern="${keys[writer]}=${values[writer]}"
             [ "${keys[writer]}" = serverDesc ] && pattern="serverDesc=\"${values[writer]}\""
             grep -q "^$pattern"$'\r'"\$" "$dir/qv3server.ini" || {
                 lost=$((lost + 1)); echo "$servers server(s), round $round: $pattern lost"; }
             [ "$status" = 1 ] || {
-                wrong=$((wrong + 1)); echo "$servers server(s), round $round: ${keys[writer]} answered $status: $(cat "$dir/err$writer")"; }
+                wrong=$((wrong + 1)); echo "$servers server(s), round $round: ${keys[writer]} answered $status: $(cat "$scratch/err$writer")"; }
         done
-        rm -f "$dir"/out* "$dir"/err* "$dir"/status*
         extra=$(ls "$dir" | grep -vx qv3server.ini || true)
         [ -z "$extra" ] || { left=$((left + 1)); echo "$servers server(s), round $round: left beside: $extra"; }
     done

@@ -114,7 +114,6 @@ else
     mkdir "$same" "$change" "$missing" bitmap
     settings >"$same/qv3server.ini"
     settings | sed 's/^dayRate=60.0/dayRate=2000/; s/^cloudsOn=1/cloudsOn=yes/' >"$change/qv3server.ini"
-    cp "$same/qv3server.ini" original.ini
 
     echo "- an editor open beside three checks at once: 0, 1 with its diff, 2 with its reason"
     "$root/scripts/run.sh" "$same" 2>editor.err &
@@ -132,7 +131,6 @@ else
     # The reason names the folder as it was typed, not its Wine path.
     expect_in missing.err "there is no qv3server.ini in $missing" "check.sh's reason"
     [ -n "${window:-}" ] && { [ "$(editor_window)" = "$window" ] || fail "the checks ended the open editor"; }
-    cmp -s original.ini "$same/qv3server.ini" || fail "a check beside the editor changed the file"
 
     echo "- a list too long for a Windows command line: 2 and a sentence, not Wine's 1 without the check"
     long=$(printf 'TCP:s%d.n,' $(seq 1 10000))
