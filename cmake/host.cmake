@@ -164,7 +164,7 @@ set_tests_properties(release.imports PROPERTIES LABELS release)
 add_test(NAME release.size COMMAND ${CMAKE_SOURCE_DIR}/scripts/check-size.sh ${WIN32_DIR}/bin/skyvarn-config.exe 102400)
 set_tests_properties(release.size PROPERTIES LABELS release)
 
-# The web mode (scripts/web.sh) driven through noVNC in headless Chromium, with a Wine prefix of its own;
+# The web mode (run.sh --web) driven through noVNC in headless Chromium, with a Wine prefix of its own;
 # its setup installs the web mode's packages, Chromium and playwright-core, so it may take a while once.
 set(WEB_TEST_DIR ${CMAKE_BINARY_DIR}/web-test)
 # The release where 32-bit Wine runs, else the 64-bit build of the same sources.
@@ -172,11 +172,10 @@ set(RELEASE_BIN ${WIN32_DIR}/bin)
 if(NOT WINE32_STATUS EQUAL 0)
     set(RELEASE_BIN ${WIN64_DIR}/bin)
 endif()
-set(WEB_EDITOR ${RELEASE_BIN}/skyvarn-config.exe)
 add_test(NAME web.setup COMMAND ${CMAKE_SOURCE_DIR}/tests/web/setup.sh ${CMAKE_SOURCE_DIR} ${WEB_TEST_DIR})
 set_tests_properties(web.setup PROPERTIES FIXTURES_SETUP web LABELS web TIMEOUT 1800)
 add_test(NAME web.browser
-         COMMAND node ${CMAKE_SOURCE_DIR}/tests/web/web_test.mjs ${CMAKE_SOURCE_DIR} ${WEB_TEST_DIR} ${WEB_EDITOR})
+         COMMAND node ${CMAKE_SOURCE_DIR}/tests/web/web_test.mjs ${CMAKE_SOURCE_DIR} ${WEB_TEST_DIR})
 set_tests_properties(web.browser PROPERTIES FIXTURES_REQUIRED web LABELS web TIMEOUT 600)
 
 # The operator's scripts (run.sh, check.sh) as an operator runs them, each part on a display and a Wine

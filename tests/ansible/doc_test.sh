@@ -3,8 +3,7 @@
 # examples and return values back, every example uses documented options only, and ansible-galaxy builds
 # the collection. (Debian's Python has the YAML reader that ansible-core uses.)
 set -u
-root=$1
-work=$2
+root=$1 work=$2
 export ANSIBLE_HOME="$work/home" ANSIBLE_COLLECTIONS_PATH="$work/collections" ANSIBLE_NOCOLOR=1
 failures=0
 fail() { echo "FAILED: $*"; failures=$((failures + 1)); }
@@ -17,19 +16,16 @@ ansible-doc --json -t module skyvarn.config.settings >"$work/doc.json" 2>"$work/
 /usr/bin/python3 - "$work/doc.json" <<'EOF' || fail "the documentation read back"
 import json, sys, yaml
 doc = json.load(open(sys.argv[1]))['skyvarn.config.settings']
-options = doc['doc']['options']
-assert doc['return'], 'no return values'
-examples = yaml.safe_load(doc['examples'])
-assert examples, 'no examples'
-for example in examples:
-    given = example['skyvarn.config.settings']
-    assert set(given) <= set(options), '%s: undocumented options %s' % (example['name'], set(given) - set(options))
-    required = {name for name, option in options.items() if option.get('required')}
-    assert required <= set(given), '%s: lacks %s' % (example['name'], required - set(given))
+options = set(doc['doc']['options'])
+required = {name for name, option in doc['doc']['options'].items() if option.get('required')}
+assert doc['return'] and doc['examples'], 'no return values or no examples'
+for example in yaml.safe_load(doc['examples']):
+    given = set(example['skyvarn.config.settings'])
+    assert required <= given <= options, '%s: lacks %s or has undocumented %s' % (
+        example['name'], required - given, given - options)
 EOF
 
-rm -rf "$work/dist"
-ansible-galaxy collection build --output-path "$work/dist" "$root/ansible" >"$work/build.out" 2>&1 ||
+ansible-galaxy collection build --force --output-path "$work/dist" "$root/ansible" >"$work/build.out" 2>&1 ||
     { fail "ansible-galaxy cannot build the collection:"; cat "$work/build.out"; }
 
 [ "$failures" -eq 0 ] && echo "all passed"

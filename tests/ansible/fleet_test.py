@@ -10,10 +10,7 @@ import shutil
 import subprocess
 import sys
 
-root, work, program, wine, prefix = sys.argv[1:6]
-# (WINE is a command name or a path.)
-root, work, program, prefix = map(os.path.abspath, (root, work, program, prefix))
-wine = os.path.abspath(wine) if os.sep in wine else wine
+root, work, program, wine, prefix = sys.argv[1:6]  # absolute paths; WINE may be a command's name
 here = os.path.dirname(os.path.abspath(__file__))
 fleet = os.path.join(work, 'fleet')
 failures = []
@@ -40,19 +37,17 @@ SAMPLE = sample_settings()
 HOSTS = {
     'same': dict(folder='same', options={'set': {'maxPlayers': 32}, 'cookies': ['alpha', 'beta']},
                  runs='ok ok ok'),
-    'players': dict(folder='players', options={'set': {'maxPlayers': 50, 'cloudsOn': False}},
-                    runs='changed changed ok', lines=['maxPlayers=50', 'cloudsOn=0']),
-    # A folder whose name the program gets in code page 1252; entries with commas and a cookie with 0xE2.
-    'lists': dict(folder="Ærø 'arena'", options={
+    # A folder whose name the program gets in code page 1252; values, a flag, list entries with commas and a
+    # cookie with 0xE2, and targets.
+    'changed': dict(folder="Ærø 'arena'", options={
+        'set': {'maxPlayers': 50, 'cloudsOn': False},
         'servers': ['TCP:master.example.net:7000', 'UDP:backup.example.net,7001'],
-        'cookies': ['flavour=oat,raisin', 'Grâce']},
-        runs='changed changed ok',
+        'cookies': ['flavour=oat,raisin', 'Grâce'], 'targets': ['Village71', 'Bridge1']},
+        runs='changed changed ok', lines=['maxPlayers=50', 'cloudsOn=0'],
         sections={'RegisterWith': ['TCP:master.example.net:7000', 'UDP:backup.example.net,7001'],
-                  'Clients': ['Cookie=flavour=oat,raisin', 'Cookie=Grâce']}),
+                  'Clients': ['Cookie=flavour=oat,raisin', 'Cookie=Grâce'], 'Targets': ['Bridge1', 'Village71']}),
     'emptied': dict(folder='emptied', options={'servers': [], 'cookies': []}, runs='changed changed ok',
                     sections={'RegisterWith': [], 'Clients': []}),
-    'targets': dict(folder='targets', options={'targets': ['Village71', 'Bridge1']}, runs='changed changed ok',
-                    sections={'Targets': ['Bridge1', 'Village71']}),
     'new': dict(folder='new', file=None, options={'create': True, 'set': {'maxPlayers': 12}},
                 runs='changed changed ok', lines=['maxPlayers=12']),
     'refused': dict(folder='refused', options={'set': {'maxPlayers': 'many'}}, runs='failed failed failed',
@@ -61,88 +56,62 @@ HOSTS = {
                     message=['qv3server.ini', os.path.join(fleet, 'missing')]),
     'broken': dict(folder='broken', wine=os.path.join(here, 'broken-wine'), options={'set': {'maxPlayers': 20}},
                    runs='failed failed failed', message=['exit status 1', 'kernel32']),
-    'display': dict(folder='display', prefix=os.path.join(work, 'display-prefix'),
+    'display': dict(folder='display', prefix=os.path.join(fleet, 'display-prefix'),
                     options={'set': {'maxPlayers': 20}}, runs='failed failed failed', message=['DISPLAY']),
     'unspellable': dict(folder='東京 server', options={'set': {'maxPlayers': 20}}, runs='failed failed failed',
                         message=['Wine cannot open', '東京 server']),
 }
 
 
-def yaml_text(value):
-    # JSON is YAML: every value of the inventory written so.
-    return json.dumps(value, ensure_ascii=False)
-
-
 def lay_out():
     shutil.rmtree(fleet, ignore_errors=True)
     os.makedirs(fleet)
     # A prefix made for a display: no null graphics driver in its registry.
-    display_prefix = os.path.join(work, 'display-prefix')
-    shutil.rmtree(display_prefix, ignore_errors=True)
-    os.makedirs(display_prefix)
+    os.makedirs(HOSTS['display']['prefix'])
     for name in ('system.reg', 'user.reg'):
-        with open(os.path.join(display_prefix, name), 'w') as registry:
+        with open(os.path.join(HOSTS['display']['prefix'], name), 'w') as registry:
             registry.write('WINE REGISTRY Version 2\n')
-    lines = ['fleet:', '  hosts:']
+    hosts = {}
     for host, setup in HOSTS.items():
         folder = os.path.join(fleet, setup['folder'])
         os.makedirs(folder)
         if setup.get('file', SAMPLE) is not None:
             with open(os.path.join(folder, 'qv3server.ini'), 'wb') as settings:
                 settings.write(SAMPLE)
-        variables = dict(folder=folder, wine=setup.get('wine', wine), prefix=setup.get('prefix', prefix),
-                         options=setup['options'])
-        lines.append('    %s:' % host)
-        lines += ['      %s: %s' % (key, yaml_text(value)) for key, value in variables.items()]
-    lines += ['  vars:', '    ansible_connection: local', '    ansible_python_interpreter: /usr/bin/python3',
-              '    program: ' + yaml_text(program)]
+        hosts[host] = dict(folder=folder, wine=setup.get('wine', wine), prefix=setup.get('prefix', prefix),
+                           options=setup['options'])
+    # Written as JSON, which is YAML.
     with open(os.path.join(work, 'inventory.yml'), 'w', encoding='utf-8') as inventory:
-        inventory.write('\n'.join(lines) + '\n')
+        json.dump({'fleet': {'hosts': hosts, 'vars': dict(ansible_connection='local', program=program,
+                                                          ansible_python_interpreter='/usr/bin/python3')}},
+                  inventory, ensure_ascii=False)
+    task = {name: '{{ options.%s | default(omit) }}' % name for name in ('set', 'servers', 'cookies', 'targets')}
+    task.update(path='{{ folder }}', program='{{ program }}', wine='{{ wine }}', wineprefix='{{ prefix }}',
+                create='{{ options.create | default(false) }}')
     with open(os.path.join(work, 'playbook.yml'), 'w') as playbook:
-        playbook.write('''- hosts: fleet
-  gather_facts: false
-  tasks:
-    - name: the server's settings
-      skyvarn.config.settings:
-        path: "{{ folder }}"
-        program: "{{ program }}"
-        wine: "{{ wine }}"
-        wineprefix: "{{ prefix }}"
-        set: "{{ options.set | default(omit) }}"
-        servers: "{{ options.servers | default(omit) }}"
-        cookies: "{{ options.cookies | default(omit) }}"
-        targets: "{{ options.targets | default(omit) }}"
-        create: "{{ options.create | default(false) }}"
-''')
+        json.dump([{'hosts': 'fleet', 'gather_facts': False,
+                    'tasks': [{'name': "the server's settings", 'skyvarn.config.settings': task}]}], playbook)
 
 
 def files():
-    held = {}
-    for host, setup in HOSTS.items():
-        name = os.path.join(fleet, setup['folder'], 'qv3server.ini')
-        held[host] = open(name, 'rb').read() if os.path.exists(name) else None
-    return held
+    names = {host: os.path.join(fleet, setup['folder'], 'qv3server.ini') for host, setup in HOSTS.items()}
+    return {host: open(name, 'rb').read() if os.path.exists(name) else None for host, name in names.items()}
 
 
 def playbook(*options):
     environment = {key: value for key, value in os.environ.items() if key != 'DISPLAY'}
     environment.update(ANSIBLE_HOME=os.path.join(work, 'home'),
                        ANSIBLE_COLLECTIONS_PATH=os.path.join(work, 'collections'),
-                       ANSIBLE_FORKS='4', ANSIBLE_NOCOLOR='1', ANSIBLE_RETRY_FILES_ENABLED='0',
-                       ANSIBLE_LOCAL_TEMP=os.path.join(work, 'home', 'tmp'),
+                       ANSIBLE_FORKS='4', ANSIBLE_NOCOLOR='1',
                        ANSIBLE_REMOTE_TEMP=os.path.join(work, 'home', 'remote-tmp'),
                        ANSIBLE_CONFIG=os.path.join(work, 'no-ansible.cfg'), ANSIBLE_STDOUT_CALLBACK='default')
     run = subprocess.run(['ansible-playbook', '-i', os.path.join(work, 'inventory.yml'),
                           os.path.join(work, 'playbook.yml'), *options], env=environment, cwd=work,
                          stdout=subprocess.PIPE, stderr=subprocess.STDOUT, encoding='utf-8', errors='replace')
-    recap = {}
-    for line in run.stdout.split('PLAY RECAP')[-1].splitlines():
-        found = re.match(r'(\S+)\s+:\s+ok=(\d+)\s+changed=(\d+)\s+unreachable=(\d+)\s+failed=(\d+)', line)
-        if found:
-            ok, changed, unreachable, failed = map(int, found.groups()[1:])
-            recap[found.group(1)] = ('failed' if failed or unreachable else 'changed' if changed
-                                     else 'ok' if ok else '?')
-    return run.stdout, recap
+    counts = re.findall(r'^(\S+)\s+:\s+ok=(\d+)\s+changed=(\d+)\s+unreachable=(\d+)\s+failed=(\d+)',
+                        run.stdout.split('PLAY RECAP')[-1], re.MULTILINE)
+    return run.stdout, {host: 'failed' if int(failed) or int(unreachable) else 'changed' if int(changed)
+                        else 'ok' if int(ok) else '?' for host, ok, changed, unreachable, failed in counts}
 
 
 def sections(text):
@@ -155,11 +124,9 @@ def sections(text):
     return held
 
 
-def check_run(what, number, output, recap, before):
+def check_run(number, output, recap, before):
+    what = ('the dry run', 'the build', 'the second build')[number]
     after = files()
-    if not recap:
-        fail('%s: the playbook gave no recap' % what)
-        return after
     for host, setup in HOSTS.items():
         expected = setup['runs'].split()[number]
         if recap.get(host) != expected:
@@ -175,40 +142,34 @@ def check_run(what, number, output, recap, before):
 
 def check_files(held):
     for host, setup in HOSTS.items():
-        if not held[host] and (setup.get('lines') or setup.get('sections')):
-            fail('%s has no file after the build' % host)
-            continue
+        found = sections(held[host] or b'')
         for line in setup.get('lines', []):
-            if line not in held[host].decode('cp1252').splitlines():
+            if line not in found.get('QV3Server', []):
                 fail('%s: no line %s after the build' % (host, line))
         for section, entries in setup.get('sections', {}).items():
-            if sections(held[host]).get(section, []) != entries:
-                fail('%s: [%s] holds %s, not %s' % (host, section, sections(held[host]).get(section), entries))
+            if found.get(section, []) != entries:
+                fail('%s: [%s] holds %s, not %s' % (host, section, found.get(section), entries))
 
 
 def main():
     lay_out()
-    start = files()
-    output, recap = playbook('--check', '--diff')
-    print('- a dry run with diffs changes no file and shows what a build would change')
-    check_run('the dry run', 0, output, recap, start)
+    held, outputs = files(), []
+    for number, what in enumerate(('a dry run with diffs changes no file and shows what a build would change',
+                                   'a build changes what the dry run said, and only that',
+                                   'a second build changes nothing')):
+        print('- ' + what)
+        output, recap = playbook(*(('--check', '--diff') if number == 0 else ()))
+        outputs.append(output)
+        held = check_run(number, output, recap, held)
+    # What the build wrote, which the second build kept.
+    check_files(held)
     for shown in ('+maxPlayers=50', '-maxPlayers=32', '+Cookie=flavour=oat,raisin', '-Ghistelles'):
-        if shown not in output:
+        if shown not in outputs[0]:
             fail('the dry run shows no diff line %s' % shown)
-    print('- a build changes what the dry run said, and only that')
-    output_built, recap = playbook()
-    built = check_run('the build', 1, output_built, recap, start)
-    check_files(built)
-    print('- a second build changes nothing')
-    output_again, recap = playbook()
-    check_run('the second build', 2, output_again, recap, built)
     if failures:
-        for title, text in (('dry run', output), ('build', output_built), ('second build', output_again)):
-            print('--- the %s ---\n%s' % (title, text))
-        print('%d failed' % len(failures))
-        return 1
-    print('all passed')
-    return 0
+        print('\n'.join('--- run %d ---\n%s' % (number + 1, output) for number, output in enumerate(outputs)))
+    print('%d failed' % len(failures) if failures else 'all passed')
+    return 1 if failures else 0
 
 
 sys.exit(main())

@@ -3,8 +3,7 @@
 # headless as the README tells an operator (the scripts make it, then its graphics driver becomes the null
 # driver), so that the module runs the program without any X display.
 set -eu
-root=$1
-work=$2
+root=$1 work=$2
 "$root/scripts/install-deps.sh" ansible
 mkdir -p "$work"
 prefix="$work/wineprefix"

@@ -1,15 +1,12 @@
 # Shared by the file-system tests: a scratch folder with file systems mounted in it, the write path's
 # driver under Wine in a prefix of the test's own, and cleanup on every way out. Sourced; the caller
-# passes the driver and the prefix as $1 and $2.
+# passes the driver and the prefix as $1 and $2, and a measurement its seed and count as $3 and $4.
 set -eu
-driver=$1
-prefix=$2
+driver=$1 prefix=$2 seed=${3:-} count=${4:-}
+RANDOM=${seed:-0}
 export WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" LC_ALL=C
 unset DISPLAY   # the driver opens no window
-if [ "$(id -u)" -ne 0 ]; then
-    echo "skipped: mounting file systems needs root" >&2
-    exit 77
-fi
+[ "$(id -u)" -eq 0 ] || { echo "skipped: mounting file systems needs root" >&2; exit 77; }
 for tool in wine wineserver mkfs.ext4 setfacl getfacl; do
     command -v "$tool" >/dev/null || { echo "missing $tool: run scripts/install-deps.sh" >&2; exit 2; }
 done
@@ -23,24 +20,19 @@ remove_scratch() {
     done
     rm -rf "$scratch"
 }
+# The Wine server of this test's own prefix, and the drivers it runs.
+end_server() { wineserver -k 2>/dev/null || true; wineserver -w 2>/dev/null || true; }
 # A run stopped half-way (by its time limit, say) leaves its Wine server and drivers running and its file
 # systems mounted: they are this test's own, of its own prefix, and go before it starts again.
-wineserver -k 2>/dev/null || true
-wineserver -w 2>/dev/null || true
+end_server
 remove_scratch
 mkdir -p "$scratch"
-server_started=""
-cleanup() {
-    set +e
-    # Only this test's own server, of its own prefix.
-    [ -n "$server_started" ] && wineserver -k 2>/dev/null
-    remove_scratch
-}
+cleanup() { set +e; end_server; remove_scratch; }
 trap cleanup EXIT
 trap 'exit 1' INT TERM
 # A copy, which a rebuild meanwhile leaves alone.
-cp "$driver" "$scratch/fs_driver.exe"
-driver=$scratch/fs_driver.exe
+cp "$driver" "$scratch/"
+driver=$scratch/${driver##*/}
 
 # A fresh prefix once; reused by later runs of the same test.
 if [ ! -f "$prefix/.skyvarn-fs-ready" ]; then
@@ -53,12 +45,11 @@ fi
 
 # Starts this prefix's Wine server anew under the umask given, which every file it creates then gets.
 server_umask() {
-    [ -n "$server_started" ] && { wineserver -k 2>/dev/null || true; wineserver -w 2>/dev/null || true; }
+    end_server
     (umask "$1"; wineserver -p) || {
         echo "a Wine server of $prefix is still running: end it (WINEPREFIX=$prefix wineserver -k), then test again" >&2
         exit 2
     }
-    server_started=yes
 }
 
 # mount_fs KIND DIR: a small file system at DIR in the scratch folder: ext4 with 1 KiB blocks in a 4 MiB

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # What a write keeps of the file on real file systems, whatever the Wine server's umask: the bytes, the
-# mode, the owner, the access list and the links; and what it never touches: whatever stands at the
-# journal's name and is not a journal. Usage: links_modes.sh DRIVER PREFIX
+# mode, the owner, the access list and a second name; and what it never touches: whatever stands at the
+# journal's name and is not a journal. (A settings file that is a symbolic link: kill.sh.)
+# Usage: links_modes.sh DRIVER PREFIX
 . "$(dirname "$0")/lib.sh"
 
 printf '[QV3Server]\r\npassword=old\r\n' >"$scratch/old.bin"
@@ -33,27 +34,16 @@ for kind in ext4 tmpfs; do
             rm -f "$file" "$dir/alias.ini"
         done
 
-        # A settings file that is a link to one kept elsewhere: the target is written, the link stays.
-        mkdir -p "$dir/kept"
-        cp "$scratch/old.bin" "$dir/kept/server.ini"
-        chmod 640 "$dir/kept/server.ini"
-        ln -s kept/server.ini "$file"
-        drive write "$(winpath "$file")" "$(winpath "$scratch/new.bin")" || fail "$case/link: refused"
-        [ -L "$file" ] || fail "$case/link: no longer a link"
-        same_bytes "$case/link: its target" "$dir/kept/server.ini" "$scratch/new.bin"
-        expect_eq "$case/link: the target's mode" "$(stat -c %a "$dir/kept/server.ini")" 640
-        rm -rf "$file" "$dir/kept"
-
         # No file yet: made whole, with nothing beside it.
         drive write "$(winpath "$file")" "$(winpath "$scratch/new.bin")" || fail "$case/new: refused"
         same_bytes "$case/new" "$file" "$scratch/new.bin"
         expect_eq "$case/new: what is left beside it" "$(ls "$dir" | tr '\n' ' ')" "qv3server.ini "
 
         # What stands at the journal's name and is not a journal (a link, a folder, another file's second
-        # name, or the operator's own copy, note or empty file): refused, and everything stays as it was.
+        # name, or the operator's own note or empty file): refused, and everything stays as it was.
         # Wine shows a link to nothing as no file at all, so only the write itself finds that one.
         cp "$scratch/old.bin" "$file"
-        for stale in link dangling folder hardlink copy note empty; do
+        for stale in link dangling folder hardlink note empty; do
             cp "$scratch/victim.bin" "$dir/victim.txt"
             chmod 600 "$dir/victim.txt"
             case $stale in
@@ -61,7 +51,6 @@ for kind in ext4 tmpfs; do
             dangling) ln -s nowhere.txt "$file.tmp" ;;
             folder) mkdir "$file.tmp" ;;
             hardlink) ln "$dir/victim.txt" "$file.tmp" ;;
-            copy) cp "$scratch/old.bin" "$file.tmp" ;;
             note) printf 'keep this: the old password\n' >"$file.tmp" ;;
             empty) : >"$file.tmp" ;;
             esac
@@ -76,7 +65,6 @@ for kind in ext4 tmpfs; do
             expect_eq "$case/stale $stale: the write" "$status" 1
             same_bytes "$case/stale $stale: the file" "$file" "$scratch/old.bin"
             same_bytes "$case/stale $stale: the victim" "$dir/victim.txt" "$scratch/victim.bin"
-            [ -e "$dir/nowhere.txt" ] && fail "$case/stale $stale: a file made through the link"
             case $stale in
             link | dangling) [ -L "$file.tmp" ] || fail "$case/stale $stale: the link went" ;;
             folder) [ -d "$file.tmp" ] || fail "$case/stale folder: the folder went" ;;

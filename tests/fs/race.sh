@@ -7,11 +7,6 @@ display=${DISPLAY:-}
 . "$(dirname "$0")/lib.sh"
 export DISPLAY=$display   # the check creates its (hidden) window
 [ -n "$DISPLAY" ] || { echo "no X display: run the tests under xvfb-run (scripts/test.sh does)" >&2; exit 2; }
-seed=$3
-count=$4
-RANDOM=$seed
-check=$scratch/$(basename "$1")
-cp "$1" "$check"
 
 # The second prefix: a copy of the first, with a Wine server of its own.
 second=$prefix-second
@@ -28,30 +23,27 @@ for servers in 1 2; do
         dir=$scratch/$servers-$round
         mkdir "$dir"
         printf '[QV3Server]\r\nmaxPlayers=8\r\n' >"$dir/qv3server.ini"
-        pids=()
         for ((writer = 0; writer < ${#keys[@]}; writer++)); do
             value=$((RANDOM % 90 + 10))
             values[writer]=$value
             [ "$servers" = 2 ] && [ $((writer % 2)) = 1 ] && use=$second || use=$prefix
             (
                 status=0
-                cd "$dir" && WINEPREFIX=$use wine "$check" --build --set "${keys[writer]}=$value" \
-                    >"$dir/out$writer" 2>"$dir/err$writer" || status=$?
-                echo "$status" >"$dir/status$writer"
+                cd "$dir" && WINEPREFIX=$use wine "$driver" --build --set "${keys[writer]}=$value" \
+                    >"$scratch/out$writer" 2>"$scratch/err$writer" || status=$?
+                echo "$status" >"$scratch/status$writer"
             ) &
-            pids+=($!)
         done
-        wait "${pids[@]}"
+        wait
         for ((writer = 0; writer < ${#keys[@]}; writer++)); do
-            status=$(cat "$dir/status$writer")
+            status=$(cat "$scratch/status$writer")
             pattern="${keys[writer]}=${values[writer]}"
             [ "${keys[writer]}" = serverDesc ] && pattern="serverDesc=\"${values[writer]}\""
             grep -q "^$pattern"$'\r'"\$" "$dir/qv3server.ini" || {
                 lost=$((lost + 1)); echo "$servers server(s), round $round: $pattern lost"; }
             [ "$status" = 1 ] || {
-                wrong=$((wrong + 1)); echo "$servers server(s), round $round: ${keys[writer]} answered $status: $(cat "$dir/err$writer")"; }
+                wrong=$((wrong + 1)); echo "$servers server(s), round $round: ${keys[writer]} answered $status: $(cat "$scratch/err$writer")"; }
         done
-        rm -f "$dir"/out* "$dir"/err* "$dir"/status*
         extra=$(ls "$dir" | grep -vx qv3server.ini || true)
         [ -z "$extra" ] || { left=$((left + 1)); echo "$servers server(s), round $round: left beside: $extra"; }
     done

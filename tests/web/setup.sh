@@ -1,9 +1,8 @@
 #!/usr/bin/env bash
-# Readies the web mode's test: Debian's packages for the web mode and its browser, playwright-core from npm
-# in a folder of the build, and the test's own Wine prefix, made on the suite's display.
+# Readies the web mode's test: Debian's packages for the web mode and its browser, and playwright-core from
+# npm in a folder of the build. (run.sh --web makes the test's own Wine prefix.)
 set -eu
-root=$1
-work=$2
+root=$1 work=$2
 "$root/scripts/install-deps.sh" web browser
 # A version that still runs on Debian 12's own Node (18).
 version=1.61.1
@@ -13,4 +12,3 @@ if [ "$(cat "$work/node/installed" 2>/dev/null)" != "$version" ]; then
     npm install --prefix "$work/node" --no-audit --no-fund --loglevel=error "playwright-core@$version"
     echo "$version" >"$work/node/installed"
 fi
-"$root/scripts/wine-prefix.sh" up "$work/wineprefix"

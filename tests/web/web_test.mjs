@@ -1,6 +1,6 @@
-// The web mode from end to end: scripts/web.sh serves the editor of a scratch folder, and headless Chromium
+// The web mode from end to end: run.sh --web serves the editor of a scratch folder, and headless Chromium
 // uses it through noVNC as an operator would, while the test watches what listens and what is left.
-// Usage: node web_test.mjs ROOT WORK EXE (WORK holds playwright-core and the test's own Wine prefix).
+// Usage: node web_test.mjs ROOT WORK (WORK holds playwright-core and the test's own Wine prefix).
 import assert from "node:assert/strict";
 import { spawn, spawnSync } from "node:child_process";
 import fs from "node:fs";
@@ -8,15 +8,16 @@ import net from "node:net";
 import path from "node:path";
 import { createRequire } from "node:module";
 
-const [root, work, exe] = process.argv.slice(2);
+const [root, work] = process.argv.slice(2);
 const { chromium } = createRequire(path.join(work, "node", "package.json"))("playwright-core");
-const settle = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
-
+const prefix = path.join(work, "wineprefix");
 let passed = 0;
-function ok(what) {
-    passed++;
-    console.log(`ok ${passed} - ${what}`);
-}
+const runs = [];
+const ok = (what) => console.log(`ok ${++passed} - ${what}`);
+// What /proc says of a process that may end meanwhile.
+const attempt = (read, otherwise) => { try { return read(); } catch { return otherwise; } };
+const rows = (table) => fs.readFileSync(table, "latin1").split("\n").slice(1).map((line) => line.trim().split(/\s+/));
+const listeningTcp = () => [...rows("/proc/net/tcp"), ...rows("/proc/net/tcp6")].filter((field) => field[3] === "0A");
 
 // Waits, at most `seconds`, until `probe` gives something truthy, and gives it.
 async function until(what, probe, seconds = 60) {
@@ -24,104 +25,56 @@ async function until(what, probe, seconds = 60) {
         const value = await probe();
         if (value)
             return value;
-        await settle(200);
+        await new Promise((resolve) => setTimeout(resolve, 200));
     }
     throw new Error(`gave up waiting for ${what}`);
 }
 
-// Starts web.sh on a fresh folder, as run.sh --web does, or run.sh --web itself with the folder among the
-// options; either leads a process group of its own, as at a terminal.
-function start(name, args = [], { viaRunSh = false } = {}) {
-    const folder = path.join(work, name);
-    fs.rmSync(folder, { recursive: true, force: true });
-    fs.mkdirSync(folder, { recursive: true });
-    const prefix = path.join(work, "wineprefix");
-    const log = viaRunSh ? `${prefix}.log` : path.join(work, `${name}.wine.log`);
-    const script = path.join(root, "scripts", viaRunSh ? "run.sh" : "web.sh");
-    const env = viaRunSh ? { SKYVARN_PREFIX: prefix }
-                         : { WINEPREFIX: prefix, WINEDEBUG: "-all", WINEDLLOVERRIDES: "mscoree,mshtml=", LC_ALL: "C",
-                             SKYVARN_EXE: exe, SKYVARN_DIR: folder, SKYVARN_LOG: log };
-    const child = spawn(script, args, {
+// run.sh --web on a fresh folder, the folder among the options, with a temporary folder of its own; it leads a
+// process group of its own, as at a terminal.
+function start(name, options) {
+    const [folder, tmp] = [path.join(work, name), path.join(work, `${name}.tmp`)];
+    for (const made of [folder, tmp]) {
+        fs.rmSync(made, { recursive: true, force: true });
+        fs.mkdirSync(made, { recursive: true });
+    }
+    const child = spawn(path.join(root, "scripts", "run.sh"), ["--web", ...options(folder)], {
         detached: true,
         stdio: ["ignore", "pipe", "pipe"],
-        env: { ...process.env, ...env, DISPLAY: "" },
+        env: { ...process.env, SKYVARN_PREFIX: prefix, DISPLAY: "", TMPDIR: tmp },
     });
-    const run = { child, folder, log, out: "", err: "", status: null };
+    const run = { child, folder: fs.realpathSync(folder), tmp, out: "", err: "", status: null };
     child.stdout.on("data", (data) => { run.out += data; });
     child.stderr.on("data", (data) => { run.err += data; });
     run.exited = new Promise((resolve) => child.on("exit", (code, signal) => resolve(code ?? signal)));
     run.exited.then((status) => { run.status = status; });
+    runs.push(run);
     return run;
 }
 
 async function served(run) {
     const url = await until("the address", () => {
         if (run.status !== null)
-            throw new Error(`web.sh ended (${run.status}) before it printed an address`);
-        const lines = run.out.trimEnd().split("\n");
-        return /^https?:/.test(lines.at(-1)) && lines.at(-1);
+            throw new Error(`run.sh --web ended (${run.status}) before it printed an address`);
+        const last = run.out.trimEnd().split("\n").at(-1);
+        return /^https?:/.test(last) && last;
     }, 240);
     return { url, lines: run.out.trimEnd().split("\n"), port: Number(new URL(url).port) };
 }
 
-// The processes of a run are those that carry its folder in their environment: web.sh's own children and
-// the Wine processes the editor brought up.
-function processesOf(run) {
-    const mark = `SKYVARN_DIR=${run.folder}\0`;
-    return fs.readdirSync("/proc").filter((pid) => /^\d+$/.test(pid) && pid !== String(process.pid))
-        .filter((pid) => {
-            try {
-                return fs.readFileSync(`/proc/${pid}/environ`, "latin1").includes(mark);
-            } catch {
-                return false;
-            }
-        });
-}
+// The processes of a run are those that carry its folder in their environment: the script's own children
+// and the Wine processes the editor brought up.
+const processesOf = (run) => fs.readdirSync("/proc").filter((pid) => /^\d+$/.test(pid) &&
+    attempt(() => fs.readFileSync(`/proc/${pid}/environ`, "latin1").includes(`SKYVARN_DIR=${run.folder}\0`), false));
 
-function socketsOf(pids) {
-    const inodes = new Map();
+// The local addresses on which some processes listen on TCP.
+function tcpOf(pids) {
+    const sockets = new Set();
     for (const pid of pids) {
-        let fds = [];
-        try {
-            fds = fs.readdirSync(`/proc/${pid}/fd`);
-        } catch {
-            // the process ended meanwhile
-        }
-        for (const fd of fds) {
-            try {
-                const inode = /^socket:\[(\d+)\]$/.exec(fs.readlinkSync(`/proc/${pid}/fd/${fd}`));
-                if (inode)
-                    inodes.set(inode[1], pid);
-            } catch {
-                // closed meanwhile
-            }
-        }
+        for (const fd of attempt(() => fs.readdirSync(`/proc/${pid}/fd`), []))
+            sockets.add(/^socket:\[(\d+)\]$/.exec(attempt(() => fs.readlinkSync(`/proc/${pid}/fd/${fd}`), ""))?.[1]);
     }
-    const tcp = [];
-    for (const table of ["/proc/net/tcp", "/proc/net/tcp6"]) {
-        for (const line of fs.readFileSync(table, "latin1").split("\n").slice(1)) {
-            const field = line.trim().split(/\s+/);
-            if (field[3] === "0A" && inodes.has(field[9]))
-                tcp.push(field[1]);
-        }
-    }
-    const unix = [];
-    for (const line of fs.readFileSync("/proc/net/unix", "latin1").split("\n").slice(1)) {
-        const field = line.trim().split(/\s+/);
-        // A server may name its socket relative to its working folder, as Wine's does.
-        if (field[3] === "00010000" && inodes.has(field[6]) && field[7])
-            unix.push(/^[@/]/.test(field[7]) ? field[7]
-                      : path.join(fs.readlinkSync(`/proc/${inodes.get(field[6])}/cwd`), field[7]));
-    }
-    return { tcp, unix };
-}
-
-function portFree(port) {
-    return new Promise((resolve) => {
-        const server = net.createServer();
-        server.once("error", () => resolve(false));
-        server.listen(port, "127.0.0.1", () => server.close(() => resolve(true)));
-    });
+    return listeningTcp().filter((field) => sockets.has(field[9])).map((field) => field[1]);
 }
 
 // A raw request, so that paths such as /../ reach websockify as written.
@@ -136,15 +89,12 @@ function rawGet(port, target) {
     });
 }
 
-// What a WebSocket to websockify with the given query receives before it is closed.
+// How many messages a WebSocket to websockify with the given query receives before it is closed.
 function probeSocket(page, port, query) {
     return page.evaluate(([port, query]) => new Promise((resolve) => {
         const socket = new WebSocket(`ws://127.0.0.1:${port}/websockify${query}`, ["binary"]);
         let received = 0;
-        socket.onmessage = (message) => {
-            received += message.data.size || message.data.byteLength || 1;
-            socket.close();
-        };
+        socket.onmessage = () => { received++; socket.close(); };
         socket.onclose = () => resolve(received);
     }), [port, query]);
 }
@@ -192,52 +142,33 @@ async function replaceDescription(page, canvas, keys) {
     await page.keyboard.press("Alt+b");
 }
 
-async function leftNothing(run, port, privateFolder) {
+const hexPort = (port) => port.toString(16).toUpperCase().padStart(4, "0");
+
+function leftNothing(run, port) {
     assert.deepEqual(processesOf(run), [], "processes of the run are left");
-    assert.ok(await portFree(port), `port ${port} is still taken`);
-    if (privateFolder)
-        assert.ok(!fs.existsSync(privateFolder), `${privateFolder} is left`);
+    assert.ok(!listeningTcp().some((field) => field[1].endsWith(`:${hexPort(port)}`)), `port ${port} still listens`);
+    // (Debian's Wine keeps its servers' folders, wine-*, in the temporary folder.)
+    assert.deepEqual(fs.readdirSync(run.tmp).filter((entry) => !entry.startsWith("wine-")), [],
+                     "temporary files of the run are left");
 }
 
 let browser;
-const runs = [];
 try {
-    {
-        const refused = spawnSync(path.join(root, "scripts", "web.sh"), ["--listen", "0.0.0.0"],
-                                  { encoding: "utf8" });
-        assert.equal(refused.status, 2);
-        assert.match(refused.stderr, /--cert/);
-        ok("--listen without --cert is refused before anything starts");
-    }
-
-    const run = start("served");
-    runs.push(run);
+    const run = start("served", (folder) => [folder]);
     const { url, lines, port } = await served(run);
     const secret = new URL(url).hash.replace("#secret=", "");
     assert.match(url, new RegExp(`^http://127\\.0\\.0\\.1:${port}/#secret=[0-9a-f]{64}$`));
     assert.equal(lines.at(-2), `ssh -N -L ${port}:127.0.0.1:${port} ${lines.at(-2).split(" ").at(-1)}`);
     ok("the last line is the address with a 256-bit secret, the line before it the tunnel");
 
-    // Only websockify listens on TCP, on the loopback address; the VNC socket's folder is the operator's
-    // alone, and the display lets in nobody without its cookie.
-    const sockets = socketsOf(processesOf(run));
-    assert.deepEqual(sockets.tcp, [`0100007F:${port.toString(16).toUpperCase().padStart(4, "0")}`]);
-    let privateFolder = null;
-    for (const socket of sockets.unix) {
-        const display = /^@?\/tmp\/\.X11-unix\/X(\d+)$/.exec(socket);
-        if (display) {
-            const stranger = spawnSync("xdpyinfo", [], { env: { ...process.env, DISPLAY: `:${display[1]}`,
-                                                                XAUTHORITY: "/dev/null" } });
-            assert.notEqual(stranger.status, 0, `display :${display[1]} lets in a client without its cookie`);
-            continue;
-        }
-        const mode = fs.statSync(path.dirname(socket)).mode;
-        assert.equal(mode & 0o077, 0, `${socket} lies in a folder others may enter`);
-        if (socket.endsWith("/vnc.sock"))
-            privateFolder = path.dirname(socket);
-    }
-    assert.ok(privateFolder, `no VNC socket among ${sockets.unix}`);
-    ok("only 127.0.0.1 listens on TCP; the VNC socket and the display are the operator's alone");
+    // Only websockify listens on TCP, on the loopback address; what the run keeps in its temporary folder
+    // (the VNC socket, the secret's token file, the display's cookie) is the operator's alone.
+    assert.deepEqual(tcpOf(processesOf(run)), [`0100007F:${hexPort(port)}`]);
+    const kept = fs.readdirSync(run.tmp);
+    assert.ok(kept.some((entry) => fs.existsSync(path.join(run.tmp, entry, "vnc.sock"))), `no VNC socket in ${kept}`);
+    for (const entry of kept)
+        assert.equal(fs.statSync(path.join(run.tmp, entry)).mode & 0o077, 0, `others may enter ${entry}`);
+    ok("only 127.0.0.1 listens on TCP; the VNC socket and the display's cookie are the operator's alone");
 
     browser = await chromium.launch({ executablePath: "/usr/bin/chromium", args: ["--no-sandbox"] });
     const operator = await (await browser.newContext()).newPage();
@@ -264,9 +195,8 @@ try {
         assert.match(await note(stranger), /^No way in/, address);
     }
     for (const query of ["", "?token=", `?token=${wrong}`, `?token=${secret.slice(0, 32)}`,
-                         `?token=${secret.toUpperCase()}`]) {
+                         `?token=${secret.toUpperCase()}`])
         assert.equal(await probeSocket(stranger, port, query), 0, `the WebSocket with "${query}" got data`);
-    }
     for (const target of ["/tokens", "/../tokens", "/%2e%2e/tokens", "/vnc.sock", "/websockify", "/Xauthority"]) {
         const answer = await rawGet(port, target);
         assert.ok(!answer.startsWith("HTTP/1.1 200") && !answer.includes(secret), `${target}: ${answer}`);
@@ -286,25 +216,20 @@ try {
     await canvas2.click({ position: { x: 300, y: 60 } });
     await second.keyboard.press("Alt+x");
     assert.match(await note(second), /^The editor has ended/);
-    assert.equal(await until("web.sh to return", () => run.status !== null && String(run.status)), "0");
-    await leftNothing(run, port, privateFolder);
-    ok("Alt+X through the page ends the editor: the page says so, web.sh returns, nothing is left");
+    assert.equal(await until("run.sh to return", () => run.status !== null && String(run.status)), "0");
+    leftNothing(run, port);
+    ok("Alt+X through the page ends the editor: the page says so, run.sh returns, nothing is left");
 
-    // Through run.sh, with a certificate and a port of the caller's choice, given before and after the
-    // folder: TLS only. A hang-up (the SSH connection closed) ends the run as the editor's end does.
-    const chosen = await new Promise((resolve) => {
-        const server = net.createServer().listen(0, "127.0.0.1", () => {
-            const { port } = server.address();
-            server.close(() => resolve(port));
-        });
-    });
+    // With a certificate and a port of the caller's choice, given before and after the folder: TLS only. A
+    // hang-up (the SSH connection closed) ends the run as the editor's end does.
+    const chosen = Number(spawnSync("python3", ["-c", "import socket; s = socket.socket(); s.bind(('127.0.0.1', 0)); " +
+                                                      "print(s.getsockname()[1])"], { encoding: "utf8" }).stdout);
     const pem = path.join(work, "certificate.pem");
     const made = spawnSync("openssl", ["req", "-x509", "-newkey", "rsa:2048", "-nodes", "-days", "1",
                                        "-subj", "/CN=127.0.0.1", "-keyout", pem, "-out", pem]);
     assert.equal(made.status, 0, String(made.stderr));
-    const hungUp = start("hung-up", ["--web", "--port", String(chosen), path.join(work, "hung-up"),
-                                     "--listen", "127.0.0.1", "--cert", pem], { viaRunSh: true });
-    runs.push(hungUp);
+    const hungUp = start("hung-up", (folder) => ["--port", String(chosen), folder,
+                                                 "--listen", "127.0.0.1", "--cert", pem]);
     const tls = await served(hungUp);
     assert.equal(tls.port, chosen);
     assert.match(tls.url, /^https:/);
@@ -314,26 +239,22 @@ try {
     assert.equal(await rawGet(chosen, "/"), "", "plain HTTP was answered");
     process.kill(-hungUp.child.pid, "SIGHUP");
     assert.equal(String(await hungUp.exited), "129");
-    await leftNothing(hungUp, chosen);
+    leftNothing(hungUp, chosen);
     ok("run.sh --web --port N DIR --cert FILE: the editor over TLS only; a hang-up ends every process of the run");
 
     console.log(`${passed} passed, 0 failed`);
 } catch (error) {
     console.log(`not ok - ${error.stack || error}`);
-    for (const run of runs) {
-        console.log(`--- web.sh in ${run.folder}, status ${run.status}\n${run.out}${run.err}`);
-        if (fs.existsSync(run.log))
-            console.log(`--- Wine's messages\n${fs.readFileSync(run.log, "latin1").slice(-3000)}`);
-    }
+    for (const run of runs)
+        console.log(`--- run.sh --web on ${run.folder}, status ${run.status}\n${run.out}${run.err}`);
+    console.log(`--- Wine's messages\n${attempt(() => fs.readFileSync(`${prefix}.log`, "latin1").slice(-3000), "")}`);
     process.exitCode = 1;
 } finally {
     if (browser)
         await browser.close();
     // A run that failed half-way is ended by its own tidying, which a terminal signal starts.
-    for (const run of runs) {
-        if (run.status === null) {
-            process.kill(-run.child.pid, "SIGTERM");
-            await run.exited;
-        }
+    for (const run of runs.filter((run) => run.status === null)) {
+        process.kill(-run.child.pid, "SIGTERM");
+        await run.exited;
     }
 }
