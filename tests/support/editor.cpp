@@ -140,8 +140,14 @@ std::string JournalFor(const std::string& before, const std::string& after)
 {
     const auto checksum = [](const std::string& text, size_t begin, size_t end) {
         uint64_t hash = 14695981039346656037ull;
-        for (size_t at = begin; at < std::min(end, text.size()); ++at)
-            hash = (hash ^ static_cast<unsigned char>(text[at])) * 1099511628211ull;
+        size_t at = begin;
+        for (end = std::min(end, text.size()); at + 8 <= end; at += 8) {
+            uint64_t word = 0;
+            for (int byte = 7; byte >= 0; --byte) word = word << 8 | static_cast<unsigned char>(text[at + byte]);
+            hash = (hash ^ word) * 1099511628211ull;
+            hash ^= hash >> 29;
+        }
+        for (; at < end; ++at) hash = (hash ^ static_cast<unsigned char>(text[at])) * 1099511628211ull;
         return hash;
     };
     const auto put = [](std::string& out, uint64_t number) {
