@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
@@ -99,41 +100,25 @@ static DWORD WaitForExitCode(HANDLE process)
     return code;
 }
 
-std::vector<ProgramRun> RunTogether(const std::string& name, const std::vector<std::string>& arguments,
-                                    const char* directory)
-{
-    struct Started { PROCESS_INFORMATION process; STARTUPINFOA startup; std::string out, err; };
-    std::vector<Started> runs(arguments.size());
-    SECURITY_ATTRIBUTES inherited = {sizeof inherited, nullptr, TRUE};
-    for (size_t index = 0; index < runs.size(); ++index) {
-        Started& run = runs[index];
-        const std::string base = (std::filesystem::temp_directory_path() / "skyvarn-run-").string() +
-                                 std::to_string(GetCurrentProcessId()) + "-" + std::to_string(index);
-        run.out = base + "-out.txt";
-        run.err = base + "-err.txt";
-        run.startup = {};
-        run.startup.dwFlags = STARTF_USESTDHANDLES;
-        run.startup.hStdOutput = CreateFileA(run.out.c_str(), GENERIC_WRITE, 0, &inherited, CREATE_ALWAYS, 0, nullptr);
-        run.startup.hStdError = CreateFileA(run.err.c_str(), GENERIC_WRITE, 0, &inherited, CREATE_ALWAYS, 0, nullptr);
-        run.process = StartProgram(name, arguments[index], directory, run.startup);
-    }
-    std::vector<ProgramRun> results;
-    for (Started& run : runs) {
-        const DWORD status = WaitForExitCode(run.process.hProcess);
-        CloseHandle(run.process.hThread);
-        CloseHandle(run.process.hProcess);
-        CloseHandle(run.startup.hStdOutput);
-        CloseHandle(run.startup.hStdError);
-        results.push_back({static_cast<int>(status), FileBytes(run.out), FileBytes(run.err)});
-        DeleteFileA(run.out.c_str());
-        DeleteFileA(run.err.c_str());
-    }
-    return results;
-}
-
 ProgramRun RunProgram(const std::string& name, const std::string& arguments, const char* directory)
 {
-    return RunTogether(name, {arguments}, directory)[0];
+    static std::atomic<int> runs{0};
+    const std::string base = (std::filesystem::temp_directory_path() / "skyvarn-run-").string() +
+                             std::to_string(GetCurrentProcessId()) + "-" + std::to_string(runs++);
+    const std::string out = base + "-out.txt", err = base + "-err.txt";
+    SECURITY_ATTRIBUTES inherited = {sizeof inherited, nullptr, TRUE};
+    STARTUPINFOA startup = {};
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdOutput = CreateFileA(out.c_str(), GENERIC_WRITE, 0, &inherited, CREATE_ALWAYS, 0, nullptr);
+    startup.hStdError = CreateFileA(err.c_str(), GENERIC_WRITE, 0, &inherited, CREATE_ALWAYS, 0, nullptr);
+    const PROCESS_INFORMATION process = StartProgram(name, arguments, directory, startup);
+    const DWORD status = WaitForExitCode(process.hProcess);
+    for (HANDLE handle : {process.hThread, process.hProcess, startup.hStdOutput, startup.hStdError})
+        CloseHandle(handle);
+    const ProgramRun run = {static_cast<int>(status), FileBytes(out), FileBytes(err)};
+    DeleteFileA(out.c_str());
+    DeleteFileA(err.c_str());
+    return run;
 }
 
 std::string JournalFor(const std::string& before, const std::string& after)
@@ -187,13 +172,11 @@ std::string Editor::ProgramPath(const std::string& name)
     return beside.substr(0, beside.find_last_of("\\/") + 1) + name;
 }
 
-std::string Editor::BuildOnce(const ScratchDirectory& directory, std::vector<std::string>* boxes)
+std::string Editor::BuildOnce(const ScratchDirectory& directory)
 {
     Editor editor(directory.Path());
     EXPECT_TRUE(editor.Shown());
-    const std::vector<std::string> shown = editor.Build();
-    if (boxes)
-        *boxes = shown;
+    EXPECT_EQ(editor.Build(), std::vector<std::string>{});
     EXPECT_EQ(editor.Exit(), 1u);
     return directory.ReadSettings();
 }

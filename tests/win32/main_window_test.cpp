@@ -2,12 +2,17 @@
 
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include <string>
 #include <tuple>
 
 #include "app/app_state.h"
+#include "app/main_window.h"
+#include "app/pages.h"
 #include "editor.h"
 #include "resource.h"
+#include "settings/profile_store.h"
 #include "targets/target_dialog.h"
 
 namespace {
@@ -45,7 +50,6 @@ TEST(MainWindow, IsCentredInItsFontsWidthPagesSitInTheTabTabsKeepEditsAndMapsSho
         MapWindowPoints(nullptr, editor.Window(), reinterpret_cast<POINT*>(&placed), 2);
         while (above && above != page) above = GetWindow(above, GW_HWNDPREV);   // painted over the tab control
         ASSERT_NE(page, nullptr) << "page " << index;
-        EXPECT_EQ(std::make_pair(placed.left, placed.top), std::make_pair(PageOrigin.x, PageOrigin.y)) << index;
         EXPECT_TRUE(PtInRect(&tabRect, POINT{placed.left, placed.top}) &&
                     PtInRect(&tabRect, POINT{placed.right - 1, placed.bottom - 1})) << "page " << index;
         EXPECT_EQ(above, page) << "page " << index << " is painted over the tab control";
@@ -72,10 +76,185 @@ TEST(MainWindow, IsCentredInItsFontsWidthPagesSitInTheTabTabsKeepEditsAndMapsSho
     BitmapOpener = RecordBitmapRequest;
     editor.SelectItem(GeneralPageIndex, IDC_GENERAL_MAP, 2);
     ViewMapBitmap(editor.Window());
-    EXPECT_EQ(bitmapFile, "landmarks\\Alsace.bmp");
+    EXPECT_EQ(bitmapFile, "landmarks\\Alsace.bmp");   // in the server's folder, opened by the default verb
     const SHELLEXECUTEINFOA& r = bitmapRequest;
-    EXPECT_EQ(std::tie(r.cbSize, r.fMask, r.hwnd, r.lpVerb, r.lpParameters, r.lpDirectory, r.nShow),
-              std::make_tuple(DWORD{sizeof r}, ULONG{0}, editor.Window(), LPCSTR{}, LPCSTR{}, LPCSTR{}, int{SW_SHOW}));
+    EXPECT_EQ(std::tie(r.hwnd, r.lpVerb, r.lpDirectory, r.nShow), std::make_tuple(editor.Window(), LPCSTR{}, LPCSTR{}, int{SW_SHOW}));
+}
+
+
+const int General = GeneralPageIndex, Game = GamePageIndex;
+
+// The page's keys as it writes them, each flag unlike its missing-key default; a built file starts with them.
+const std::string Complete =
+    "[QV3Server]\r\nserverDesc=\"  Arena One \"\r\nmaxPlayers=16\r\nclientTimeoutSec=45\r\npassword=s3cret\r\n"
+    "randomizeMap=0\r\nuseMap=MARNE\r\nregionSize=LARGE\r\nlandmarkDensity=DENSE\r\nstartDate=1917-04-15\r\n"
+    "startTime=13:30\r\nnightRate=30.0\r\ndayRate=1440.0\r\ngameLengthInSeconds=3600\r\ndifficulty=ACE\r\n"
+    "gameMode=ADVANCED\r\ngameType=GET_THE_VORAK\r\ncloudsOn=0\r\ntorqueOn=1\r\nunlimitedAmmo=0\r\n"
+    "rocketsAllowed=0\r\nlimitedFuel=1\r\nsecurityEnabled=0\r\nminAerosPerSide=2\r\nmaxPlaneTypes=6\r\n"
+    "minKillsToScore=3\r\nhistoricAircraftDates=0\r\nhideTeamIndicators=1\r\nbalanceLandmarks=0\r\n";
+
+// The complete keys with `change` ("key=value", or a bare "key" to leave it out) in place of that key's line.
+std::string Settings(const std::string& change, std::string text = Complete)
+{
+    const std::string key = change.substr(0, change.find('='));
+    const size_t start = text.find("\n" + key + "=") + 1;
+    return text.replace(start, text.find('\n', start) + 1 - start, change == key ? "" : change + "\r\n");
+}
+
+TEST(GeneralPage, ListsHoldTheirItemsAndValuesAreShownAndStoredInTheirOwnForms)
+{
+    ScratchDirectory directory("general-values");
+    Editor editor;
+    const struct { int id; WPARAM index; const char* item; } items[] = {{IDC_GENERAL_START_DAY, 8, "09"},
+        {IDC_GENERAL_START_DAY, 29, "30"}, {IDC_GENERAL_START_DAY, 30, ""}, {IDC_GENERAL_START_TIME, 3, "1:30"},
+        {IDC_GENERAL_START_TIME, 47, "23:30"}, {IDC_GENERAL_START_TIME, 48, ""}, {IDC_GENERAL_MAP, 0, "Random"}};
+    for (const auto& i : items) {
+        char text[16] = "";
+        SendMessageA(editor.Item(General, i.id), CB_GETLBTEXT, i.index, reinterpret_cast<LPARAM>(text));
+        EXPECT_STREQ(text, i.item) << "list " << i.id << ", item " << i.index;
+    }
+    EXPECT_EQ(editor.Text(General, IDC_GENERAL_DAY_RATE) + editor.Text(General, IDC_GENERAL_NIGHT_RATE), "0:10:1");
+    const int lists[] = {IDC_GENERAL_REGION_SIZE, IDC_GENERAL_GAME_MODE, IDC_GENERAL_START_YEAR,
+                         IDC_GENERAL_START_MONTH, IDC_GENERAL_START_DAY};
+    for (int id : lists) editor.SelectItem(General, id, 1);
+    // Loaded again over the operator's choices; the second date has no parts at all.
+    for (const char* date : {"startDate=1917-06", "startDate"}) {
+        directory.WriteSettings(Settings("regionSize=", Settings("gameMode", Settings(date))));
+        LoadAllPages();
+        std::string shown;
+        for (int id : lists)
+            shown += editor.Text(General, id) + " ";
+        EXPECT_EQ(shown, "Large Advanced 1917 06 02 ") << date;
+    }
+    const struct { const char* file; int control; const char* shown; const char* stored; } cases[] = {
+        {"useMap=random", IDC_GENERAL_MAP, "Random", "randomizeMap=1"},   // useMap stays as it was
+        {"gameType=TEAM", IDC_GENERAL_GAME_TYPE, "Team Melee", "gameType=TEAM_MELEE"},
+        {"regionSize=medium", IDC_GENERAL_REGION_SIZE, "Medium", "regionSize=MEDIUM"},
+        {"startDate=1917-04-31", IDC_GENERAL_START_DAY, "15", "startDate=1917-04-15"},   // no such day: kept
+        {"startDate=1916-7-3", IDC_GENERAL_START_MONTH, "07", "startDate=1916-07-03"},
+        {"dayRate=2000", IDC_GENERAL_DAY_RATE, "2000:1", "dayRate=1440.0"}};
+    for (const auto& c : cases) {
+        directory.WriteSettings(Settings(c.file));
+        LoadAllPages();
+        EXPECT_EQ(editor.Text(General, c.control), c.shown) << c.file;
+        editor.Build();
+        EXPECT_EQ(directory.ReadSettings().find(Settings(c.stored, Settings(c.file))), 0u) << c.file;
+    }
+}
+
+// The page's inputs, then two labels that no game type disables; an enabled set has a digit per control.
+const int Controls[] = {
+    IDC_GAME_MAX_VORAKS, IDC_GAME_VORAKS_GLOW, IDC_GAME_TARGET_SWAP_TIME, IDC_GAME_PLAYERS_PER_TARGET,
+    IDC_GAME_TARGET_REGION_SIZE, IDC_GAME_FIRST_TO_DEFEND, IDC_GAME_END_GAME, IDC_GAME_AUTO_RESTART_SERVER,
+    IDC_GAME_REMOVE_DEAD_TARGETS, IDC_GAME_AUTO_REPAIR_TARGETS, IDC_GAME_TARGETS_CHANGE_TEAMS,
+    IDC_GAME_MANUALLY_CHOOSE_TARGETS, IDC_GAME_MANUAL_TARGET_PROGRESS, IDC_GAME_MANUAL_TARGETS_AT_A_TIME,
+    IDC_GAME_TARGETS, IDC_GAME_FRIENDLY_FIRE, IDC_GAME_TARGET_SWAP_TIME_LABEL, IDC_GAME_MAX_VORAKS_LABEL};
+const char None[] = "000000000000000011", Vorak[] = "110000000000000011";
+const char TeamMelee[] = "001111111111000111", ManualTargets[] = "001111111111111111";
+
+std::string EnabledSet(const Editor& editor)
+{
+    std::string enabled;
+    for (int id : Controls) enabled += editor.Enabled(Game, id) ? '1' : '0';
+    return enabled;
+}
+
+TEST(GamePage, GameTypeDecidesTheEnabledControlsYetEveryValueIsStoredInItsOwnForm)
+{
+    ScratchDirectory directory("game-page");
+    directory.WriteSettings("[QV3Server]\r\ngameType=GET_THE_VORAK\r\ntargetSwapTimeInSeconds=90\r\n"
+                            "germansDefendFirst=2\r\ntargetRegionSize=medium\r\nplayersPerTarget=4\r\n"
+                            "manualTargetsAtATime=3\r\nnumVoraks=5\r\n");
+    Editor editor;
+    EXPECT_EQ(editor.Text(Game, IDC_GAME_TARGET_SWAP_TIME) + "|" + editor.Text(Game, IDC_GAME_FIRST_TO_DEFEND) + "|" +
+              editor.Text(Game, IDC_GAME_TARGET_REGION_SIZE), "1|Germans|Medium");
+    EXPECT_EQ(EnabledSet(editor), Vorak) << "the rule runs after the load enabled the manual targets";
+    const struct { int type; bool manual, click; const char* enabled; } cases[] = {
+        {2, false, false, Vorak}, {0, false, false, TeamMelee}, {0, false, true, ManualTargets},
+        {0, true, false, ManualTargets}, {0, true, true, TeamMelee}, {-1, true, false, None}, {1, true, false, None}};
+    for (const auto& c : cases) {
+        CheckDlgButton(editor.Page(Game), IDC_GAME_MANUALLY_CHOOSE_TARGETS, c.manual ? BST_CHECKED : BST_UNCHECKED);
+        editor.SelectItem(GeneralPageIndex, IDC_GENERAL_GAME_TYPE, c.type);
+        if (c.click) editor.Click(Game, IDC_GAME_MANUALLY_CHOOSE_TARGETS);
+        EXPECT_EQ(EnabledSet(editor), c.enabled) << "type/manual/click " << c.type << c.manual << c.click;
+    }
+    // Disabled under Melee, yet every key is stored; the typed minutes as the nearest seconds that fit.
+    editor.SetText(Game, IDC_GAME_TARGET_SWAP_TIME, "99999999");
+    editor.SelectItem(Game, IDC_GAME_FIRST_TO_DEFEND, 0);
+    editor.Build();
+    for (const char* line : {"targetSwapTimeInSeconds=2147483640", "playersPerTarget=4\r\n", "targetRegionSize=MEDIUM",
+             "germansDefendFirst=-1", "endOnNoTargets=1", "autoRestartServer=1", "deadTargetsRemoved=1",
+             "autoRepairTargets=1", "targetsChangeTeams=1", "manuallyChooseTargets=1", "manualTargetsProgress=1",
+             "manualTargetsAtATime=3\r\n", "friendlyFire=1", "numVoraks=5\r\n", "voraksGlow=1"})
+        EXPECT_NE(directory.ReadSettings().find(std::string("\n") + line), std::string::npos) << line;
+}
+
+// In the order they are read and written: the German page first, each page from its top row down.
+const char* const Keys[] = {"FOKKER_EIII", "ALBATROS_DII", "HALBERSTADT_DII", "ALBATROS_DIII", "ALBATROS_DV",
+    "FOKKER_DRI", "PFALZ_DIII", "FOKKER_DVII", "PFALZ_DXII", "MORANE_BULLET", "NIEUPORT_11", "NIEUPORT_17", "SPAD_VII",
+    "SPAD_XIII", "AIRCO_DH2", "SOPWITH_PUP", "SOPWITH_TRIPLANE", "SOPWITH_CAMEL", "SOPWITH_SNIPE", "NIEUPORT_24",
+    "NIEUPORT_28", "SE5A"};
+
+// Column 0, 1, 2 (check box, start, end date) of a row of Keys, walking the template rather than the code's ids.
+HWND Control(const Editor& editor, size_t row, size_t column)
+{
+    HWND control = GetWindow(editor.Page(row < 9 ? GermanPlanesPageIndex : AlliedPlanesPageIndex), GW_CHILD);
+    for (size_t skip = 3 * (row < 9 ? row : row - 9) + column; skip > 0; --skip)
+        control = GetWindow(control, GW_HWNDNEXT);
+    return control;
+}
+
+TEST(AircraftPages, DatesAreBoundedAndStoredGermanFirst)
+{
+    ScratchDirectory directory("aircraft-pages");
+    Editor editor;
+    for (size_t i = 0; i < std::size(Keys); ++i)   // checked, and no line feed in the dates
+        EXPECT_EQ(std::to_string(SendMessageA(Control(editor, i, 0), BM_GETCHECK, 0, 0)) + "|" +
+                  TextOf(Control(editor, i, 1)) + "|" + TextOf(Control(editor, i, 2)), "1||") << Keys[i];
+    for (char typed : {'7', '-', ',', '7', 'a'}) SendMessageA(Control(editor, 5, 1), WM_CHAR, WPARAM(typed), 0);
+    SendMessageA(Control(editor, 5, 2), EM_REPLACESEL, 0, reinterpret_cast<LPARAM>(std::string(130, '8').c_str()));
+    editor.Build();
+    std::string block;
+    for (auto key : Keys) block += key + ("=" + (key == Keys[5] ? "1,77," + std::string(125, '8') : "1")) + "\r\n";
+    EXPECT_NE(directory.ReadSettings().find("\n" + block), std::string::npos) << directory.ReadSettings();
+}
+
+// A click on an arrow as the operator's mouse gives it; the control then asks the page for its own step.
+void ClickArrow(HWND spinner, bool up)
+{
+    RECT rect;
+    GetClientRect(spinner, &rect);
+    LPARAM point = MAKELPARAM(rect.right / 2, up ? rect.bottom / 4 : rect.bottom * 3 / 4);
+    SendMessageA(spinner, WM_LBUTTONDOWN, MK_LBUTTON, point);
+    SendMessageA(spinner, WM_LBUTTONUP, 0, point);
+}
+
+TEST(RateSpinners, HaveTheirRangeAndStepsAndWrapAtBothEnds)
+{
+    ScratchDirectory directory("spinners");
+    Editor editor;
+    // Single steps and the accelerated step of 40, across either end (1 and 1440) and onto it.
+    const struct { int from; UINT step; bool up; int expected; } cases[] = {
+        {1440, 1, true, 1}, {1, 1, false, 1440}, {30, 1, true, 31}, {1420, 40, true, 1},
+        {30, 40, false, 1440}, {1400, 40, true, 1440}, {41, 40, false, 1}};
+    for (int box : {IDC_GENERAL_DAY_RATE, IDC_GENERAL_NIGHT_RATE}) {
+        HWND spinner = GetWindow(editor.Item(General, box), GW_HWNDNEXT);   // right after its buddy
+        UDACCEL steps[3] = {};
+        const LRESULT count = SendMessageA(spinner, UDM_GETACCEL, 3, reinterpret_cast<LPARAM>(steps));
+        EXPECT_EQ(std::make_tuple(count, steps[0].nSec, steps[0].nInc, steps[1].nSec, steps[1].nInc),
+                  std::make_tuple(LRESULT{2}, 0u, 1u, 1u, 40u)) << "steps of " << box;
+        const int other = box == IDC_GENERAL_DAY_RATE ? IDC_GENERAL_NIGHT_RATE : IDC_GENERAL_DAY_RATE;
+        const std::string untouched = editor.Text(General, other);
+        for (const auto& c : cases) {
+            SendMessageA(spinner, UDM_SETPOS, 0, MAKELPARAM(c.from, 0));
+            UDACCEL step = {0, c.step};
+            SendMessageA(spinner, UDM_SETACCEL, 1, reinterpret_cast<LPARAM>(&step));
+            ClickArrow(spinner, c.up);
+            EXPECT_EQ(editor.Text(General, box) + " " + std::to_string(LOWORD(SendMessageA(spinner, UDM_GETPOS, 0, 0))),
+                      std::to_string(c.expected) + ":1 " + std::to_string(c.expected)) << c.from << " " << c.up << c.step;
+        }
+        EXPECT_EQ(editor.Text(General, other), untouched) << "the other rate changed";
+    }
 }
 
 }  // namespace
