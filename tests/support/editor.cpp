@@ -31,6 +31,17 @@ void PumpMessages()
 const int PageMarkers[] = {IDC_GENERAL_SERVER_DESC, IDC_GAME_TARGET_SWAP_TIME, IDC_ALLIED_MORANE_BULLET,
                            IDC_GERMAN_FOKKER_EIII, IDC_SERVER_LIST};
 
+// A program beside the editor under test.
+std::string ProgramPath(const std::string& name)
+{
+    char path[MAX_PATH];
+    DWORD length = GetEnvironmentVariableA("SKYVARN_EDITOR", path, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH)
+        length = GetModuleFileNameA(nullptr, path, MAX_PATH);
+    const std::string beside(path, length);
+    return beside.substr(0, beside.find_last_of("\\/") + 1) + name;
+}
+
 }  // namespace
 
 ScratchDirectory::ScratchDirectory(const std::string& name)
@@ -84,7 +95,7 @@ static PROCESS_INFORMATION StartProgram(const std::string& name, const std::stri
                                         STARTUPINFOA startup)
 {
     startup.cb = sizeof startup;
-    std::string commandLine = "\"" + Editor::ProgramPath(name) + "\"" + arguments;
+    std::string commandLine = "\"" + ProgramPath(name) + "\"" + arguments;
     PROCESS_INFORMATION process = {};
     const BOOL inherit = (startup.dwFlags & STARTF_USESTDHANDLES) != 0;
     if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, inherit, 0, nullptr, directory, &startup, &process))
@@ -162,16 +173,6 @@ Editor::~Editor()
     CloseHandle(process_.hProcess);
 }
 
-std::string Editor::ProgramPath(const std::string& name)
-{
-    char path[MAX_PATH];
-    DWORD length = GetEnvironmentVariableA("SKYVARN_EDITOR", path, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH)
-        length = GetModuleFileNameA(nullptr, path, MAX_PATH);
-    const std::string beside(path, length);
-    return beside.substr(0, beside.find_last_of("\\/") + 1) + name;
-}
-
 std::string Editor::BuildOnce(const ScratchDirectory& directory)
 {
     Editor editor(directory.Path());
@@ -241,18 +242,17 @@ std::vector<HWND> Editor::Dialogs() const
     return dialogs;
 }
 
-// Sends from a worker thread, so that a modal loop the message starts in the program cannot hold the test.
-// With `answered`, every message box is answered and recorded; without, the send is left pending as soon as
-// a new dialog opens.
-bool Editor::Send(HWND target, UINT message, WPARAM wParam, LPARAM lParam, std::vector<std::string>* answered,
-                  int answer) const
+// Clicks from a worker thread, so that a modal loop the click starts in the program cannot hold the test.
+// With `answered`, every message box is answered and recorded; without, the click is left pending as soon
+// as a new dialog opens.
+bool Editor::Press(HWND button, std::vector<std::string>* answered, int answer) const
 {
     if (!process_.hProcess) {
-        SendMessageA(target, message, wParam, lParam);
+        SendMessageA(button, BM_CLICK, 0, 0);
         return true;
     }
     const size_t dialogsBefore = Dialogs().size();
-    std::future<void> sent = std::async(std::launch::async, [=] { SendMessageA(target, message, wParam, lParam); });
+    std::future<void> sent = std::async(std::launch::async, [=] { SendMessageA(button, BM_CLICK, 0, 0); });
     // A bound only against a program that hangs; nothing is measured.
     for (int attempt = 0; attempt < 12000; ++attempt) {
         if (sent.wait_for(std::chrono::milliseconds(10)) == std::future_status::ready)
@@ -271,7 +271,7 @@ bool Editor::Send(HWND target, UINT message, WPARAM wParam, LPARAM lParam, std::
 std::vector<std::string> Editor::Build(int answer) const
 {
     std::vector<std::string> boxes;
-    Send(GetDlgItem(window_, IDC_MAIN_BUILD), BM_CLICK, 0, 0, &boxes, answer);
+    Press(GetDlgItem(window_, IDC_MAIN_BUILD), &boxes, answer);
     return boxes;
 }
 

@@ -59,7 +59,7 @@ std::vector<std::string> FilesIn(const std::string& folder);
 // A window's text by WM_GETTEXT, which also reaches the controls of another process.
 std::string TextOf(HWND window);
 
-// Runs the program `name` beside the tests (as ProgramPath finds it) with `arguments` (each after a blank)
+// Runs the program `name` beside the editor under test (SKYVARN_EDITOR when set, else beside the tests) with `arguments` (each after a blank)
 // in `directory` (null: this one's) until it ends, its standard output and error kept apart in files
 // outside it; the status 0xFFFFFFFF when it does not end (a bound against a hang). Several may run at once.
 struct ProgramRun { int status; std::string out, err; };
@@ -94,7 +94,7 @@ public:
         SendMessageA(GetDlgItem(window_, IDC_MAIN_TAB), TCM_SETCURFOCUS, static_cast<WPARAM>(index), 0);
     }
     // A click on a button. In the program: true once handled, false when it opened a dialog (left open).
-    bool Click(HWND button) const { return Send(button, BM_CLICK, 0, 0, nullptr); }
+    bool Click(HWND button) const { return Press(button, nullptr); }
     bool Click(int page, int id) const { return Click(Item(page, id)); }
     // "&Build INI File", each message box of the program answered with `answer`; their "caption: text".
     std::vector<std::string> Build(int answer = IDOK) const;
@@ -108,15 +108,12 @@ public:
     void Sync() const { SendMessageTimeoutA(window_, WM_NULL, 0, 0, SMTO_NORMAL, 60000, nullptr); }
     HWND Focus() const;  // the program's focused window
 
-    // A program beside the editor under test (SKYVARN_EDITOR when set, else the one beside the tests).
-    static std::string ProgramPath(const std::string& name = "skyvarn-config.exe");
     // Starts the program in `directory`, builds once without a message box and leaves; the file then.
     static std::string BuildOnce(const ScratchDirectory& directory);
 
 private:
     std::vector<HWND> Dialogs() const;   // the program's visible dialogs other than the main window
-    bool Send(HWND target, UINT message, WPARAM wParam, LPARAM lParam, std::vector<std::string>* answered,
-              int answer = IDOK) const;
+    bool Press(HWND button, std::vector<std::string>* answered, int answer = IDOK) const;
 
     PROCESS_INFORMATION process_ = {};
     HWND window_ = nullptr;
