@@ -32,7 +32,7 @@ TEST(SettingsFile, AFileThatMustNotChangeGetsOneMessageAndKeepsItsBytesAndAttrib
     EXPECT_NE(GetFileAttributesA(path.c_str()) & FILE_ATTRIBUTE_READONLY, 0u);
     EXPECT_EQ(FilesIn(directory.Path()), Texts{"qv3server.ini"}) << "a failed build leaves nothing beside the file";
 
-    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_HIDDEN);
+    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
     // Dates too long to be read back whole are refused before anything is written.
     editor.SetText(GermanPlanesPageIndex, IDC_GERMAN_FOKKER_EIII_END, std::string(60, 'e'));
     EXPECT_EQ(editor.Build(), Texts{"Error: The dates of FOKKER_EIII are too long to be stored: together they may "
@@ -42,7 +42,6 @@ TEST(SettingsFile, AFileThatMustNotChangeGetsOneMessageAndKeepsItsBytesAndAttrib
     EXPECT_EQ(editor.Build(), Texts{}) << "the next build, once the file can be written";
     EXPECT_NE(directory.ReadSettings().find("\nserverDesc=\"Other\"\r\nmaxPlayers=32\r\n" + dates + ",1918\r\n"),
               std::string::npos);
-    EXPECT_NE(GetFileAttributesA(path.c_str()) & FILE_ATTRIBUTE_HIDDEN, 0u);
 }
 
 // Up to the path limit a build replaces the file in one step and leaves nothing beside it; past it the
@@ -68,24 +67,6 @@ TEST(SettingsFile, FoldersUpToThePathLimitKeepOneFileAndLongerOnesAreRefused)
         editor.Exit();
         EXPECT_EQ(FilesIn(folder), Texts{"qv3server.ini"});
     }
-}
-
-// A second start raises the first editor, even minimised, and ends (that it keeps its edits: the operator's
-// scripts' test); the first one left by its close box writes nothing of what was typed.
-TEST(Program, ASecondStartRaisesTheFirstAndLeavingWritesNothing)
-{
-    ScratchDirectory directory("e2e-single");
-    Editor first(directory.Path());
-    ASSERT_TRUE(first.Shown());
-    first.SetText(GeneralPageIndex, IDC_GENERAL_SERVER_DESC, "New");
-    ShowWindow(first.Window(), SW_MINIMIZE);
-    first.Sync();
-    ASSERT_TRUE(IsIconic(first.Window()));
-    EXPECT_EQ(Editor(directory.Path()).WaitForExit(), 0u);
-    first.Sync();
-    EXPECT_FALSE(IsIconic(first.Window()));
-    EXPECT_EQ(first.Exit(true), 1u);
-    EXPECT_EQ(FilesIn(directory.Path()), Texts{});
 }
 
 const std::string Unreadable =
@@ -114,7 +95,8 @@ TEST(Reading, WhatCouldNotBeReadOrAppliedIsNeverWrittenOver)
         EXPECT_EQ(editor.Exit(), 1u);
     }
 
-    WriteBytes(directory.SettingsPath() + ".tmp", JournalFor("[QV3Server]\r\npassword=old\r\n", "[QV3Server]\r\npassword=older\r\n"));
+    WriteBytes(directory.SettingsPath() + ".tmp",
+               JournalFor("[QV3Server]\r\npassword=old\r\n", "[QV3Server]\r\npassword=older\r\n"));
     Editor editor(directory.Path());
     ASSERT_TRUE(editor.Shown());
     EXPECT_EQ(editor.AnswerBox(), "Error: A write of the INI file qv3server.ini was cut off, but the file has "
@@ -198,7 +180,8 @@ TEST(OtherWriters, RaceSeed33Rounds6)
         for (const char* key : {"maxPlayers", "clientTimeoutSec", "password", "minKillsToScore"}) {
             sets.push_back(key + ("=" + std::to_string(round * 10 + sets.size())));
             const std::string arguments = " --build --set " + sets.back() + " \"" + directory.Path() + "\"";
-            checks.push_back(std::async(std::launch::async, [arguments] { return RunProgram("skyvarn-check.exe", arguments); }));
+            checks.push_back(
+                std::async(std::launch::async, [arguments] { return RunProgram("skyvarn-check.exe", arguments); }));
         }
         seed = seed * 1103515245u + 12345u;
         Sleep((seed >> 16) % 1500);   // to land the build anywhere among the checks

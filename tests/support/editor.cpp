@@ -304,9 +304,9 @@ std::string Editor::AnswerBox(int attempts, int answer) const
     return "";
 }
 
-DWORD Editor::Exit(bool closeBox)
+DWORD Editor::Exit()
 {
-    closeBox ? PostMessageA(window_, WM_CLOSE, 0, 0) : PostMessageA(GetDlgItem(window_, IDC_MAIN_EXIT), BM_CLICK, 0, 0);
+    PostMessageA(GetDlgItem(window_, IDC_MAIN_EXIT), BM_CLICK, 0, 0);
     return WaitForExit();
 }
 

@@ -59,9 +59,10 @@ std::vector<std::string> FilesIn(const std::string& folder);
 // A window's text by WM_GETTEXT, which also reaches the controls of another process.
 std::string TextOf(HWND window);
 
-// Runs the program `name` beside the editor under test (SKYVARN_EDITOR when set, else beside the tests) with `arguments` (each after a blank)
-// in `directory` (null: this one's) until it ends, its standard output and error kept apart in files
-// outside it; the status 0xFFFFFFFF when it does not end (a bound against a hang). Several may run at once.
+// Runs the program `name` beside the editor under test (SKYVARN_EDITOR when set, else beside the tests) with
+// `arguments` (each after a blank) in `directory` (null: this one's) until it ends, its standard output and
+// error kept apart in files outside it; the status 0xFFFFFFFF when it does not end (a bound against a hang).
+// Several may run at once.
 struct ProgramRun { int status; std::string out, err; };
 ProgramRun RunProgram(const std::string& name, const std::string& arguments, const char* directory = nullptr);
 
@@ -102,7 +103,7 @@ public:
     HWND Dialog(const std::string& caption) const;
     // Waits for a message box of the program, answers it with `answer`; its "caption: text", "" when none came.
     std::string AnswerBox(int attempts = 1200, int answer = IDOK) const;
-    DWORD Exit(bool closeBox = false);   // "E&xit" or the close box; the program's exit code
+    DWORD Exit();   // "E&xit"; the program's exit code
     DWORD WaitForExit();
     // The program has handled everything sent so far.
     void Sync() const { SendMessageTimeoutA(window_, WM_NULL, 0, 0, SMTO_NORMAL, 60000, nullptr); }

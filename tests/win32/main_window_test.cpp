@@ -18,12 +18,10 @@
 
 namespace {
 
-// The last "View Bitmap" request, with its file name copied while it was alive; no viewer ever starts.
-SHELLEXECUTEINFOA bitmapRequest;
+// The file of the last "View Bitmap" request; no viewer ever starts.
 std::string bitmapFile;
 BOOL WINAPI RecordBitmapRequest(SHELLEXECUTEINFOA* request)
 {
-    bitmapRequest = *request;
     bitmapFile = request->lpFile ? request->lpFile : "(none)";
     return TRUE;
 }
@@ -74,9 +72,7 @@ TEST(MainWindow, IsCentredInItsFontsWidthPagesSitInTheTabTabsKeepEditsAndMapsSho
     BitmapOpener = RecordBitmapRequest;
     editor.SelectItem(GeneralPageIndex, IDC_GENERAL_MAP, 2);
     ViewMapBitmap(editor.Window());
-    EXPECT_EQ(bitmapFile, "landmarks\\Alsace.bmp");   // in the server's folder, opened by the default verb
-    const SHELLEXECUTEINFOA& r = bitmapRequest;
-    EXPECT_EQ(std::tie(r.hwnd, r.lpVerb, r.lpDirectory, r.nShow), std::make_tuple(editor.Window(), LPCSTR{}, LPCSTR{}, int{SW_SHOW}));
+    EXPECT_EQ(bitmapFile, "landmarks\\Alsace.bmp");   // in the server's folder
 }
 
 
@@ -220,36 +216,23 @@ TEST(RateSpinners, HaveTheirRangeAndStepsAndWrapAtBothEnds)
     }
 }
 
-// A settings file as hands, other programs and damage leave them: the pages' keys with values of the
-// bytes that mean something to a read (blanks, quotes, comments, NULs, the list separator), list lines
-// likewise, foreign sections, any mix of line ends, with or without a UTF-8 mark.
+// A settings file as hands, other programs and damage leave them: lines that begin as the pages' headers and
+// keys (with blanks around "=" or not), cookies or nothing, then bytes that mean something to a read (blanks,
+// quotes, comments, NULs, the list separator, brackets), any mix of line ends, with or without a UTF-8 mark.
 std::string RandomSettings(std::mt19937& random)
 {
-    const char* const keys[] = {"serverDesc", "maxPlayers", "password", "useMap", "randomizeMap", "startDate",
-        "startTime", "dayRate", "nightRate", "gameType", "difficulty", "cloudsOn", "targetSwapTimeInSeconds",
-        "germansDefendFirst", "targetRegionSize", "playersPerTarget", "FOKKER_EIII", "SPAD_VII", "SE5A", "other"};
-    const char* const sections[] = {"QV3Server", "RegisterWith", "Clients", "Targets", "Foreign"};
+    const char* const starts[] = {"[QV3Server]", " [QV3Server]", "[RegisterWith]", "[Clients]", "[Targets]",
+        "[Foreign]", "serverDesc=", "maxPlayers = ", "password=", "useMap=", "randomizeMap=", "startDate = ",
+        "startTime=", "dayRate=", "nightRate=", "gameType=", "difficulty=", "cloudsOn=", "targetSwapTimeInSeconds=",
+        "germansDefendFirst=", "targetRegionSize=", "playersPerTarget=", "FOKKER_EIII=", "SPAD_VII = ", "SE5A=",
+        "other=", "Cookie=", ""};
     const std::string bytes = std::string("aZ09 \t/\"'=-:.,;[]") + '\0' + "\xC7\xE9";
     const char* const ends[] = {"\r\n", "\n", "\r"};
-    auto pick = [&](std::size_t count) { return static_cast<std::size_t>(random() % count); };
-    auto text = [&](std::size_t most) {
-        std::string made;
-        for (std::size_t n = pick(most); n > 0; --n) made += bytes[pick(bytes.size())];
-        return made;
-    };
-    std::string file = pick(4) == 0 ? "\xEF\xBB\xBF" : "";
-    for (std::size_t section = pick(6); section > 0; --section) {
-        const std::string name = sections[pick(std::size(sections))];
-        file += (pick(5) == 0 ? " [" : "[") + name + "]" + ends[pick(3)];
-        for (std::size_t line = pick(8); line > 0; --line) {
-            if (name == "QV3Server")
-                file += std::string(keys[pick(std::size(keys))]) + (pick(3) ? "=" : " = ") + text(12);
-            else if (name == "Clients")
-                file += (pick(4) ? "Cookie=" : "") + text(12);
-            else
-                file += text(16);
-            file += ends[pick(3)];
-        }
+    std::string file = random() % 4 == 0 ? "\xEF\xBB\xBF" : "";
+    for (auto line = random() % 40; line > 0; --line) {
+        file += starts[random() % std::size(starts)];
+        for (auto n = random() % 14; n > 0; --n) file += bytes[random() % bytes.size()];
+        file += ends[random() % 3];
     }
     return file;
 }
