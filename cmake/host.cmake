@@ -72,7 +72,7 @@ foreach(test_source IN LISTS WIN32_TESTS E2E_TESTS)
     get_filename_component(test_dir ${test_source} DIRECTORY)
     get_filename_component(kind ${test_dir} NAME)
     set(builds x64)
-    if(kind STREQUAL e2e AND NOT test_name STREQUAL release_test)
+    if(kind STREQUAL e2e)
         list(APPEND builds i686)
     endif()
     foreach(build IN LISTS builds)
@@ -125,21 +125,14 @@ set(CPACK_COMPONENTS_ALL win32 win64)
 set(CPACK_OUTPUT_CONFIG_FILE ${CMAKE_BINARY_DIR}/CPackConfig.cmake)
 include(CPack)
 
-# Both packages made and unpacked into a folder of the test run's own, and their contents checked; the
-# release test then starts both programs of the one this host's Wine runs from there.
+# Both packages made and unpacked into a folder of the test run's own, and their contents checked (the
+# programs in them are the ones the end-to-end tests start).
 set(PACKAGE_TEST_DIR ${CMAKE_BINARY_DIR}/package-test)
 add_test(NAME release.package
          COMMAND ${CMAKE_COMMAND} -DCPACK=${CMAKE_CPACK_COMMAND} -DBUILD=${CMAKE_BINARY_DIR}
                  -DOUT=${PACKAGE_TEST_DIR} -DPREFIX=${PACKAGE_PREFIX} -DVERSION=${PROJECT_VERSION}
                  -DSCREENSHOTS=${CMAKE_SOURCE_DIR}/docs/screenshots -P ${CMAKE_SOURCE_DIR}/tests/release/package.cmake)
-set_tests_properties(release.package PROPERTIES LABELS release FIXTURES_SETUP package)
-set(RUNNABLE_PACKAGE ${PACKAGE_PREFIX}-win32)
-if(NOT WINE32_STATUS EQUAL 0)
-    set(RUNNABLE_PACKAGE ${PACKAGE_PREFIX}-win64)
-endif()
-string(REPLACE "/" "\\" PACKAGE_FOR_WINE "Z:${PACKAGE_TEST_DIR}/unpacked/${RUNNABLE_PACKAGE}")
-set_tests_properties(e2e.x64.release_test PROPERTIES FIXTURES_REQUIRED "wine;package"
-                     ENVIRONMENT "SKYVARN_PACKAGE=${PACKAGE_FOR_WINE}")
+set_tests_properties(release.package PROPERTIES LABELS release)
 
 # The write path on real file systems: scripts that mount small ones in a scratch folder (as root; skipped
 # otherwise) and run the driver under Wine, each in a prefix of its own. The kill test's seed and count of

@@ -75,7 +75,7 @@ if(SKYVARN_BUILD_TESTS)
     foreach(test_source IN LISTS WIN32_TESTS E2E_TESTS)
         get_filename_component(test_name ${test_source} NAME_WE)
         add_executable(${test_name} ${test_source} ${RESOURCE_SCRIPT})
-        target_link_libraries(${test_name} PRIVATE skyvarn_test_support GTest::gtest_main version)
+        target_link_libraries(${test_name} PRIVATE skyvarn_test_support GTest::gtest_main)
         add_dependencies(${test_name} skyvarn-config)
     endforeach()
 

@@ -41,7 +41,6 @@ TEST(CheckOptions, ReadsEachOptionInBothFormsAndRefusesWhatItCannotRead)
 {
     const struct { std::vector<std::string> arguments; const char* outcome; } rows[] = {
         {{}, "[]"},
-        {{"--build", "dir", "--set", "maxPlayers=20"}, "[dir] build set(maxPlayers|20)"},
         // The value is the file's text as it would stand after "=": blanks and quotes kept for the read.
         {{"--set=serverDesc= \"A = B\" ", "--set", " k =x"}, "[] set(serverDesc| \"A = B\" ) set(k|x)"},
         {{"--servers", "TCP:a:7000, UDP:b ,TCP:c", "--cookies="}, "[] servers(TCP:a:7000;UDP:b;TCP:c;) cookies()"},
@@ -50,7 +49,6 @@ TEST(CheckOptions, ReadsEachOptionInBothFormsAndRefusesWhatItCannotRead)
         {{"--", "--build"}, "[--build]"},
         {{"--help", "-h", "--version", "--keys"}, "[] help version keys"},
         {{"a", "--json", "b c", "--create", "--get", "maxPlayers", "--get=all"}, "[a|b c] create json get(maxPlayers) get(all)"},
-        {{"--bulid"}, "refused: unknown option --bulid"},
         {{"--build=yes"}, "refused: --build takes no value"},
         {{"--set"}, "refused: --set needs a value"},
         {{"--set", "maxPlayers"}, "refused: --set maxPlayers: give KEY=VALUE"},

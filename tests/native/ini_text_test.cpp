@@ -1,4 +1,6 @@
 #include "settings/ini_text.h"
+#include "settings/section_list.h"
+#include "settings/text_encoding.h"
 
 #include <gtest/gtest.h>
 #include <random>
@@ -109,3 +111,70 @@ void ExpectOnePassGivesOneByOne(unsigned seed, int rounds)
 }
 
 TEST(IniApply, GivesWhatTheWritesOneByOneGiveSeed777Rounds20000) { ExpectOnePassGivesOneByOne(777, 20000); }
+
+using List = std::vector<std::string>;
+
+static List ReadAll(SectionBuffer buffer)
+{
+    List entries;
+    for (std::string entry; NextSectionEntry(buffer, entry) == 1;) entries.push_back(entry);
+    return entries;
+}
+
+TEST(NextSectionEntry, SplitsDropsTabsAndCommentsAndEndsForGood)
+{
+    EXPECT_EQ(ReadAll({"a\tb\0\0\tc\t\0d /x\0/c\0\xC7\0\tz"s}), (List{"ab", "", "c", "d ", "", "\xC7", "z"}));
+    for (const std::string& empty : {""s, "\0"s}) EXPECT_EQ(ReadAll({empty}), List{});
+    SectionBuffer buffer{"a\0\0"s};
+    std::string entry;
+    for (int expected : {1, 0, 0}) EXPECT_EQ(NextSectionEntry(buffer, entry), expected);
+    EXPECT_EQ(entry + "|" + std::to_string(buffer.position), "a|2") << "nothing changes at the end";
+}
+
+// The replacements run on a buffer of exact size, where a read past the NUL shows under ASan, and on a
+// std::string.
+TEST(TextEdits, StopAtTheEndAndNeverLoop)
+{
+    const struct { const char* text; std::size_t prefix; const char *set, *with, *expected; } rows[] = {
+        {"Cookie=TEAM_MELEE", 7, "_", " ", "TEAM MELEE"}, {"abc", 9, "", "", ""}, {"x,a,b,c", 2, ",", "", "a"},
+        {"a_b", 0, "_", "_x", "a_b"}, {"a b\xC7" "c", 1, " \xC7", "_", "_b_c"}, {"a b", 0, "b", "", "a "}};
+    for (const auto& r : rows) {
+        std::string text = r.text;
+        RemovePrefix(text, r.prefix);
+        std::vector<char> buffer(text.c_str(), text.c_str() + text.size() + 1);
+        auto edit = [&](auto t) { ReplaceChars(t, r.set, r.with); return std::string(t); };
+        EXPECT_EQ(edit(buffer.data()) + "|" + edit(text), r.expected + "|"s + r.expected) << r.text;
+    }
+}
+
+TEST(TextEncoding, MarksChooseTheEncodingAndTheTextIsWhatTheEngineReads)
+{
+    const struct { std::string bytes; TextEncoding encoding; std::string text; } rows[] = {
+        {"[a]\r\n", TextEncoding::Ansi, "[a]\r\n"}, {"\xEF\xBB\xBF[a]\xE9", TextEncoding::Utf8, "[a]\xE9"},
+        {"\xFF\xFE[\0\xE9\0"s, TextEncoding::Utf16LittleEndian, "[\xC3\xA9"},
+        {"\xFE\xFF\0[\xD8\x3D\xDE\x00"s, TextEncoding::Utf16BigEndian, "[\xF0\x9F\x98\x80"},
+        {"\xFF\xFE\0\xD8\0\xDC"s, TextEncoding::Utf16LittleEndian, "\xF0\x90\x80\x80"},   // U+10000, the first of four bytes
+        {"\xEF\xBB", TextEncoding::Ansi, "\xEF\xBB"}, {"", TextEncoding::Ansi, ""}};
+    for (const auto& r : rows) {
+        SettingsText decoded = DecodeSettingsText(r.bytes);
+        EXPECT_EQ(decoded.encoding, r.encoding) << testing::PrintToString(r.bytes);
+        EXPECT_EQ(decoded.text, r.text) << testing::PrintToString(r.bytes);
+    }
+}
+
+// A build that changes no line must give back the file's very bytes, however malformed.
+TEST(TextEncoding, EveryFileComesBackByteForByte)
+{
+    const std::string marks[] = {"", "\xEF\xBB\xBF", "\xFF\xFE", "\xFE\xFF"};
+    const std::string bytes = "\0\r\n[]=a\x7F\x80\xBF\xC3\xD8\xDC\xE0\xED\xF0\xF4\xF8\xFF"s;
+    std::mt19937 random(7);
+    for (int round = 0; round < 4000; ++round) {
+        std::string file = marks[round % 4];
+        for (auto n = random() % 64; n > 0; --n) file += bytes[random() % bytes.size()];
+        ASSERT_EQ(EncodeSettingsText(DecodeSettingsText(file)), file) << testing::PrintToString(file);
+    }
+    // Text added in a UTF-16 file goes in as UTF-16.
+    SettingsText text = DecodeSettingsText("\xFF\xFE"s);
+    text.text = "k=\xC3\xA9";
+    EXPECT_EQ(EncodeSettingsText(text), "\xFF\xFEk\0=\0\xE9\0"s);
+}

@@ -35,11 +35,6 @@ TEST(UnifiedDiff, PatchAppliesItWhateverTheLineEnds)
     char folderTemplate[] = "/tmp/skyvarn-line-diff-XXXXXX";
     ASSERT_NE(mkdtemp(folderTemplate), nullptr);
     const std::string folder = folderTemplate;
-    auto write = [](const std::string& path, const std::string& text) { std::ofstream(path, std::ios::binary) << text; };
-    auto read = [](const std::string& path) {
-        std::ifstream file(path, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(file), {});
-    };
     std::mt19937 random(29);
     auto text = [&] {
         std::string made;
@@ -52,12 +47,13 @@ TEST(UnifiedDiff, PatchAppliesItWhateverTheLineEnds)
         const std::string before = text(), after = text();
         const std::string diff = UnifiedDiff(before, after, "old", "new");
         if (diff.empty()) continue;
-        write(folder + "/old", before);
-        write(folder + "/diff", diff);
+        std::ofstream(folder + "/old", std::ios::binary) << before;
+        std::ofstream(folder + "/diff", std::ios::binary) << diff;
         // Without fuzz, so that every context line must be the old text's own.
         const std::string patch = "patch -s -F0 -o " + folder + "/new " + folder + "/old " + folder + "/diff";
         ASSERT_EQ(std::system(patch.c_str()), 0) << diff;
-        ASSERT_EQ(read(folder + "/new"), after) << diff;
+        std::ifstream made(folder + "/new", std::ios::binary);
+        ASSERT_EQ(std::string(std::istreambuf_iterator<char>(made), {}), after) << diff;
     }
     std::filesystem::remove_all(folder);
 }

@@ -23,8 +23,7 @@ TEST(ValueText, ConvertsTextsBothWaysWithoutOverflow)
         {ToListText, "-1", "Random"}, {ToListText, "0", "Allies"}, {ToListText, "1", "Germans"},
         {ToListText, "-1 ", "Germans"}, {ToStoredText, "Random", "-1"}, {ToStoredText, "Allies", "0"},
         {ToStoredText, "Germans", "1"}, {ToStoredText, "random", "1"}, {Rate, "30.0", "30.0 9:1"},
-        {Wrapped, "0", "1440"}, {Wrapped, "1", "1"}, {Wrapped, "1440", "1440"}, {Wrapped, "1441", "1"},
-        {Wrapped, "-39", "1440"}, {Wrapped, "1480", "1"}, {Wrapped, "1400", "1400"},
+        // (Rates in range wrap through the spinners: the main window's test.)
         {Wrapped, "-9223372036854775808", "1440"}, {Wrapped, "9223372036854775807", "1"}};
     for (const auto& row : rows)
         EXPECT_EQ(row.convert(row.text), row.expected) << "row " << &row - rows << " \"" << row.text << "\"";

@@ -1,6 +1,6 @@
 # Makes the release packages as `cmake --build build --target package` does, but into a folder of its own,
-# unpacks them there (for the end-to-end test that starts the programs from the unpacked folder) and checks
-# what each holds: the two programs of its build, the read-me naming the version, the guide and its pictures.
+# unpacks them there and checks what each holds: the two programs of its build, the read-me naming the
+# version, the guide and its pictures.
 # cmake -DCPACK=... -DBUILD=<build folder> -DOUT=<folder> -DPREFIX=skyvarn-config-VERSION -DVERSION=...
 #       -DSCREENSHOTS=<the guide's pictures> -P package.cmake
 file(REMOVE_RECURSE ${OUT})

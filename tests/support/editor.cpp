@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
@@ -29,6 +30,17 @@ void PumpMessages()
 // A control that tells the pages apart, in tab order.
 const int PageMarkers[] = {IDC_GENERAL_SERVER_DESC, IDC_GAME_TARGET_SWAP_TIME, IDC_ALLIED_MORANE_BULLET,
                            IDC_GERMAN_FOKKER_EIII, IDC_SERVER_LIST};
+
+// A program beside the editor under test.
+std::string ProgramPath(const std::string& name)
+{
+    char path[MAX_PATH];
+    DWORD length = GetEnvironmentVariableA("SKYVARN_EDITOR", path, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH)
+        length = GetModuleFileNameA(nullptr, path, MAX_PATH);
+    const std::string beside(path, length);
+    return beside.substr(0, beside.find_last_of("\\/") + 1) + name;
+}
 
 }  // namespace
 
@@ -83,7 +95,7 @@ static PROCESS_INFORMATION StartProgram(const std::string& name, const std::stri
                                         STARTUPINFOA startup)
 {
     startup.cb = sizeof startup;
-    std::string commandLine = "\"" + Editor::ProgramPath(name) + "\"" + arguments;
+    std::string commandLine = "\"" + ProgramPath(name) + "\"" + arguments;
     PROCESS_INFORMATION process = {};
     const BOOL inherit = (startup.dwFlags & STARTF_USESTDHANDLES) != 0;
     if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, inherit, 0, nullptr, directory, &startup, &process))
@@ -99,41 +111,25 @@ static DWORD WaitForExitCode(HANDLE process)
     return code;
 }
 
-std::vector<ProgramRun> RunTogether(const std::string& name, const std::vector<std::string>& arguments,
-                                    const char* directory)
-{
-    struct Started { PROCESS_INFORMATION process; STARTUPINFOA startup; std::string out, err; };
-    std::vector<Started> runs(arguments.size());
-    SECURITY_ATTRIBUTES inherited = {sizeof inherited, nullptr, TRUE};
-    for (size_t index = 0; index < runs.size(); ++index) {
-        Started& run = runs[index];
-        const std::string base = (std::filesystem::temp_directory_path() / "skyvarn-run-").string() +
-                                 std::to_string(GetCurrentProcessId()) + "-" + std::to_string(index);
-        run.out = base + "-out.txt";
-        run.err = base + "-err.txt";
-        run.startup = {};
-        run.startup.dwFlags = STARTF_USESTDHANDLES;
-        run.startup.hStdOutput = CreateFileA(run.out.c_str(), GENERIC_WRITE, 0, &inherited, CREATE_ALWAYS, 0, nullptr);
-        run.startup.hStdError = CreateFileA(run.err.c_str(), GENERIC_WRITE, 0, &inherited, CREATE_ALWAYS, 0, nullptr);
-        run.process = StartProgram(name, arguments[index], directory, run.startup);
-    }
-    std::vector<ProgramRun> results;
-    for (Started& run : runs) {
-        const DWORD status = WaitForExitCode(run.process.hProcess);
-        CloseHandle(run.process.hThread);
-        CloseHandle(run.process.hProcess);
-        CloseHandle(run.startup.hStdOutput);
-        CloseHandle(run.startup.hStdError);
-        results.push_back({static_cast<int>(status), FileBytes(run.out), FileBytes(run.err)});
-        DeleteFileA(run.out.c_str());
-        DeleteFileA(run.err.c_str());
-    }
-    return results;
-}
-
 ProgramRun RunProgram(const std::string& name, const std::string& arguments, const char* directory)
 {
-    return RunTogether(name, {arguments}, directory)[0];
+    static std::atomic<int> runs{0};
+    const std::string base = (std::filesystem::temp_directory_path() / "skyvarn-run-").string() +
+                             std::to_string(GetCurrentProcessId()) + "-" + std::to_string(runs++);
+    const std::string out = base + "-out.txt", err = base + "-err.txt";
+    SECURITY_ATTRIBUTES inherited = {sizeof inherited, nullptr, TRUE};
+    STARTUPINFOA startup = {};
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdOutput = CreateFileA(out.c_str(), GENERIC_WRITE, 0, &inherited, CREATE_ALWAYS, 0, nullptr);
+    startup.hStdError = CreateFileA(err.c_str(), GENERIC_WRITE, 0, &inherited, CREATE_ALWAYS, 0, nullptr);
+    const PROCESS_INFORMATION process = StartProgram(name, arguments, directory, startup);
+    const DWORD status = WaitForExitCode(process.hProcess);
+    for (HANDLE handle : {process.hThread, process.hProcess, startup.hStdOutput, startup.hStdError})
+        CloseHandle(handle);
+    const ProgramRun run = {static_cast<int>(status), FileBytes(out), FileBytes(err)};
+    DeleteFileA(out.c_str());
+    DeleteFileA(err.c_str());
+    return run;
 }
 
 std::string JournalFor(const std::string& before, const std::string& after)
@@ -183,23 +179,11 @@ Editor::~Editor()
     CloseHandle(process_.hProcess);
 }
 
-std::string Editor::ProgramPath(const std::string& name)
-{
-    char path[MAX_PATH];
-    DWORD length = GetEnvironmentVariableA("SKYVARN_EDITOR", path, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH)
-        length = GetModuleFileNameA(nullptr, path, MAX_PATH);
-    const std::string beside(path, length);
-    return beside.substr(0, beside.find_last_of("\\/") + 1) + name;
-}
-
-std::string Editor::BuildOnce(const ScratchDirectory& directory, std::vector<std::string>* boxes)
+std::string Editor::BuildOnce(const ScratchDirectory& directory)
 {
     Editor editor(directory.Path());
     EXPECT_TRUE(editor.Shown());
-    const std::vector<std::string> shown = editor.Build();
-    if (boxes)
-        *boxes = shown;
+    EXPECT_EQ(editor.Build(), std::vector<std::string>{});
     EXPECT_EQ(editor.Exit(), 1u);
     return directory.ReadSettings();
 }
@@ -264,18 +248,17 @@ std::vector<HWND> Editor::Dialogs() const
     return dialogs;
 }
 
-// Sends from a worker thread, so that a modal loop the message starts in the program cannot hold the test.
-// With `answered`, every message box is answered and recorded; without, the send is left pending as soon as
-// a new dialog opens.
-bool Editor::Send(HWND target, UINT message, WPARAM wParam, LPARAM lParam, std::vector<std::string>* answered,
-                  int answer) const
+// Clicks from a worker thread, so that a modal loop the click starts in the program cannot hold the test.
+// With `answered`, every message box is answered and recorded; without, the click is left pending as soon
+// as a new dialog opens.
+bool Editor::Press(HWND button, std::vector<std::string>* answered, int answer) const
 {
     if (!process_.hProcess) {
-        SendMessageA(target, message, wParam, lParam);
+        SendMessageA(button, BM_CLICK, 0, 0);
         return true;
     }
     const size_t dialogsBefore = Dialogs().size();
-    std::future<void> sent = std::async(std::launch::async, [=] { SendMessageA(target, message, wParam, lParam); });
+    std::future<void> sent = std::async(std::launch::async, [=] { SendMessageA(button, BM_CLICK, 0, 0); });
     // A bound only against a program that hangs; nothing is measured.
     for (int attempt = 0; attempt < 12000; ++attempt) {
         if (sent.wait_for(std::chrono::milliseconds(10)) == std::future_status::ready)
@@ -294,7 +277,7 @@ bool Editor::Send(HWND target, UINT message, WPARAM wParam, LPARAM lParam, std::
 std::vector<std::string> Editor::Build(int answer) const
 {
     std::vector<std::string> boxes;
-    Send(GetDlgItem(window_, IDC_MAIN_BUILD), BM_CLICK, 0, 0, &boxes, answer);
+    Press(GetDlgItem(window_, IDC_MAIN_BUILD), &boxes, answer);
     return boxes;
 }
 
@@ -327,9 +310,9 @@ std::string Editor::AnswerBox(int attempts, int answer) const
     return "";
 }
 
-DWORD Editor::Exit(bool closeBox)
+DWORD Editor::Exit()
 {
-    closeBox ? PostMessageA(window_, WM_CLOSE, 0, 0) : PostMessageA(GetDlgItem(window_, IDC_MAIN_EXIT), BM_CLICK, 0, 0);
+    PostMessageA(GetDlgItem(window_, IDC_MAIN_EXIT), BM_CLICK, 0, 0);
     return WaitForExit();
 }
 

@@ -47,11 +47,7 @@ public:
     explicit WriteBlocker(const std::string& path, DWORD share = FILE_SHARE_READ)
         : handle_(CreateFileA(path.c_str(), GENERIC_READ, share, nullptr, OPEN_EXISTING, 0, nullptr)) {}
     ~WriteBlocker() { Release(); }
-    void Release()
-    {
-        if (handle_ != INVALID_HANDLE_VALUE) CloseHandle(handle_);
-        handle_ = INVALID_HANDLE_VALUE;
-    }
+    void Release() { CloseHandle(handle_); handle_ = INVALID_HANDLE_VALUE; }
 
 private:
     HANDLE handle_;
@@ -60,21 +56,15 @@ private:
 // The names of the files in a folder.
 std::vector<std::string> FilesIn(const std::string& folder);
 
-// The message box of a settings file that cannot be written, as AnswerBox gives it.
-inline const char WriteErrorBox[] =
-    "Error: An error occurred while writing to the INI file.  The INI file may be write-protected.";
-
 // A window's text by WM_GETTEXT, which also reaches the controls of another process.
 std::string TextOf(HWND window);
 
-// Runs the program `name` beside the tests (as ProgramPath finds it) with `arguments` (each after a blank)
-// in `directory` (null: this one's) until it ends, its standard output and error kept apart in files
-// outside it; the status 0xFFFFFFFF when it does not end (a bound against a hang).
+// Runs the program `name` beside the editor under test (SKYVARN_EDITOR when set, else beside the tests) with
+// `arguments` (each after a blank) in `directory` (null: this one's) until it ends, its standard output and
+// error kept apart in files outside it; the status 0xFFFFFFFF when it does not end (a bound against a hang).
+// Several may run at once.
 struct ProgramRun { int status; std::string out, err; };
 ProgramRun RunProgram(const std::string& name, const std::string& arguments, const char* directory = nullptr);
-// The same for each argument line, all started at once and each waited for.
-std::vector<ProgramRun> RunTogether(const std::string& name, const std::vector<std::string>& arguments,
-                                    const char* directory = nullptr);
 
 // The journal that a write of `after` over `before` leaves beside the file when it is cut off, byte for byte
 // as the program makes and reads it.
@@ -105,7 +95,7 @@ public:
         SendMessageA(GetDlgItem(window_, IDC_MAIN_TAB), TCM_SETCURFOCUS, static_cast<WPARAM>(index), 0);
     }
     // A click on a button. In the program: true once handled, false when it opened a dialog (left open).
-    bool Click(HWND button) const { return Send(button, BM_CLICK, 0, 0, nullptr); }
+    bool Click(HWND button) const { return Press(button, nullptr); }
     bool Click(int page, int id) const { return Click(Item(page, id)); }
     // "&Build INI File", each message box of the program answered with `answer`; their "caption: text".
     std::vector<std::string> Build(int answer = IDOK) const;
@@ -113,21 +103,18 @@ public:
     HWND Dialog(const std::string& caption) const;
     // Waits for a message box of the program, answers it with `answer`; its "caption: text", "" when none came.
     std::string AnswerBox(int attempts = 1200, int answer = IDOK) const;
-    DWORD Exit(bool closeBox = false);   // "E&xit" or the close box; the program's exit code
+    DWORD Exit();   // "E&xit"; the program's exit code
     DWORD WaitForExit();
     // The program has handled everything sent so far.
     void Sync() const { SendMessageTimeoutA(window_, WM_NULL, 0, 0, SMTO_NORMAL, 60000, nullptr); }
     HWND Focus() const;  // the program's focused window
 
-    // A program beside the editor under test (SKYVARN_EDITOR when set, else the one beside the tests).
-    static std::string ProgramPath(const std::string& name = "skyvarn-config.exe");
-    // Starts the program in `directory`, builds once and leaves; the file then, and the boxes in `boxes`.
-    static std::string BuildOnce(const ScratchDirectory& directory, std::vector<std::string>* boxes = nullptr);
+    // Starts the program in `directory`, builds once without a message box and leaves; the file then.
+    static std::string BuildOnce(const ScratchDirectory& directory);
 
 private:
     std::vector<HWND> Dialogs() const;   // the program's visible dialogs other than the main window
-    bool Send(HWND target, UINT message, WPARAM wParam, LPARAM lParam, std::vector<std::string>* answered,
-              int answer = IDOK) const;
+    bool Press(HWND button, std::vector<std::string>* answered, int answer = IDOK) const;
 
     PROCESS_INFORMATION process_ = {};
     HWND window_ = nullptr;
