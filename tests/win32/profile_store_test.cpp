@@ -70,6 +70,15 @@ TEST(ProfileStore, ReadsGiveTheirDefaultsAndWritesWaitForOneSaveInTheFilesOwnEnc
         value.resize(GetPrivateProfileStringA("s", "n", "", &value[0], 8, ProfilePath));
         EXPECT_EQ(value, "\xE9");
     }
+    // A sequence cut short at a value's end reads as the platform reads it, whatever line end follows.
+    for (const std::string end : {"\r\n", "", "\r\nnext=1\r\n"})
+        for (const std::string cut : {"\xE2", "\xE2\x80", "\xF0\x9F"}) {
+            directory.WriteSettings("\xEF\xBB\xBF[s]\r\nflag=0" + cut + end);
+            ASSERT_EQ(OpenSettingsFile().Reason(), "");
+            std::string platform(8, '\0');
+            platform.resize(GetPrivateProfileStringA("s", "flag", "", &platform[0], 8, ProfilePath));
+            EXPECT_EQ(Read("s", "flag"), platform) << testing::PrintToString(cut + end);
+        }
     // In a root directory the directory already ends with a backslash; the file services accept both.
     SetCurrentDirectoryA("C:\\");
     EXPECT_TRUE(BuildProfilePath());
