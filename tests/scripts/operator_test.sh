@@ -26,7 +26,11 @@ settings() {
 # The editor's shown window, waited for (at most a minute and a half, the prefix being made meanwhile): Wine
 # makes it some time before it shows it, and an unshown window takes no keys.
 editor_window() {
-    timeout 90 xdotool search --sync --onlyvisible --name "^$editor_caption\$" 2>/dev/null | head -1 | grep .
+    for _ in $(seq 1 450); do
+        xdotool search --onlyvisible --name "^$editor_caption\$" 2>/dev/null | head -1 | grep . && return 0
+        sleep 0.2
+    done
+    return 1
 }
 focus() { await $$ xdotool windowfocus --sync "$1" 2>/dev/null; }
 # Presses Alt+B in the editor and waits until the file has been written (a build writes it even when its
