@@ -1,5 +1,7 @@
 #include "settings/ini_text.h"
 
+#include <utility>
+
 namespace {
 
 // One line of a text and what it means to the profile functions: its bytes in [begin, end), its line end
@@ -141,24 +143,40 @@ Section FindSection(std::string_view text, std::string_view name)
 
 }  // namespace
 
-std::string IniGetString(std::string_view file, std::string_view section, std::string_view key,
-                         std::string_view defaultValue, std::size_t bufferSize)
+std::vector<std::string> IniGetStrings(std::string_view file, std::string_view section,
+                                       const std::vector<std::string_view>& keys, std::string_view defaultValue,
+                                       std::size_t bufferSize)
 {
     const std::size_t limit = bufferSize > 0 ? bufferSize - 1 : 0;
-    std::string_view result = defaultValue;
-    while (!result.empty() && result.back() == ' ') result.remove_suffix(1);
+    while (!defaultValue.empty() && defaultValue.back() == ' ') defaultValue.remove_suffix(1);
+    std::vector<std::string_view> found(keys.size(), defaultValue);
+    std::vector<bool> matched(keys.size(), false);
+    std::size_t left = keys.size();
 
     const Section within = FindSection(file, section);
     Lines lines{file, within.body, within.end};
-    for (Line line; lines.Next(line);) {
-        if (line.kind != Line::Key || !SameName(line.name, key)) continue;
-        // A line that names the key without "=" holds no value: the key reads as missing.
-        if (line.hasValue) result = line.value;
-        if (result.size() >= 2 && (result[0] == '"' || result[0] == '\'') && result.back() == result[0])
-            result = result.substr(1, result.size() - 2);
-        break;
+    for (Line line; left > 0 && lines.Next(line);) {
+        if (line.kind != Line::Key) continue;
+        for (std::size_t index = 0; index < keys.size(); ++index) {
+            if (matched[index] || !SameName(line.name, keys[index])) continue;
+            matched[index] = true;
+            --left;
+            // A line that names the key without "=" holds no value: the key reads as missing.
+            std::string_view& result = found[index];
+            if (line.hasValue) result = line.value;
+            if (result.size() >= 2 && (result[0] == '"' || result[0] == '\'') && result.back() == result[0])
+                result = result.substr(1, result.size() - 2);
+        }
     }
-    return std::string(result.substr(0, limit));
+    std::vector<std::string> values;
+    for (std::string_view value : found) values.emplace_back(value.substr(0, limit));
+    return values;
+}
+
+std::string IniGetString(std::string_view file, std::string_view section, std::string_view key,
+                         std::string_view defaultValue, std::size_t bufferSize)
+{
+    return std::move(IniGetStrings(file, section, {key}, defaultValue, bufferSize).front());
 }
 
 std::string IniGetSection(std::string_view file, std::string_view section)

@@ -20,6 +20,11 @@
 std::string IniGetString(std::string_view file, std::string_view section, std::string_view key,
                          std::string_view defaultValue, std::size_t bufferSize);
 
+// IniGetString of several keys of one section, in the order given, in one walk of the section's lines.
+std::vector<std::string> IniGetStrings(std::string_view file, std::string_view section,
+                                       const std::vector<std::string_view>& keys, std::string_view defaultValue,
+                                       std::size_t bufferSize);
+
 // Like GetPrivateProfileSectionA, without a size limit: the entries of `section` in file order, each as
 // "name=value" (or the name alone for a line without "="), NUL-terminated, then one more NUL. Entries that
 // read as nothing (a line of NUL bytes, say) are left out. Lines that begin with ';' are entries like any

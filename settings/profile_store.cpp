@@ -211,13 +211,27 @@ void WriteSectionList(const char* section, const std::vector<std::string>& entri
 SettingValues ReadSettingValues(const std::vector<OwnedSetting>& settings)
 {
     SettingValues values;
-    for (const OwnedSetting& setting : settings) {
-        const std::string section = ToDocument(setting.section);
+    for (std::size_t first = 0; first < settings.size();) {
+        // The keys that follow one another in one section are read in one walk of its lines.
+        std::size_t end = first + 1;
+        while (settings[first].key && end < settings.size() && settings[end].key &&
+               std::strcmp(settings[end].section, settings[first].section) == 0)
+            ++end;
+        const std::string section = ToDocument(settings[first].section);
         const std::string_view text = SectionText(section);
-        // A missing key, or a line of that name without "=", reads as the default.
-        values.push_back(text.empty() ? MissingSetting
-                         : setting.key ? IniGetString(text, section, ToDocument(setting.key), MissingSetting, std::string::npos)
-                                       : IniGetSection(text, section));
+        if (!settings[first].key) {
+            values.push_back(text.empty() ? MissingSetting : IniGetSection(text, section));
+        } else {
+            std::vector<std::string> keys;
+            for (std::size_t index = first; index < end; ++index)
+                keys.push_back(ToDocument(settings[index].key));
+            // A missing key, or a line of that name without "=", reads as the default.
+            const std::vector<std::string> read = text.empty() ? std::vector<std::string>(keys.size(), MissingSetting)
+                : IniGetStrings(text, section, std::vector<std::string_view>(keys.begin(), keys.end()), MissingSetting,
+                                std::string::npos);
+            values.insert(values.end(), read.begin(), read.end());
+        }
+        first = end;
     }
     return values;
 }
