@@ -144,13 +144,13 @@ Section FindSection(std::string_view text, std::string_view name)
 }  // namespace
 
 std::vector<std::string> IniGetStrings(std::string_view file, std::string_view section,
-                                       const std::vector<std::string_view>& keys, std::string_view defaultValue,
+                                       const std::vector<std::string>& keys, std::string_view defaultValue,
                                        std::size_t bufferSize)
 {
     const std::size_t limit = bufferSize > 0 ? bufferSize - 1 : 0;
     while (!defaultValue.empty() && defaultValue.back() == ' ') defaultValue.remove_suffix(1);
-    std::vector<std::string_view> found(keys.size(), defaultValue);
-    std::vector<bool> matched(keys.size(), false);
+    std::vector<std::string> values(keys.size(), std::string(defaultValue.substr(0, limit)));
+    std::string matched(keys.size(), 0);
     std::size_t left = keys.size();
 
     const Section within = FindSection(file, section);
@@ -159,24 +159,22 @@ std::vector<std::string> IniGetStrings(std::string_view file, std::string_view s
         if (line.kind != Line::Key) continue;
         for (std::size_t index = 0; index < keys.size(); ++index) {
             if (matched[index] || !SameName(line.name, keys[index])) continue;
-            matched[index] = true;
+            matched[index] = 1;
             --left;
             // A line that names the key without "=" holds no value: the key reads as missing.
-            std::string_view& result = found[index];
-            if (line.hasValue) result = line.value;
+            std::string_view result = line.hasValue ? line.value : defaultValue;
             if (result.size() >= 2 && (result[0] == '"' || result[0] == '\'') && result.back() == result[0])
                 result = result.substr(1, result.size() - 2);
+            values[index] = result.substr(0, limit);
         }
     }
-    std::vector<std::string> values;
-    for (std::string_view value : found) values.emplace_back(value.substr(0, limit));
     return values;
 }
 
 std::string IniGetString(std::string_view file, std::string_view section, std::string_view key,
                          std::string_view defaultValue, std::size_t bufferSize)
 {
-    return std::move(IniGetStrings(file, section, {key}, defaultValue, bufferSize).front());
+    return std::move(IniGetStrings(file, section, {std::string(key)}, defaultValue, bufferSize).front());
 }
 
 std::string IniGetSection(std::string_view file, std::string_view section)

@@ -22,7 +22,7 @@ std::string IniGetString(std::string_view file, std::string_view section, std::s
 
 // IniGetString of several keys of one section, in the order given, in one walk of the section's lines.
 std::vector<std::string> IniGetStrings(std::string_view file, std::string_view section,
-                                       const std::vector<std::string_view>& keys, std::string_view defaultValue,
+                                       const std::vector<std::string>& keys, std::string_view defaultValue,
                                        std::size_t bufferSize);
 
 // Like GetPrivateProfileSectionA, without a size limit: the entries of `section` in file order, each as

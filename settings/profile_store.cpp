@@ -226,10 +226,8 @@ SettingValues ReadSettingValues(const std::vector<OwnedSetting>& settings)
             for (std::size_t index = first; index < end; ++index)
                 keys.push_back(ToDocument(settings[index].key));
             // A missing key, or a line of that name without "=", reads as the default.
-            const std::vector<std::string> read = text.empty() ? std::vector<std::string>(keys.size(), MissingSetting)
-                : IniGetStrings(text, section, std::vector<std::string_view>(keys.begin(), keys.end()), MissingSetting,
-                                std::string::npos);
-            values.insert(values.end(), read.begin(), read.end());
+            for (std::string& value : IniGetStrings(text, section, keys, MissingSetting, std::string::npos))
+                values.push_back(std::move(value));
         }
         first = end;
     }

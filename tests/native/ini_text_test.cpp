@@ -26,9 +26,9 @@ TEST(IniRead, AnswersLikeTheProfileFunctions)
                   r.expected) << r.section << "/" << (r.key ? r.key : "");
     EXPECT_EQ(IniGetString(file, "Main", "dup", "d", 0), "");
     // Several keys in one walk read as each alone, a key asked twice and a missing one among them.
-    const std::vector<std::string_view> keys = {"name", "bare", "dup", "later", "DUP", "quoted", "nothing"};
+    const std::vector<std::string> keys = {"name", "bare", "dup", "later", "DUP", "quoted", "nothing"};
     std::vector<std::string> alone;
-    for (std::string_view key : keys) alone.push_back(IniGetString(file, "Main", key, "d \t  ", 255));
+    for (const std::string& key : keys) alone.push_back(IniGetString(file, "Main", key, "d \t  ", 255));
     EXPECT_EQ(IniGetStrings(file, "Main", keys, "d \t  ", 255), alone);
     // Quotes come off before a long value is cut to the buffer.
     EXPECT_EQ(IniGetString("[S]\nlong=\"" + std::string(300, 'x') + "\"", "S", "long", "", 255), std::string(254, 'x'));
