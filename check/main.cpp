@@ -139,7 +139,8 @@ FolderAnswer RunFolder(const CheckOptions& options, const std::vector<SetValue>&
         return answer;
     };
     // Each folder as named from where the program started.
-    SetCurrentDirectoryA(start.c_str());
+    if (!SetCurrentDirectoryA(start.c_str()))
+        return refuse("cannot return to the folder the program was started in, from which " + named + " is named");
     if (folder.find_first_of("?*") != std::string::npos)
         return refuse("the folder " + named + " cannot be named in this program's code page (or holds ? or *)");
     if (!folder.empty() && !SetCurrentDirectoryA(folder.c_str()))
@@ -250,8 +251,8 @@ int Run(const CheckOptions& options)
     }
     std::vector<SetValue> values;
     const Refusal unset = SetValues(options, values);
-    char start[MAX_PATH] = "";
-    GetCurrentDirectoryA(MAX_PATH, start);
+    std::string start(GetCurrentDirectoryA(0, nullptr), '\0');
+    start.resize(GetCurrentDirectoryA(static_cast<DWORD>(start.size()), start.data()));
     std::vector<FolderAnswer> answers;
     for (const std::string& folder : options.folders.empty() ? std::vector<std::string>{""} : options.folders) {
         if (unset) {
