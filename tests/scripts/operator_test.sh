@@ -164,6 +164,11 @@ PYTHON
     expect_exit 2 long "$root/scripts/check.sh" --servers "${long%,}" "$change" &&
         expect_in long.err "command line is" "check.sh with 10,000 servers"
 
+    echo "- the same 10,000 servers from a file: read whole"
+    tr , '\n' <<<"${long%,}" >servers.txt
+    expect_exit 1 listed "$root/scripts/check.sh" --servers @servers.txt "$change" &&
+        expect_in listed.out $'+TCP:s10000.n\r' "check.sh --servers @FILE with 10,000 servers"
+
     echo "- --keys alone is answered without a build while the build is current"
     expect_exit 0 keys "$root/scripts/check.sh" --keys && expect_in keys.out "maxPlayers" "check.sh --keys"
     grep -q building keys.err && fail "check.sh --keys built: $(cat keys.err)"
