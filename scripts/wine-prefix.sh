@@ -4,11 +4,15 @@
 # ended first.
 set -eu
 source "$(dirname "$0")/lib.sh"
+[ $# = 2 ] && { [ "$1" = up ] || [ "$1" = down ]; } && [ -n "$2" ] || die "usage: wine-prefix.sh up|down PREFIX"
 action=$1
 wine_environment "$2"
-# Ending its server would end an operator's open editor with its unbuilt edits.
-[ "$(realpath -m -- "$WINEPREFIX")" != "$(realpath -m -- "$root/build/wineprefix-operator")" ] ||
-    die "$WINEPREFIX is the operator's prefix, not a test's; this script ends every program of the prefix it is given."
+# Ending its server would end an operator's open editor with its unbuilt edits: never the operator's
+# prefix, nor Wine's default one.
+for theirs in "$root/build/wineprefix-operator" "$HOME/.wine"; do
+    [ "$(realpath -m -- "$WINEPREFIX")" != "$(realpath -m -- "$theirs")" ] ||
+        die "$WINEPREFIX is an operator's prefix, not a test's; this script ends every program of the prefix it is given."
+done
 mkdir -p "$(dirname "$WINEPREFIX")"
 wineserver -k >/dev/null 2>&1 || true
 wineserver -w >/dev/null 2>&1 || true
