@@ -114,7 +114,8 @@ have_display() { [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; }
 # Starts a virtual display of this script's own (WIDTHxHEIGHT, 1280x1024 unless given), ended when the script
 # ends, and points DISPLAY at it. It takes the first free number and admits only holders of its cookie, kept
 # in a folder only this user may enter; it runs in a session of its own, so that Ctrl-C reaches only the
-# script, which then ends it.
+# script, which then ends it. It never resets: by default an X server resets when its last client leaves, and
+# a client that connects just then is refused (2 in 300 quick connections beside a polling xdotool).
 virtual_display() {
     local cookie
     display_folder=$(mktemp -d "${TMPDIR:-/tmp}/skyvarn-display.XXXXXXXX")
@@ -122,7 +123,7 @@ virtual_display() {
     export XAUTHORITY="$display_folder/Xauthority"
     cookie=$(od -An -N16 -tx1 /dev/urandom | tr -d ' \n')
     xauth -q -f "$XAUTHORITY" add :0 MIT-MAGIC-COOKIE-1 "$cookie" 2>/dev/null
-    setsid Xvfb -displayfd 3 -screen 0 "${1:-1280x1024}x24" -nolisten tcp -auth "$XAUTHORITY" \
+    setsid Xvfb -displayfd 3 -screen 0 "${1:-1280x1024}x24" -nolisten tcp -noreset -auth "$XAUTHORITY" \
         3>"$display_folder/number" </dev/null >"$display_folder/Xvfb.log" 2>&1 &
     xvfb=$!
     await "$xvfb" grep -q '^[0-9]' "$display_folder/number" ||
