@@ -17,5 +17,5 @@ mkdir -p "$(dirname "$WINEPREFIX")"
 wineserver -k >/dev/null 2>&1 || true
 wineserver -w >/dev/null 2>&1 || true
 [ "$action" = down ] && exit 0
-have_display || { echo "no X display: run the tests under xvfb-run (scripts/test.sh does)" >&2; exit 1; }
+have_display || die "there is no X display: run the tests under xvfb-run (scripts/test.sh does)."
 prepare_prefix
